@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+#include <vector>
+
+class CStoreSession;
+class CVelmoraDoc;
+
+// velmora-cli: the headless jobs, run on the same library as the program.
+//   velmora-cli [--database PATH] COMMAND [ARGUMENTS]
+// Without --database the per-user database is used. Messages follow the
+// user's language setting.
+class CCommandLineTool
+{
+public:
+    CCommandLineTool(QTextStream& out, QTextStream& err);
+    ~CCommandLineTool();
+
+    // Arguments without the program name; returns the exit status.
+    int Run(const QStringList& arguments);
+
+    struct Command {
+        const char* name;
+        const char* usage;
+        int (CCommandLineTool::*handler)(const QStringList& arguments);
+    };
+    static const std::vector<Command>& Commands();
+
+private:
+    int Usage(int nStatus);
+    QString Text(const char* szSpanish, const char* szCatalan) const;
+    // Opens the store, reporting a failure; false when it could not be opened.
+    bool OpenStore();
+    CVelmoraDoc& Doc() { return *m_pDoc; }
+
+    int Init(const QStringList& arguments);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    QString m_strIdioma;
+    QString m_strDatabase;
+    std::unique_ptr<CVelmoraDoc> m_pDoc;
+    std::unique_ptr<CStoreSession> m_pSession;
+};

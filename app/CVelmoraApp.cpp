@@ -1,0 +1,114 @@
+#include "app/CVelmoraApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CLanguage.h"
+#include "app/CMainFrame.h"
+#include "app/CProfile.h"
+#include "app/CTranslations.h"
+#include "app/CommandIds.h"
+#include "budget/CVelmoraDoc.h"
+#include "budget/CVelmoraView.h"
+#include "store/CDBException.h"
+#include "store/CSchema.h"
+#include "ui/CMessageBox.h"
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+CVelmoraApp::CVelmoraApp() = default;
+
+CVelmoraApp::~CVelmoraApp()
+{
+    ExitInstance();
+}
+
+void CVelmoraApp::LoadTranslations(bool bCatalan)
+{
+    if (CTranslations::LoadQtTranslation(m_qtTranslator, bCatalan))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    if (bCatalan && CTranslations::LoadCatalan(m_translator)) {
+        QCoreApplication::installTranslator(&m_translator);
+        m_bCatalanLoaded = true;
+    }
+}
+
+bool CVelmoraApp::InitInstance()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+
+    CProfile::EnsureLanguage();
+    LoadTranslations(CProfile::Language() == QStringLiteral("1"));
+
+    m_pDoc = std::make_unique<CVelmoraDoc>();
+    m_pMainFrame = std::make_unique<CMainFrame>();
+    m_pMainFrame->SetAppTarget(this);
+    m_pView = new CVelmoraView(*m_pDoc, m_pMainFrame.get());
+    try {
+        m_pView->OnInitialUpdate();
+    } catch (const CDBException& e) {
+        const QString path = m_pView->m_strDatabasePath.isEmpty() ? CSchema::DefaultDatabasePath()
+                                                                  : m_pView->m_strDatabasePath;
+        CMessageBox::Show(nullptr,
+                          CLanguage::Text(CProfile::Language(),
+                                          "No se puede abrir la base de datos\n%1\n\n%2\n\nEl programa se cerrará.",
+                                          "No es pot obrir la base de dades\n%1\n\n%2\n\nEl programa es tancarà.")
+                              .arg(path, e.m_strError),
+                          QMessageBox::Ok, QMessageBox::Critical);
+        ExitInstance();
+        return false;
+    }
+    m_pMainFrame->SetView(m_pView, m_pView);
+    m_pMainFrame->showMaximized();
+    return true;
+}
+
+int CVelmoraApp::ExitInstance()
+{
+    // Destroying the frame destroys the view, which closes the store and
+    // removes the data source.
+    m_pView = nullptr;
+    m_pMainFrame.reset();
+    m_pDoc.reset();
+    QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    return 0;
+}
+
+QPrinter& CVelmoraApp::Printer()
+{
+    if (!m_pPrinter)
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pPrinter;
+}
+
+bool CVelmoraApp::OnCommand(int nID)
+{
+    switch (nID) {
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CVelmoraApp::OnUpdateCommand(int, QAction&)
+{
+    return false;
+}
+
+void CVelmoraApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainFrame.get());
+    dialog.exec();
+}
+
+void CVelmoraApp::OnFilePrintSetup()
+{
+    QPrintDialog dialog(&Printer(), m_pMainFrame.get());
+    dialog.exec();
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "store/CFieldExchange.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <memory>
+#include <vector>
+
+class CDatabase;
+
+// A record set over one table of the store, in the manner of the ODBC record
+// sets: a filter and a sort, navigation by moves and by absolute position,
+// and editing through the bound members of the derived class.
+//
+// A dynaset keeps the keys of its rows in sort order and reads a row when it
+// is moved to. Its own edits, additions and deletions show at once (added rows
+// at the end); other sets see them after Requery. A snapshot reads all its rows
+// at Open and is read-only.
+//
+// Filters name their values with "?" marks, filled from m_params in order.
+class CRecordset
+{
+public:
+    enum OpenType { dynaset, snapshot };
+    enum Options : unsigned { none = 0x0, readOnly = 0x4 };
+
+    explicit CRecordset(CDatabase* pDatabase = nullptr);
+    virtual ~CRecordset();
+    CRecordset(const CRecordset&) = delete;
+    CRecordset& operator=(const CRecordset&) = delete;
+
+    CDatabase* m_pDatabase = nullptr;
+    QString m_strFilter;
+    QString m_strSort;
+    QVariantList m_params;
+
+    // Sets the filter with its values and the sort in one go.
+    void SetFilter(const QString& strFilter, const QVariantList& params = {});
+
+    void Open(OpenType nOpenType = dynaset, const QString& strSQL = {}, unsigned dwOptions = none);
+    void Requery();
+    void Close();
+    bool IsOpen() const { return m_bOpen; }
+    bool CanUpdate() const;
+
+    bool IsBOF() const { return m_bBOF; }
+    bool IsEOF() const { return m_bEOF; }
+    bool IsDeleted() const { return m_bDeleted; }
+    void MoveFirst();
+    void MoveNext();
+    void MovePrev();
+    void MoveLast();
+    // Moves to row nRows counted from 1 in the set's order; past either end
+    // the set is at BOF or EOF.
+    void SetAbsolutePosition(long nRows);
+    // The current row's position counted from 1, or 0 when there is none.
+    long GetAbsolutePosition() const;
+    long GetRecordCount() const { return long(m_keys.size()); }
+
+    void AddNew();
+    void Edit();
+    void Update();
+    void Delete();
+    void CancelUpdate();
+
+    // nullptr stands for every field.
+    void SetFieldNull(const void* pField, bool bNull = true);
+    bool IsFieldNull(const void* pField) const;
+
+    virtual QString GetDefaultConnect() const;
+    virtual QString GetDefaultSQL() const = 0;
+
+protected:
+    virtual void DoFieldExchange(CFieldExchange& fx) = 0;
+
+private:
+    using Row = std::vector<QVariant>;
+    enum class EditMode { none, edit, addNew };
+
+    void Bind();
+    bool IsTable() const;
+    QString SelectList() const;
+    void LoadKeys();
+    void LoadSnapshot();
+    void Fetch(long index, bool backwards);
+    void MoveTo(long index, bool backwards = false);
+    void LoadMembers(const Row& row);
+    void ClearMembers();
+    QVariant MemberValue(size_t field) const;
+    QVariant StoreValue(size_t field) const;
+    void RequireCurrent() const;
+    void RequireUpdatable() const;
+    long FieldIndex(const void* pField) const;
+    void InsertCurrent();
+    void UpdateCurrent();
+
+    std::unique_ptr<CDatabase> m_ownedDatabase;
+    std::vector<CFieldExchange::Binding> m_bindings;
+    std::vector<bool> m_nullFlags;
+    OpenType m_nOpenType = dynaset;
+    unsigned m_dwOptions = none;
+    QString m_strSQL;
+    bool m_bOpen = false;
+
+    std::vector<qint64> m_keys;
+    QHash<qint64, Row> m_rows;
+    long m_nPos = -1;
+    bool m_bBOF = true;
+    bool m_bEOF = true;
+    bool m_bDeleted = false;
+
+    EditMode m_editMode = EditMode::none;
+    std::vector<QVariant> m_editValues;
+    std::vector<bool> m_editNulls;
+};

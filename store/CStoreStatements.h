@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class CDatabase;
+
+// The statements other than queries that the program sends to the store.
+// Values travel as bound parameters, so a code holding a quote is just a code.
+class CStoreStatements
+{
+public:
+    static void DeleteTemporal(CDatabase& database, const QString& strBudget);
+
+    static void DeleteBudgetLines(CDatabase& database, const QString& strBudget);
+    static void DeleteBudgetHeader(CDatabase& database, const QString& strBudget);
+    static void DeleteBudgetMeasurements(CDatabase& database, const QString& strBudget);
+    static void DeleteStaging(CDatabase& database, const QString& strIdentifier);
+
+    static void DeleteTariffLines(CDatabase& database, const QString& strCode, const QString& strTariff);
+    static void DeleteTariff(CDatabase& database, const QString& strCode, const QString& strTariff);
+    // Copies every line of one tariff of a price base into another tariff of the same price base.
+    static void CopyTariffLines(CDatabase& database, const QString& strCode, const QString& strFrom, const QString& strTo);
+
+    // Moves the measurement lines of a budget line to its new line number.
+    static void MoveMeasurements(CDatabase& database, const QString& strBudget, long nOldLine, long nNewLine);
+    // A line's code changed: its own measurement lines, and those naming it as parent, follow.
+    static void RenameMeasurementChild(CDatabase& database, const QString& strNewCode, const QString& strBudget, long nLine);
+    static void RenameMeasurementParent(CDatabase& database, const QString& strNewCode, const QString& strBudget,
+                                        const QString& strOldCode);
+};

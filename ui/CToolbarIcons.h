@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+
+// The toolbar's button images and the application icon, drawn by the
+// program itself so that they look the same on every desktop.
+class CToolbarIcons
+{
+public:
+    static QIcon Icon(int nCommandId);
+    static QIcon ApplicationIcon();
+    // The grid's item images: 0 closed folder, 1 open folder, 2 concept.
+    static QPixmap ItemImage(int nImage);
+};
