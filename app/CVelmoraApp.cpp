@@ -13,6 +13,8 @@
 #include "ui/CMessageBox.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -59,6 +61,10 @@ bool CVelmoraApp::InitInstance()
         return false;
     }
     m_pMainFrame->SetView(m_pView, m_pView);
+    // Without a window manager "maximised" means nothing, so the frame also
+    // takes the whole screen itself.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(screen->availableGeometry());
     m_pMainFrame->showMaximized();
     return true;
 }

@@ -1,4 +1,281 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES" sourcelanguage="es_ES">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../app/CAboutDlg.cpp" line="14"/>
+        <source>Acerca de Velmora</source>
+        <translation>Quant a Velmora</translation>
+    </message>
+    <message>
+        <location filename="../app/CAboutDlg.cpp" line="19"/>
+        <source>Velmora - Presupuestos y Facturación Versión 2.0</source>
+        <translation>Velmora - Pressupostos i Facturació Versió 2.0</translation>
+    </message>
+    <message>
+        <location filename="../app/CAboutDlg.cpp" line="20"/>
+        <source>Presupuestos, mediciones, bases de precios e intercambio FIEBDC-3.</source>
+        <translation>Pressupostos, amidaments, bases de preus i intercanvi FIEBDC-3.</translation>
+    </message>
+    <message>
+        <location filename="../app/CAboutDlg.cpp" line="26"/>
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="15"/>
+        <source>Velmora - Presupuestos y Facturación</source>
+        <translation>Velmora - Pressupostos i Facturació</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="51"/>
+        <source>Gestión de presupuestos</source>
+        <translation>Gestió de pressupostos</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="52"/>
+        <source>Cerrar presupuesto</source>
+        <translation>Tancar pressupost</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="53"/>
+        <source>Base de Precios</source>
+        <translation>Base de Preus</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="54"/>
+        <source>&amp;Imprimir...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="54"/>
+        <source>Imprime el documento activo</source>
+        <translation>Imprimeix el document actiu</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="54"/>
+        <source>Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="56"/>
+        <source>&amp;Presentación preliminar</source>
+        <translation>&amp;Presentació preliminar</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="56"/>
+        <source>Muestra páginas completas</source>
+        <translation>Mostra pàgines completes</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="57"/>
+        <source>Presentación preliminar</source>
+        <translation>Presentació preliminar</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="58"/>
+        <source>Con&amp;figurar impresora...</source>
+        <translation>Con&amp;figurar impressora...</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="58"/>
+        <source>Cambia la impresora y sus opciones</source>
+        <translation>Canvia la impressora i les seves opcions</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="59"/>
+        <source>Configurar impresora</source>
+        <translation>Configurar impressora</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="60"/>
+        <source>Castellano</source>
+        <translation>Castellà</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="60"/>
+        <source>Idioma castellano</source>
+        <translation>Idioma castellà</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="61"/>
+        <source>Català</source>
+        <translation>Català</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="61"/>
+        <source>Idioma català</source>
+        <translation>Idioma català</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="62"/>
+        <source>&amp;Salir</source>
+        <translation>&amp;Sortir</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="62"/>
+        <source>Sale de la aplicación</source>
+        <translation>Surt de l'aplicació</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="62"/>
+        <source>Salir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="63"/>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="63"/>
+        <source>Mostrar/ocultar mediciones</source>
+        <translation>Mostrar/amagar amidaments</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="64"/>
+        <source>Exportar a .rtf</source>
+        <translation>Exportar a .rtf</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="64"/>
+        <source>Exportar a formato rtf</source>
+        <translation>Exportar a format rtf</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="65"/>
+        <source>Exportar a Excel</source>
+        <translation>Exportar a Excel</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="65"/>
+        <source>Exportar a formato Excel</source>
+        <translation>Exportar a format Excel</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="66"/>
+        <source>Renumerar</source>
+        <translation>Renumerar</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="66"/>
+        <source>Renumerar registros</source>
+        <translation>Renumerar registres</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="67"/>
+        <source>Datos de la empresa</source>
+        <translation>Dades de l'empresa</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="67"/>
+        <source>Datos empresa</source>
+        <translation>Dades empresa</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="68"/>
+        <source>Barra de &amp;herramientas</source>
+        <translation>Barra d'&amp;eines</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="68"/>
+        <source>Muestra u oculta la barra de herramientas</source>
+        <translation>Mostra o amaga la barra d'eines</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="70"/>
+        <source>Barra de &amp;estado</source>
+        <translation>Barra d'e&amp;stat</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="70"/>
+        <source>Muestra u oculta la barra de estado</source>
+        <translation>Mostra o amaga la barra d'estat</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="71"/>
+        <source>&amp;Acerca de Velmora...</source>
+        <translation>&amp;Quant a Velmora...</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="71"/>
+        <source>Muestra información del programa</source>
+        <translation>Mostra informació del programa</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="71"/>
+        <source>Acerca de</source>
+        <translation>Quant a</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="72"/>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="73"/>
+        <source>Datos y totales</source>
+        <translation>Dades i totals</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="74"/>
+        <source>Insertar Capítulo</source>
+        <translation>Inserir Capítol</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="75"/>
+        <source>Insertar Carpeta</source>
+        <translation>Inserir Carpeta</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="76"/>
+        <source>Insertar Concepto</source>
+        <translation>Inserir Concepte</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="81"/>
+        <source>&amp;Archivo</source>
+        <translation>&amp;Arxiu</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="91"/>
+        <source>Idiomas</source>
+        <translation>Idiomes</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="97"/>
+        <source>Utilidades</source>
+        <translation>Utilitats</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="103"/>
+        <source>Empresa</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="106"/>
+        <source>&amp;Ver</source>
+        <translation>&amp;Veure</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="110"/>
+        <source>Ay&amp;uda</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="120"/>
+        <source>Estándar</source>
+        <translation>Estàndard</translation>
+    </message>
+    <message>
+        <location filename="../app/CMainFrame.cpp" line="144"/>
+        <location filename="../app/CMainFrame.cpp" line="147"/>
+        <source>Preparado</source>
+        <translation>Preparat</translation>
+    </message>
+</context>
 </TS>

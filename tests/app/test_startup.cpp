@@ -1,0 +1,192 @@
+#include "support/TestMain.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CProfile.h"
+#include "app/CVelmoraApp.h"
+#include "app/CommandIds.h"
+#include "budget/CVelmoraView.h"
+#include "store/CDataSourceRegistry.h"
+#include "store/CSchema.h"
+#include "ui/CMessageBox.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QStringList m_messages;
+
+    void ResetProfile()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Velmora", "Velmora").clear();
+    }
+
+    static QString FirstMenuTitle(CMainFrame* frame)
+    {
+        return frame->menuBar()->actions().value(0)->text();
+    }
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        CMessageBox::SetResponder([this](const QString& text, QMessageBox::StandardButtons) {
+            m_messages << text;
+            return QMessageBox::Ok;
+        });
+        qunsetenv("VELMORA_TRANSLATIONS");
+        QFile::remove(CSchema::DefaultDatabasePath());
+    }
+
+    void cleanup() { CMessageBox::ClearResponder(); }
+
+    void firstRunWritesSpanishAndCreatesTheStore()
+    {
+        ResetProfile();
+        QVERIFY(!CProfile::HasEntry("Settings", "idioma"));
+        {
+            CVelmoraApp app;
+            QVERIFY(app.InitInstance());
+            QCOMPARE(CProfile::Language(), QStringLiteral("0"));
+            QCOMPARE(app.View()->m_strIdioma, QStringLiteral("0"));
+            QVERIFY(!app.IsCatalanLoaded());
+
+            CMainFrame* frame = app.MainFrame();
+            QCOMPARE(frame->windowTitle(), QStringLiteral("Velmora - Presupuestos y Facturación"));
+            QVERIFY(frame->windowState() & Qt::WindowMaximized);
+            QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Preparado"));
+            QCOMPARE(FirstMenuTitle(frame), QStringLiteral("&Archivo"));
+
+            // The data source exists while the program runs...
+            QVERIFY(CDataSourceRegistry::Exists("Velmora"));
+            QCOMPARE(CDataSourceRegistry::DatabasePath("Velmora"), CSchema::DefaultDatabasePath());
+            QVERIFY(QFile::exists(CSchema::DefaultDatabasePath()));
+            app.ExitInstance();
+            // ...and not after.
+            QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+        }
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void catalanTakesEffectAtTheNextStart()
+    {
+        ResetProfile();
+        {
+            CVelmoraApp app;
+            QVERIFY(app.InitInstance());
+            CMainFrame* frame = app.MainFrame();
+            frame->OnCommand(ID_IDIOMA_CATALA);
+            QCOMPARE(m_messages, QStringList({"Ha de reiniciar el programa"}));
+            QCOMPARE(CProfile::Language(), QStringLiteral("1"));
+            QCOMPARE(app.View()->m_strIdioma, QStringLiteral("0"));
+            QCOMPARE(FirstMenuTitle(frame), QStringLiteral("&Archivo"));
+            QVERIFY(frame->Action(ID_IDIOMA_CATALA)->isChecked());
+            QVERIFY(!frame->Action(ID_IDIOMA_CASTELLANO)->isChecked());
+        }
+        {
+            CVelmoraApp app;
+            QVERIFY(app.InitInstance());
+            QVERIFY(app.IsCatalanLoaded());
+            QCOMPARE(app.View()->m_strIdioma, QStringLiteral("1"));
+            QCOMPARE(FirstMenuTitle(app.MainFrame()), QStringLiteral("&Arxiu"));
+            QCOMPARE(app.MainFrame()->Action(ID_GESTION_PRESUPUESTOS)->text(), QStringLiteral("Gestió de pressupostos"));
+
+            // Back to Spanish: the other item takes the mark.
+            app.MainFrame()->OnCommand(ID_IDIOMA_CASTELLANO);
+            QVERIFY(app.MainFrame()->Action(ID_IDIOMA_CASTELLANO)->isChecked());
+            QVERIFY(!app.MainFrame()->Action(ID_IDIOMA_CATALA)->isChecked());
+        }
+    }
+
+    void otherValuesCheckNeitherLanguage()
+    {
+        CProfile::WriteProfileString("Settings", "idioma", "7");
+        CVelmoraApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(CProfile::Language(), QStringLiteral("7"));
+        QVERIFY(!app.View()->IsCatalan());
+        QVERIFY(!app.MainFrame()->Action(ID_IDIOMA_CATALA)->isChecked());
+        QVERIFY(!app.MainFrame()->Action(ID_IDIOMA_CASTELLANO)->isChecked());
+    }
+
+    void missingCatalanTranslationKeepsSpanishSilently()
+    {
+        CProfile::WriteProfileString("Settings", "idioma", "1");
+        qputenv("VELMORA_TRANSLATIONS", (TestHome() + "/no-translations").toLocal8Bit());
+        CVelmoraApp app;
+        QVERIFY(app.InitInstance());
+        QVERIFY(!app.IsCatalanLoaded());
+        QCOMPARE(FirstMenuTitle(app.MainFrame()), QStringLiteral("&Archivo"));
+        // Run-time messages still follow the setting.
+        QCOMPARE(app.View()->m_strIdioma, QStringLiteral("1"));
+        QVERIFY(app.View()->IsCatalan());
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void unreadableStoreEndsTheProgramCleanly()
+    {
+        ResetProfile();
+        const QString path = CSchema::DefaultDatabasePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, 'x'));
+        }
+        const QByteArray before = QCryptographicHash::hash(QByteArray(4096, 'x'), QCryptographicHash::Sha256);
+        {
+            CVelmoraApp app;
+            QVERIFY(!app.InitInstance());
+            QVERIFY(!app.MainFrame());
+        }
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(path), qPrintable(m_messages[0]));
+        QVERIFY2(m_messages[0].contains("not a database"), qPrintable(m_messages[0]));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256), before);
+        QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+    }
+
+    void aboutBox()
+    {
+        CAboutDlg dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Acerca de Velmora"));
+        bool productLine = false;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            productLine |= label->text() == QStringLiteral("Velmora - Presupuestos y Facturación Versión 2.0");
+        QVERIFY(productLine);
+        auto* ok = dialog.findChild<QPushButton*>("aceptar");
+        QVERIFY(ok);
+        QCOMPARE(ok->text(), QStringLiteral("Aceptar"));
+        dialog.show();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void manualCommandWithoutTheFileDoesNothing()
+    {
+        ResetProfile();
+        CVelmoraApp app;
+        QVERIFY(app.InitInstance());
+        app.MainFrame()->OnCommand(ID_MANUAL);
+        QVERIFY(m_messages.isEmpty());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestStartup>(argc, argv);
+}
+
+#include "test_startup.moc"

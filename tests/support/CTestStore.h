@@ -1,0 +1,37 @@
+#pragma once
+
+#include "budget/CStoreSession.h"
+#include "budget/CVelmoraDoc.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class CDatabase;
+
+// A fresh store for one test: a new database file in the test home, the
+// data source registered and the document's sets open on it.
+class CTestStore
+{
+public:
+    // An empty name picks a new file for every store.
+    explicit CTestStore(const QString& strName = {});
+    ~CTestStore();
+
+    CVelmoraDoc& Doc() { return *m_pDoc; }
+    CDatabase& Db() { return m_pDoc->Database(); }
+    const QString& Path() const { return m_strPath; }
+
+    // Adds a budget header and its lines. Each line is "NIVEL|ARTICULO|DESGLOSE|PRECIO|RENDIMIENTO|IMPORTE",
+    // numbered 1..n in the order given; missing numbers default to 0 and 1.
+    void AddBudget(const QString& strCode, const QStringList& lines, const QString& strName = {});
+    // The lines of a budget in NUMLIN order as "NUMLIN|NIVEL|ARTICULO".
+    QStringList Lines(const QString& strCode);
+    // A single value from the store ("SELECT ..." with bound values).
+    QVariant Scalar(const QString& strSQL, const QVariantList& params = {});
+
+private:
+    QString m_strPath;
+    std::unique_ptr<CVelmoraDoc> m_pDoc;
+    std::unique_ptr<CStoreSession> m_pSession;
+};

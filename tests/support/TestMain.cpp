@@ -1,0 +1,35 @@
+#include "TestMain.h"
+
+#include "store/CNumberLocale.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+QTemporaryDir& Home()
+{
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/velmora-test-XXXXXX"));
+    return home;
+}
+
+} // namespace
+
+QString TestHome()
+{
+    return Home().path();
+}
+
+void InitTestEnvironment()
+{
+    const QString home = TestHome();
+    QDir().mkpath(home + QStringLiteral("/data"));
+    QDir().mkpath(home + QStringLiteral("/config"));
+    QDir().mkpath(home + QStringLiteral("/cache"));
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/cache")).toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CNumberLocale::Pin(CNumberLocale::Spanish());
+}
