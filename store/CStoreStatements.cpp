@@ -68,3 +68,41 @@ void CStoreStatements::RenameMeasurementParent(CDatabase& database, const QStrin
     database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET CODIGOPADRE = ? WHERE CODIGO = ? AND CODIGOPADRE = ?"),
                         {strNewCode, strBudget, strOldCode});
 }
+
+void CStoreStatements::ShiftLines(CDatabase& database, const QString& strBudget, long nAfterLine, long nDelta)
+{
+    database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET NUMLIN = NUMLIN + ? WHERE CODIGO = ? AND NUMLIN > ?"),
+                        {qlonglong(nDelta), strBudget, qlonglong(nAfterLine)});
+    database.ExecuteSQL(QStringLiteral("UPDATE ARTICULOS SET NUMLIN = NUMLIN + ? WHERE CODIGO = ? AND NUMLIN > ?"),
+                        {qlonglong(nDelta), strBudget, qlonglong(nAfterLine)});
+}
+
+void CStoreStatements::DeleteMeasurementsOfLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast)
+{
+    database.ExecuteSQL(QStringLiteral("DELETE FROM MEDIDAS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
+                        {strBudget, qlonglong(nFirst), qlonglong(nLast)});
+}
+
+void CStoreStatements::RenumberLines(CDatabase& database, const QString& strBudget)
+{
+    // The order is the lines' own (CODIGO,NUMLIN, ties in the order they were
+    // written); each measurement line follows the first line that had its number.
+    database.ExecuteSQL(
+        QStringLiteral("WITH numbered AS (SELECT NUMLIN AS OLD, ROW_NUMBER() OVER (ORDER BY NUMLIN, ID) AS NEW "
+                       "FROM ARTICULOS WHERE CODIGO = ?), "
+                       "ranked AS (SELECT OLD, MIN(NEW) AS NEW FROM numbered GROUP BY OLD) "
+                       "UPDATE MEDIDAS SET NUMLIN = (SELECT NEW FROM ranked WHERE ranked.OLD = MEDIDAS.NUMLIN) "
+                       "WHERE CODIGO = ? AND NUMLIN IN (SELECT OLD FROM ranked WHERE OLD <> NEW)"),
+        {strBudget, strBudget});
+    database.ExecuteSQL(
+        QStringLiteral("UPDATE ARTICULOS SET NUMLIN = ranked.NEW FROM "
+                       "(SELECT ID, ROW_NUMBER() OVER (ORDER BY NUMLIN, ID) AS NEW FROM ARTICULOS WHERE CODIGO = ?) "
+                       "AS ranked WHERE ARTICULOS.ID = ranked.ID AND ARTICULOS.NUMLIN IS NOT ranked.NEW"),
+        {strBudget});
+}
+
+void CStoreStatements::DeleteLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast)
+{
+    database.ExecuteSQL(QStringLiteral("DELETE FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
+                        {strBudget, qlonglong(nFirst), qlonglong(nLast)});
+}

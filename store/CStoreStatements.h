@@ -21,6 +21,16 @@ public:
     // Copies every line of one tariff of a price base into another tariff of the same price base.
     static void CopyTariffLines(CDatabase& database, const QString& strCode, const QString& strFrom, const QString& strTo);
 
+    // Shifts by nDelta the line numbers of a budget's lines, and of their
+    // measurement lines, that come after nAfterLine.
+    static void ShiftLines(CDatabase& database, const QString& strBudget, long nAfterLine, long nDelta);
+    // Deletes a range of a budget's lines.
+    static void DeleteLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast);
+    // Deletes the measurement lines of a range of budget lines.
+    static void DeleteMeasurementsOfLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast);
+    // Numbers a budget's lines 1..n in their present order, their measurement lines with them.
+    static void RenumberLines(CDatabase& database, const QString& strBudget);
+
     // Moves the measurement lines of a budget line to its new line number.
     static void MoveMeasurements(CDatabase& database, const QString& strBudget, long nOldLine, long nNewLine);
     // A line's code changed: its own measurement lines, and those naming it as parent, follow.

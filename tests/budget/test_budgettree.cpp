@@ -1,0 +1,430 @@
+#include "support/CTestStore.h"
+#include "support/TestMain.h"
+
+#include "budget/CBudgetTotals.h"
+#include "budget/CBudgetTree.h"
+#include "budget/CLineClipboard.h"
+#include "store/CArticulosSet.h"
+#include "store/CDBException.h"
+#include "store/CDatabase.h"
+#include "store/CMedidasSet.h"
+#include "store/CPresupuestosSet.h"
+#include "store/NumberText.h"
+
+#include <QRandomGenerator>
+
+namespace {
+
+// Lines as "NUMLIN|NIVEL|ARTICULO", measurement lines as "NUMLIN/LIN:CODIGOHIJO".
+QStringList Measures(CTestStore& store, const QString& budget)
+{
+    CMedidasSet set(&store.Db());
+    set.SetFilter("CODIGO = ?", {budget});
+    set.m_strSort = "NUMLIN,LIN";
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QStringList rows;
+    for (; !set.IsEOF(); set.MoveNext())
+        rows << set.m_NUMLIN + u'/' + set.m_LIN + u':' + set.m_CODIGOHIJO;
+    return rows;
+}
+
+void AddMeasure(CTestStore& store, const QString& budget, int numlin, int lin, const QString& child,
+                const QString& parent = {})
+{
+    CMedidasSet& set = store.Doc().m_medidasSet;
+    set.AddNew();
+    set.SetFieldNull(nullptr);
+    set.m_CODIGO = budget;
+    set.m_NUMLIN = QString::number(numlin);
+    set.m_LIN = QString::number(lin);
+    set.m_CODIGOHIJO = child;
+    set.m_CODIGOPADRE = parent;
+    set.m_TOTAL = "1";
+    set.Update();
+}
+
+QString Field(CTestStore& store, const QString& budget, long numlin, const char* column)
+{
+    return store.Scalar(QStringLiteral("SELECT %1 FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN = ?").arg(column),
+                        {budget, qlonglong(numlin)})
+        .toString();
+}
+
+// Every invariant of a budget tree: dense numbers, the root first, levels
+// that step down by one at most, measurement lines only on folders, and
+// decomposed prices equal to the sum of their children.
+void CheckTree(CTestStore& store, const QString& budget)
+{
+    CArticulosSet set(&store.Db());
+    set.FilterBudget(budget);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QList<long> levels;
+    QStringList desglose;
+    QList<double> importes;
+    QList<double> precios;
+    long expected = 1;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        QCOMPARE(set.m_NUMLIN.toLong(), expected++);
+        levels << set.m_NIVEL.toLong();
+        desglose << set.m_DESGLOSE;
+        importes << StoreAtof(set.m_IMPORTE);
+        precios << StoreAtof(set.m_PRECIO);
+    }
+    QVERIFY(!levels.isEmpty());
+    QCOMPARE(levels[0], 0L);
+    for (qsizetype i = 1; i < levels.size(); ++i) {
+        QVERIFY(levels[i] >= 1);
+        QVERIFY2(levels[i] <= levels[i - 1] + 1, qPrintable(QString("line %1").arg(i + 1)));
+    }
+    for (const QString& row : Measures(store, budget)) {
+        const long numlin = row.section(u'/', 0, 0).toLong();
+        QVERIFY2(numlin >= 1 && numlin <= levels.size(), qPrintable(row));
+        QCOMPARE(desglose[numlin - 1], QStringLiteral("S"));
+    }
+    for (qsizetype i = 0; i < levels.size(); ++i) {
+        if (desglose[i] != "S")
+            continue;
+        double sum = 0;
+        bool any = false;
+        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
+            if (levels[j] == levels[i] + 1) {
+                sum += importes[j];
+                any = true;
+            }
+        }
+        if (any)
+            QVERIFY2(qAbs(precios[i] - sum) < 0.0001, qPrintable(QString("line %1: %2 != %3").arg(i + 1).arg(precios[i]).arg(sum)));
+    }
+}
+
+} // namespace
+
+class TestBudgetTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rollUpChapterAndFolder()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|0|1|0", "1|C1#|S|0|1|0", "2|A|N|10.5|1|10.5", "2|B|N|2.25|1|2.25",
+                              "1|F|S|0|3|0", "2|X|N|10.5|1|10.5", "2|Y|N|2.25|1|2.25"});
+        CArticulosSet& set = store.Doc().m_articulosSet;
+        CBudgetTree tree(set, "B");
+        tree.Requery();
+        tree.RollUpTotals(4);
+        QCOMPARE(Field(store, "B", 2, "PRECIO"), QStringLiteral("12.75000"));
+        QCOMPARE(Field(store, "B", 2, "IMPORTE"), QStringLiteral("12.75000"));
+        tree.RollUpTotals(7);
+        QCOMPARE(Field(store, "B", 5, "PRECIO"), QStringLiteral("12.75000"));
+        QCOMPARE(Field(store, "B", 5, "IMPORTE"), QStringLiteral("38.25000"));
+        QCOMPARE(Field(store, "B", 1, "IMPORTE"), QStringLiteral("51.00000"));
+        CheckTree(store, "B");
+
+        // From the root nothing changes.
+        const QString before = Field(store, "B", 1, "PRECIO");
+        tree.RollUpTotals(1);
+        QCOMPARE(Field(store, "B", 1, "PRECIO"), before);
+    }
+
+    void percentageLines()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|X|N|100|1|100", "1|Y|N|50|1|50", "1|%CI|N|0|0.03|0"});
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        tree.RollUpTotals(2);
+        QCOMPARE(Field(store, "B", 4, "PRECIO"), QStringLiteral("150.00000"));
+        QCOMPARE(Field(store, "B", 4, "IMPORTE"), QStringLiteral("4.50000"));
+        QCOMPARE(Field(store, "B", 1, "PRECIO"), QStringLiteral("154.50000"));
+
+        store.AddBudget("M", {"0|M##|S", "1|MO1|N|100|1|100", "1|MAT|N|50|1|50", "1|MO2|N|30|1|30", "1|MO%X|N|0|0.1|0"});
+        CBudgetTree other(store.Doc().m_articulosSet, "M");
+        other.Requery();
+        other.RollUpTotals(5);
+        QCOMPARE(Field(store, "M", 5, "PRECIO"), QStringLiteral("130.00000"));
+        QCOMPARE(Field(store, "M", 5, "IMPORTE"), QStringLiteral("13.00000"));
+    }
+
+    void budgetTotals()
+    {
+        const CBudgetTotals totals = CBudgetTotals::Compute(1000, 13, 6, 21);
+        QCOMPARE(totals.m_dGastos, 130.0);
+        QCOMPARE(totals.m_dBeneficio, 60.0);
+        QCOMPARE(totals.m_dBase, 1190.0);
+        QCOMPARE(totals.m_dIva, 249.9);
+        QCOMPARE(totals.m_dTotal, 1439.9);
+
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|1000|1|1000"});
+        CPresupuestosSet& header = store.Doc().m_presupuestosSet;
+        header.FilterBudget("B");
+        header.Requery();
+        header.Edit();
+        header.m_GGEN = "13";
+        header.m_BIND = "6";
+        header.m_IVA = "21";
+        header.Update();
+        // The root amount counts in cents, as the grid shows it.
+        QVERIFY(CBudgetTotals::Update(header, "999.996").has_value());
+        QCOMPARE(store.Scalar("SELECT IMPGGEN || ' ' || IMPBIND || ' ' || BASE || ' ' || IMPIVA || ' ' || TOTAL "
+                              "FROM PRESUPUESTOS WHERE CODIGO = 'B'")
+                     .toString(),
+                 QStringLiteral("130.00 60.00 1190.00 249.90 1439.90"));
+        header.FilterBudget("NONE");
+        header.Requery();
+        QVERIFY(!CBudgetTotals::Update(header, "1").has_value());
+    }
+
+    void customIncreaseAndBack()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|15.21|1|15.21", "1|C#|S|15.21|1|15.21", "2|A|N|12.34567|1|12.34567",
+                              "2|B|N|2.86433|1|2.86433"});
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        tree.ApplyCustomIncrease(0, 10);
+        QCOMPARE(Field(store, "B", 3, "PRECIO"), QStringLiteral("13.58024"));
+        QCOMPARE(Field(store, "B", 3, "IMPORTE"), QStringLiteral("13.58024"));
+        QCOMPARE(Field(store, "B", 2, "IMPORTE"), QStringLiteral("16.73"));
+        tree.ApplyCustomIncrease(10, 0);
+        QCOMPARE(Field(store, "B", 3, "PRECIO"), QStringLiteral("12.34567"));
+        QCOMPARE(Field(store, "B", 4, "PRECIO"), QStringLiteral("2.86433"));
+        // Unchanged increase: nothing is applied.
+        tree.ApplyCustomIncrease(0, 0);
+        QCOMPARE(Field(store, "B", 4, "PRECIO"), QStringLiteral("2.86433"));
+    }
+
+    void insertMovesFollowingLinesAndTheirMeasurements()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|C1#|S", "2|F1|S", "1|F2|S"});
+        AddMeasure(store, "B", 3, 1, "F1");
+        AddMeasure(store, "B", 4, 1, "F2");
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        const long number = tree.InsertLine(2, CBudgetTree::NewLine(CBudgetTree::Kind::Concept, 2));
+        QCOMPARE(number, 3L);
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C1#", "3|2|Nuevo", "4|2|F1", "5|1|F2"}));
+        QCOMPARE(Measures(store, "B"), QStringList({"4/1:F1", "5/1:F2"}));
+        QCOMPARE(Field(store, "B", 3, "RENDIMIENTO"), QStringLiteral("1.00000"));
+        QVERIFY(store.Scalar("SELECT FECHA IS NULL FROM ARTICULOS WHERE NUMLIN = 3").toBool());
+
+        // After the last line nothing is renumbered.
+        QCOMPARE(tree.InsertLine(5, CBudgetTree::NewLine(CBudgetTree::Kind::Concept, 1)), 6L);
+        CheckTree(store, "B");
+    }
+
+    void deleteChapterWithMeasuredFolders()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|0|1|0", "1|C1#|S|0|1|0", "2|F1|S|5|2|10", "3|A|N|5|1|5", "2|F2|S|3|1|3",
+                              "3|B|N|3|1|3", "1|C2#|S|0|1|0", "2|F3|S|4|1|4", "3|D|N|4|1|4"});
+        AddMeasure(store, "B", 3, 1, "F1");
+        AddMeasure(store, "B", 3, 2, "F1");
+        AddMeasure(store, "B", 5, 1, "F2");
+        AddMeasure(store, "B", 8, 1, "F3");
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        tree.RollUpTotals(4);
+        tree.RollUpTotals(6);
+        tree.RollUpTotals(9);
+        QCOMPARE(Field(store, "B", 1, "IMPORTE"), QStringLiteral("17.00000"));
+
+        QCOMPARE(tree.DeleteBranch(2), 5L);
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C2#", "3|2|F3", "4|3|D"}));
+        QCOMPARE(Measures(store, "B"), QStringList({"3/1:F3"}));
+        QCOMPARE(Field(store, "B", 1, "IMPORTE"), QStringLiteral("4.00000"));
+        CheckTree(store, "B");
+        // The root and lines past the end are left alone.
+        QCOMPARE(tree.DeleteBranch(1), 0L);
+        QCOMPARE(tree.DeleteBranch(99), 0L);
+    }
+
+    void copyPasteOnceAndMoveDown()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|C1#|S", "2|F1|S|2|1|2", "3|A|N|.5|4|2", "1|C2#|S", "2|G|N|1|1|1"});
+        AddMeasure(store, "B", 3, 1, "F1", "C1#");
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        tree.RollUpTotals(4);
+        tree.RollUpTotals(6);
+        CLineClipboard clipboard;
+        tree.CopyBranch(2, [](long n) { return n == 2 ? std::optional<int>(2) : std::nullopt; }, clipboard);
+        QCOMPARE(int(clipboard.m_lines.size()), 3);
+        QCOMPARE(clipboard.m_lines[0].visible, 1);
+        QCOMPARE(clipboard.m_lines[0].expandState, 2);
+        QCOMPARE(clipboard.m_lines[1].visible, 0);
+        QCOMPARE(clipboard.m_lines[2].price, QStringLiteral("0.5"));
+        QCOMPARE(int(clipboard.m_measures.size()), 1);
+
+        // Into chapter C2#: the branch becomes its first children.
+        QCOMPARE(tree.PasteBranch(5, true, clipboard), 5L);
+        QVERIFY(clipboard.IsEmpty());
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C1#", "3|2|F1", "4|3|A", "5|1|C2#", "6|2|C1#",
+                                                 "7|3|F1", "8|4|A", "9|2|G"}));
+        // The pasted folder's measurement line follows it and names its new parent.
+        QCOMPARE(Measures(store, "B"), QStringList({"3/1:F1", "7/1:F1"}));
+        QCOMPARE(store.Scalar("SELECT CODIGOPADRE FROM MEDIDAS WHERE NUMLIN = 7").toString(), QStringLiteral("C1#"));
+        tree.RollUpTotals(6);
+        CheckTree(store, "B");
+
+        // A second paste without a new copy does nothing.
+        QCOMPARE(tree.PasteBranch(5, true, clipboard), -1L);
+        QCOMPARE(store.Lines("B").size(), 9);
+
+        // Move C1# (lines 2-4) after G: copy, delete, paste after the target.
+        tree.CopyBranch(2, {}, clipboard);
+        tree.DeleteBranch(2);
+        QCOMPARE(tree.PasteBranch(6, false, clipboard), 6L);
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C2#", "3|2|C1#", "4|3|F1", "5|4|A", "6|2|G",
+                                                 "7|2|C1#", "8|3|F1", "9|4|A"}));
+        QCOMPARE(Measures(store, "B"), QStringList({"4/1:F1", "8/1:F1"}));
+        tree.RollUpTotals(7);
+        CheckTree(store, "B");
+    }
+
+    void pasteAfterADecomposedTargetFollowsItsBranch()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|C1#|S", "2|A|N", "1|C2#|S", "2|B|N"});
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        CLineClipboard clipboard;
+        tree.CopyBranch(5, {}, clipboard);
+        QCOMPARE(tree.PastePoint(2, false), 3L);
+        QCOMPARE(tree.PasteBranch(2, false, clipboard), 3L);
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C1#", "3|2|A", "4|1|B", "5|1|C2#", "6|2|B"}));
+    }
+
+    void renumberClosesGapsAndKeepsMeasurements()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|F1|S", "1|F2|S"});
+        store.Db().ExecuteSQL("UPDATE ARTICULOS SET NUMLIN = NUMLIN * 10 WHERE NUMLIN > 1");
+        AddMeasure(store, "B", 20, 1, "F1");
+        AddMeasure(store, "B", 30, 1, "F2");
+        AddMeasure(store, "B", 30, 2, "F2");
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Renumber();
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|F1", "3|1|F2"}));
+        QCOMPARE(Measures(store, "B"), QStringList({"2/1:F1", "3/1:F2", "3/2:F2"}));
+    }
+
+    void savingALine()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|7|1|7", "1|C1#|S|7|1|7", "2|F|S|7|1|7"});
+        AddMeasure(store, "B", 3, 1, "F", "C1#");
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+
+        // Renaming a chapter: the measurement lines naming it as parent follow;
+        // its computed price stays although the grid shows none.
+        CBudgetTree::Line chapter{"C9#", "1", "S", "", "Capítulo", "", "", "", "", "", "", "7.00", ""};
+        tree.SaveLine(2, chapter, "C1#", true);
+        QCOMPARE(Field(store, "B", 2, "PRECIO"), QStringLiteral("7"));
+        QCOMPARE(Field(store, "B", 2, "RENDIMIENTO"), QStringLiteral("1.0"));
+        QCOMPARE(store.Scalar("SELECT CODIGOPADRE FROM MEDIDAS").toString(), QStringLiteral("C9#"));
+
+        CBudgetTree::Line folder{"F2", "2", "S", "m2", "Muro", "", "", "", "", "", "", "7.00000", ""};
+        tree.SaveLine(3, folder, "F", true);
+        QCOMPARE(store.Scalar("SELECT CODIGOHIJO FROM MEDIDAS").toString(), QStringLiteral("F2"));
+        QCOMPARE(Field(store, "B", 3, "PRECIO"), QStringLiteral("0.0"));
+        QCOMPARE(Field(store, "B", 3, "FACTOR"), QStringLiteral("0.0"));
+        QCOMPARE(tree.ParentCode(3), QStringLiteral("C9#"));
+        QCOMPARE(tree.ParentCode(1), QStringLiteral("B##"));
+    }
+
+    void editedCodes()
+    {
+        QCOMPARE(CBudgetTree::AdjustEditedCode("Nuevo capitulo#", "C01"), QStringLiteral("C01#"));
+        QCOMPARE(CBudgetTree::AdjustEditedCode("Nuevo", "A#B"), QStringLiteral("AB"));
+        QCOMPARE(CBudgetTree::AdjustEditedCode("C01#", "C02#"), QStringLiteral("C02#"));
+        QCOMPARE(CBudgetTree::AdjustEditedCode("X", "Y"), QStringLiteral("Y"));
+    }
+
+    void failedOperationLeavesTheTreeAsItWas()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|C1#|S", "2|A|N"});
+        CBudgetTree tree(store.Doc().m_articulosSet, "B");
+        tree.Requery();
+        // A trigger makes the renumbering of the following lines fail halfway.
+        store.Db().ExecuteSQL("CREATE TRIGGER fail BEFORE UPDATE OF NUMLIN ON ARTICULOS WHEN NEW.NUMLIN = 4 "
+                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        QVERIFY_THROWS_EXCEPTION(CDBException, tree.InsertLine(1, CBudgetTree::NewLine(CBudgetTree::Kind::Chapter, 1)));
+        QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C1#", "3|2|A"}));
+        QCOMPARE(tree.LineCount(), 3L);
+    }
+
+    void randomOperationsKeepTheInvariants()
+    {
+        CTestStore store;
+        store.AddBudget("R", {"0|R##|S|0|1|0"});
+        CBudgetTree tree(store.Doc().m_articulosSet, "R");
+        tree.Requery();
+        QRandomGenerator random(20261206);
+        CLineClipboard clipboard;
+        for (int step = 0; step < 300; ++step) {
+            const long count = tree.LineCount();
+            const long line = 1 + long(random.bounded(int(count)));
+            const bool decomposed = tree.IsDecomposed(line);
+            const long level = tree.Level(line) + (decomposed ? 1 : 0);
+            switch (random.bounded(6)) {
+            case 0:
+            case 1: {
+                const auto kind = CBudgetTree::Kind(random.bounded(3));
+                CBudgetTree::Line values = CBudgetTree::NewLine(kind, int(std::max(1L, level)));
+                values.articulo += QString::number(step);
+                if (kind == CBudgetTree::Kind::Concept) {
+                    values.precio = StoreFormat(random.bounded(1000) / 10.0, 5);
+                    values.importe = values.precio;
+                }
+                const long number = tree.InsertLine(level == 0 ? 1 : line, values);
+                tree.RollUpTotals(number);
+                if (kind != CBudgetTree::Kind::Concept && random.bounded(2))
+                    AddMeasure(store, "R", int(number), 1, values.articulo);
+                break;
+            }
+            case 2:
+                tree.DeleteBranch(line);
+                break;
+            case 3:
+                tree.CopyBranch(line, {}, clipboard);
+                break;
+            case 4:
+                if (line > 1 || decomposed) {
+                    const long after = tree.PasteBranch(line, decomposed && random.bounded(2), clipboard);
+                    if (after >= 0)
+                        tree.RollUpTotals(after + 1);
+                }
+                break;
+            case 5:
+                if (line > 1) {
+                    tree.CopyBranch(line, {}, clipboard);
+                    const long size = long(clipboard.m_lines.size());
+                    tree.DeleteBranch(line);
+                    long target = 1 + long(random.bounded(int(tree.LineCount())));
+                    if (target > 1 || tree.IsDecomposed(target)) {
+                        const long after = tree.PasteBranch(target, target == 1, clipboard);
+                        tree.RollUpTotals(after + 1);
+                    }
+                    Q_UNUSED(size);
+                }
+                break;
+            }
+            CheckTree(store, "R");
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QString("after step %1").arg(step)));
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestBudgetTree>(argc, argv);
+}
+
+#include "test_budgettree.moc"
