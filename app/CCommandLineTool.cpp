@@ -1,10 +1,15 @@
 #include "app/CCommandLineTool.h"
 
 #include "app/CLanguage.h"
+#include "admin/CBudgetAdmin.h"
+#include "admin/CBudgetHeader.h"
 #include "app/CProfile.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
 #include "store/CDBException.h"
+#include "store/CArticulosSet.h"
+#include "store/CDatabase.h"
+#include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
 
 #include <QFileInfo>
@@ -25,6 +30,11 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
 {
     static const std::vector<Command> commands = {
         {"init", "init", &CCommandLineTool::Init},
+        {"list-budgets", "list-budgets", &CCommandLineTool::ListBudgets},
+        {"new-budget", "new-budget CODE [--name NAME]", &CCommandLineTool::NewBudget},
+        {"copy-budget", "copy-budget SOURCE NEWCODE", &CCommandLineTool::CopyBudget},
+        {"delete-budget", "delete-budget CODE", &CCommandLineTool::DeleteBudget},
+        {"show-budget", "show-budget CODE", &CCommandLineTool::ShowBudget},
     };
     return commands;
 }
@@ -109,5 +119,122 @@ int CCommandLineTool::Init(const QStringList& arguments)
     if (!OpenStore())
         return 1;
     m_out << m_strDatabase << '\n';
+    return 0;
+}
+
+bool CCommandLineTool::RequireBudget(const QString& strCode)
+{
+    if (CBudgetAdmin::Exists(Doc().Database(), strCode))
+        return true;
+    m_err << Text("No existe este presupuesto: %1\n", "No existeix aquest pressupost: %1\n").arg(strCode);
+    return false;
+}
+
+int CCommandLineTool::ListBudgets(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        return Usage(2);
+    if (!OpenStore())
+        return 1;
+    for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(Doc().Database()))
+        m_out << entry.code << '\t' << entry.name << '\n';
+    return 0;
+}
+
+int CCommandLineTool::NewBudget(const QStringList& arguments)
+{
+    QStringList rest = arguments;
+    QString name;
+    const qsizetype option = rest.indexOf(QStringLiteral("--name"));
+    if (option >= 0) {
+        if (option + 1 >= rest.size())
+            return Usage(2);
+        name = rest.at(option + 1);
+        rest.remove(option, 2);
+    }
+    if (rest.size() != 1 || rest.first().isEmpty())
+        return Usage(2);
+    const QString code = rest.first();
+    if (code.size() > 20) {
+        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+        return 1;
+    }
+    if (!OpenStore())
+        return 1;
+    if (CBudgetAdmin::Exists(Doc().Database(), code)) {
+        m_err << Text("Ya existe este presupuesto: %1\n", "Ja existeix aquest pressupost: %1\n").arg(code);
+        return 1;
+    }
+    CBudgetHeader header = CBudgetHeader::New();
+    header.m_strCodigo = code;
+    header.m_strNombre = name;
+    CBudgetAdmin::Create(Doc().Database(), header);
+    m_out << code << '\n';
+    return 0;
+}
+
+int CCommandLineTool::CopyBudget(const QStringList& arguments)
+{
+    if (arguments.size() != 2 || arguments[1].isEmpty())
+        return Usage(2);
+    const QString& source = arguments[0];
+    const QString& code = arguments[1];
+    if (code.size() > 20) {
+        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+        return 1;
+    }
+    if (!OpenStore() || !RequireBudget(source))
+        return 1;
+    if (CBudgetAdmin::Exists(Doc().Database(), code)) {
+        m_err << Text("Ya existe este presupuesto: %1\n", "Ja existeix aquest pressupost: %1\n").arg(code);
+        return 1;
+    }
+    CPresupuestosSet set(&Doc().Database());
+    set.FilterBudget(source);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    CBudgetHeader header;
+    header.Load(set);
+    header.m_strCodigo = code;
+    header.m_fecEnt = header.m_fecMod = CDateValue::Now();
+    CBudgetAdmin::Copy(Doc().Database(), source, header);
+    m_out << code << '\n';
+    return 0;
+}
+
+int CCommandLineTool::DeleteBudget(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return Usage(2);
+    if (!OpenStore() || !RequireBudget(arguments[0]))
+        return 1;
+    CBudgetAdmin::Delete(Doc().Database(), arguments[0]);
+    return 0;
+}
+
+int CCommandLineTool::ShowBudget(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return Usage(2);
+    if (!OpenStore() || !RequireBudget(arguments[0]))
+        return 1;
+    CArticulosSet lines(&Doc().Database());
+    lines.FilterBudget(arguments[0]);
+    lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    for (; !lines.IsEOF(); lines.MoveNext()) {
+        const QString indent(int(std::max(0L, lines.m_NIVEL.toLong())) * 2, u' ');
+        m_out << lines.m_NUMLIN << '\t' << lines.m_NIVEL << '\t' << indent + lines.m_ARTICULO << '\t' << lines.m_MEDIDA
+              << '\t' << lines.m_NOMBRE << '\t' << lines.m_PRECIO << '\t' << lines.m_RENDIMIENTO << '\t'
+              << lines.m_IMPORTE << '\n';
+    }
+    CPresupuestosSet header(&Doc().Database());
+    header.FilterBudget(arguments[0]);
+    header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    const std::pair<const char*, const QString*> totals[] = {
+        {"GGEN", &header.m_GGEN},       {"BIND", &header.m_BIND}, {"IVA", &header.m_IVA},
+        {"IMPGGEN", &header.m_IMPGGEN}, {"IMPBIND", &header.m_IMPBIND}, {"BASE", &header.m_BASE},
+        {"IMPIVA", &header.m_IMPIVA},   {"TOTAL", &header.m_TOTAL},
+    };
+    for (const auto& [name, value] : totals)
+        m_out << name << '\t' << *value << '\n';
     return 0;
 }

@@ -37,6 +37,14 @@ private:
     CVelmoraDoc& Doc() { return *m_pDoc; }
 
     int Init(const QStringList& arguments);
+    int ListBudgets(const QStringList& arguments);
+    int NewBudget(const QStringList& arguments);
+    int CopyBudget(const QStringList& arguments);
+    int DeleteBudget(const QStringList& arguments);
+    int ShowBudget(const QStringList& arguments);
+
+    // Reports a budget that is not in the store; false when it is missing.
+    bool RequireBudget(const QString& strCode);
 
     QTextStream& m_out;
     QTextStream& m_err;

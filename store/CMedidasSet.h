@@ -25,6 +25,8 @@ public:
 
     // Selects nothing.
     void FilterNone();
+    // Every measurement line of one budget, in line order.
+    void FilterBudget(const QString& strBudget);
     // The measurement lines of one budget line.
     void FilterLine(const QString& strBudget, const QString& strNumLin, const QString& strSort = {});
 

@@ -19,8 +19,7 @@ namespace {
 QStringList Measures(CTestStore& store, const QString& budget)
 {
     CMedidasSet set(&store.Db());
-    set.SetFilter("CODIGO = ?", {budget});
-    set.m_strSort = "NUMLIN,LIN";
+    set.FilterBudget(budget);
     set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
     QStringList rows;
     for (; !set.IsEOF(); set.MoveNext())
