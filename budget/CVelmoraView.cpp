@@ -1,5 +1,6 @@
 #include "budget/CVelmoraView.h"
 
+#include "admin/CDatosEmpresaDlg.h"
 #include "app/CLanguage.h"
 #include "app/CProfile.h"
 #include "app/CommandIds.h"
@@ -75,6 +76,9 @@ bool CVelmoraView::OnCommand(int nID)
     case ID_MANUAL:
         OnManual();
         return true;
+    case ID_DATOS_EMPRESA:
+        OnDatosEmpresa();
+        return true;
     default:
         return false;
     }
@@ -99,6 +103,12 @@ void CVelmoraView::OnIdioma(const QString& strValue)
 {
     CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), strValue);
     CMessageBox::Show(this, QStringLiteral("Ha de reiniciar el programa"), QMessageBox::Ok, QMessageBox::Information);
+}
+
+void CVelmoraView::OnDatosEmpresa()
+{
+    CDatosEmpresaDlg dialog(this);
+    dialog.Edit(m_doc.m_parametrosSet);
 }
 
 void CVelmoraView::OnManual()

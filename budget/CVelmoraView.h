@@ -40,6 +40,7 @@ public:
 private:
     void OnIdioma(const QString& strValue);
     void OnManual();
+    void OnDatosEmpresa();
 
     CVelmoraDoc& m_doc;
     CStoreSession m_session;

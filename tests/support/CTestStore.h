@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-class CDatabase;
+#include "store/CDatabase.h"
 
 // A fresh store for one test: a new database file in the test home, the
 // data source registered and the document's sets open on it.
