@@ -25,6 +25,89 @@
     </message>
 </context>
 <context>
+    <name>CDatosEmpresaDlg</name>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
+        <source>Datos empresa</source>
+        <translation type="unfinished">Dades empresa</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="20"/>
+        <source>Nombre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="21"/>
+        <source>Dirección</source>
+        <translation>Adreça</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="22"/>
+        <source>Población</source>
+        <translation>Població</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="23"/>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="24"/>
+        <source>Provincia</source>
+        <translation>Província</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="25"/>
+        <source>Telefono</source>
+        <translation>Telèfon</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="26"/>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="27"/>
+        <source>E-mail/Web</source>
+        <translation>E-mail/Web</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="28"/>
+        <source>NIF</source>
+        <translation>NIF</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="36"/>
+        <source>Elegir el fichero del logotipo</source>
+        <translation>Triar el fitxer del logotip</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="41"/>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="43"/>
+        <source>Registro fiscal</source>
+        <translation>Registre fiscal</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="47"/>
+        <source>Aceptar</source>
+        <translation type="unfinished">Acceptar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="48"/>
+        <source>Cancelar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosEmpresaDlg.cpp" line="57"/>
+        <source>Todos los archivos (*.*)</source>
+        <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <location filename="../app/CMainFrame.cpp" line="15"/>
@@ -119,7 +202,7 @@
     <message>
         <location filename="../app/CMainFrame.cpp" line="62"/>
         <source>Sale de la aplicación</source>
-        <translation>Surt de l'aplicació</translation>
+        <translation>Surt de l&apos;aplicació</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="62"/>
@@ -169,7 +252,7 @@
     <message>
         <location filename="../app/CMainFrame.cpp" line="67"/>
         <source>Datos de la empresa</source>
-        <translation>Dades de l'empresa</translation>
+        <translation>Dades de l&apos;empresa</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="67"/>
@@ -179,22 +262,22 @@
     <message>
         <location filename="../app/CMainFrame.cpp" line="68"/>
         <source>Barra de &amp;herramientas</source>
-        <translation>Barra d'&amp;eines</translation>
+        <translation>Barra d&apos;&amp;eines</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="68"/>
         <source>Muestra u oculta la barra de herramientas</source>
-        <translation>Mostra o amaga la barra d'eines</translation>
+        <translation>Mostra o amaga la barra d&apos;eines</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="70"/>
         <source>Barra de &amp;estado</source>
-        <translation>Barra d'e&amp;stat</translation>
+        <translation>Barra d&apos;e&amp;stat</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="70"/>
         <source>Muestra u oculta la barra de estado</source>
-        <translation>Mostra o amaga la barra d'estat</translation>
+        <translation>Mostra o amaga la barra d&apos;estat</translation>
     </message>
     <message>
         <location filename="../app/CMainFrame.cpp" line="71"/>
