@@ -29,12 +29,12 @@
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
         <source>Datos empresa</source>
-        <translation type="unfinished">Dades empresa</translation>
+        <translation>Dades empresa</translation>
     </message>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="20"/>
         <source>Nombre</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="21"/>
@@ -94,12 +94,12 @@
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="47"/>
         <source>Aceptar</source>
-        <translation type="unfinished">Acceptar</translation>
+        <translation>Acceptar</translation>
     </message>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="48"/>
         <source>Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·lar</translation>
     </message>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="57"/>

@@ -20,7 +20,7 @@ for line in sys.stdin:
         pairs[spanish] = catalan
 
 text = ts.read_text(encoding="utf-8")
-pattern = re.compile(r'<source>(.*?)</source>(\s*)<translation type="unfinished"></translation>', re.S)
+pattern = re.compile(r"<source>([^<]*)</source>(\s*)<translation type=\"unfinished\">[^<]*</translation>")
 
 
 def fill(match):
