@@ -37,6 +37,7 @@ private:
     CVelmoraDoc& Doc() { return *m_pDoc; }
 
     int Init(const QStringList& arguments);
+    int Formula(const QStringList& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;
