@@ -6,6 +6,7 @@
 #include "app/CProfile.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
+#include "measure/FormulaParser.h"
 #include "store/CDBException.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
@@ -13,6 +14,9 @@
 #include "store/CSchema.h"
 
 #include <QFileInfo>
+
+#include <charconv>
+#include <string>
 
 CCommandLineTool::CCommandLineTool(QTextStream& out, QTextStream& err)
     : m_out(out)
@@ -35,6 +39,7 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
         {"copy-budget", "copy-budget SOURCE NEWCODE", &CCommandLineTool::CopyBudget},
         {"delete-budget", "delete-budget CODE", &CCommandLineTool::DeleteBudget},
         {"show-budget", "show-budget CODE", &CCommandLineTool::ShowBudget},
+        {"formula", "formula EXPR [--x VALUE]", &CCommandLineTool::Formula},
     };
     return commands;
 }
@@ -236,5 +241,72 @@ int CCommandLineTool::ShowBudget(const QStringList& arguments)
     };
     for (const auto& [name, value] : totals)
         m_out << name << '\t' << *value << '\n';
+    return 0;
+}
+
+namespace {
+
+// A C-notation number that fills the whole text, whatever the process locale.
+bool ParseDouble(const QString& strText, double& dValue)
+{
+    const std::string text = strText.toStdString();
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first < last && *first == '+')
+        ++first;
+    const auto result = std::from_chars(first, last, dValue, std::chars_format::general);
+    return first < last && result.ec == std::errc() && result.ptr == last;
+}
+
+// "%.17g" in the C locale: enough digits to read the same double back.
+QString FormatFullPrecision(double dValue)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, dValue, std::chars_format::general, 17);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+} // namespace
+
+int CCommandLineTool::Formula(const QStringList& arguments)
+{
+    // The measurement window and dialog evaluate with this x.
+    double dX = 0.0123;
+    QString strFormula;
+    bool bHaveFormula = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QString strX;
+        bool bX = false;
+        if (argument == QStringLiteral("--x")) {
+            if (i + 1 >= arguments.size())
+                return Usage(2);
+            strX = arguments[++i];
+            bX = true;
+        } else if (argument.startsWith(QStringLiteral("--x="))) {
+            strX = argument.mid(4);
+            bX = true;
+        }
+        if (bX) {
+            if (!ParseDouble(strX, dX)) {
+                m_err << Text("El valor de x no es un número: %1\n", "El valor de x no és un nombre: %1\n").arg(strX);
+                m_err.flush();
+                return 2;
+            }
+        } else if (!bHaveFormula) {
+            strFormula = argument;
+            bHaveFormula = true;
+        } else {
+            return Usage(2);
+        }
+    }
+    if (!bHaveFormula)
+        return Usage(2);
+
+    int nErrorPosition = 0;
+    QString strErrorMessage;
+    FormulaParser parser;
+    const double dValue = parser.Evaluate(strFormula, dX, nErrorPosition, strErrorMessage, true);
+    m_out << FormatFullPrecision(dValue) << '\n' << nErrorPosition << '\n' << strErrorMessage << '\n';
     return 0;
 }
