@@ -38,6 +38,7 @@ public:
         m_calls << QStringLiteral("changed %1 %2 %3").arg(nRow).arg(nCol).arg(GetItemText(nRow, nCol));
     }
     void InsertLine(int nRow, int nCol) override { m_calls << QStringLiteral("insert %1 %2").arg(nRow).arg(nCol); }
+    void OnContextMenu(int nRow, int nCol, const QPoint&) override { m_calls << QStringLiteral("menu %1 %2").arg(nRow).arg(nCol); }
     void GetCellColors(int nRow, int nCol) override
     {
         SetCellColors(Qt::black, nRow == 1 && nCol == 3 ? QColor(255, 196, 136) : Qt::white);
@@ -640,6 +641,16 @@ private slots:
         list.m_calls.clear();
         DoubleClick(list.viewport(), CellCenter(list, 2, Amount));
         QCOMPARE(list.m_calls, QStringList{QStringLiteral("click 2 8 0")});
+
+        // A right click reaches the subclass with its cell, or with -1 off the rows.
+        list.m_calls.clear();
+        list.BeginCellEdit(0, Unit);
+        for (const QPoint& pt : {CellCenter(list, 1, Price), QPoint(20, list.viewport()->height() - 5)}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pt, list.viewport()->mapToGlobal(pt));
+            QApplication::sendEvent(list.viewport(), &event);
+        }
+        QVERIFY(!list.IsEditing());
+        QCOMPARE(list.m_calls, (QStringList{QStringLiteral("menu 1 3"), QStringLiteral("menu -1 -1")}));
     }
 
     void listKeysCallInsertDeleteAndClick()
