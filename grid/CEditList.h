@@ -1,0 +1,251 @@
+#pragma once
+
+#include "grid/ColumnInfo.h"
+
+#include <QColor>
+#include <QList>
+#include <QStringList>
+#include <QTimer>
+#include <QTreeView>
+#include <QVector>
+
+class CEditListDelegate;
+class CEditListModel;
+class CInPlaceEditor;
+class CSortHeaderCtrl;
+class QLabel;
+
+// The list under every grid of the program: rows of text cells indented by
+// level, with a state mark and an item image in the first column, edited in
+// place cell by cell, sorted by a click on a column header and reordered by
+// dragging rows. The list knows nothing of what its rows mean: subclasses give
+// them meaning through the virtual operations, which the list calls from its
+// mouse, keyboard and editor handling.
+//
+// Rows are addressed by index (0 = first row); cells by row and column.
+class CEditList : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit CEditList(QWidget* parent = nullptr);
+    ~CEditList() override;
+
+    // ---- Columns ----------------------------------------------------------
+    // Allocates a table of n empty column definitions, discarding any earlier
+    // table. Fill it through Column(i), then ApplyColumns().
+    void SetColumnCount(int nCount);
+    int GetColumnCount() const { return int(m_columns.size()); }
+    ColumnInfo& Column(int nCol);
+    const ColumnInfo& Column(int nCol) const;
+    // Shows every column of the table with its title, alignment and width.
+    void ApplyColumns();
+
+    void SetSortEnabled(bool bEnabled);
+    void SetEditEnabled(bool bEnabled);
+    bool IsSortEnabled() const { return m_bSortEnabled; }
+    bool IsEditEnabled() const { return m_bEditEnabled; }
+    int SortColumn() const { return m_nSortColumn; }
+    bool IsSortAscending() const { return m_bSortAscending; }
+
+    // The colours the next cells are drawn with; GetCellColors overrides call it.
+    void SetCellColors(const QColor& crText, const QColor& crBackground);
+    QColor CurrentTextColor() const { return m_crText; }
+    QColor CurrentBkColor() const { return m_crBackground; }
+    // The list's background, also below the last row.
+    void SetBkColor(const QColor& crBackground);
+
+    // Tree lists reserve, in the first column of every row, room for the
+    // state mark and the item image after the indent.
+    void SetTreeImages(bool bTreeImages);
+    bool HasTreeImages() const { return m_bTreeImages; }
+    // Several rows may be selected at once (off: one row at most).
+    void SetMultipleSelection(bool bMultiple);
+    // Rows may be dragged to another place (on by default).
+    void SetRowDragEnabled(bool bEnabled) { m_bRowDragEnabled = bEnabled; }
+
+    // ---- Virtual operations -----------------------------------------------
+    // 1. Font weight of a cell (400 normal, 700 bold).
+    virtual int GetCellFontWeight(int nRow, int nCol);
+    // 2. Rows dropped: the first selected row was dragged onto nToRow.
+    virtual void MoveItem(int nFromRow, int nToRow);
+    // 3. Sorts by a column: ascending when it is a new sort column, the
+    //    other way round when it already is.
+    virtual void SortByColumn(int nCol);
+    // 4. A click on a row (also Up and Down). nOnStateIcon is 1 when the
+    //    click fell on the state mark of the row.
+    virtual void OnItemClick(int nRow, int nCol, int nOnStateIcon);
+    // 5. Chooses the colours of a cell with SetCellColors before it is drawn.
+    virtual void GetCellColors(int nRow, int nCol);
+    // 6, 7. Opens the editor on the previous or next editable cell.
+    virtual void EditPrevCell(int nRow, int nCol);
+    virtual void EditNextCell(int nRow, int nCol);
+    // 8. An editor was laid over the cell.
+    virtual void OnCellEditOpened(int nRow, int nCol);
+    // 9. ValidateCell refused the text of the cell; the editor stays open.
+    virtual void OnCellRefused(int nRow, int nCol);
+    // 10. The editor's text is in the cell: accept it (true), possibly after
+    //     changing the cell, or refuse it (false).
+    virtual bool ValidateCell(int nRow, int nCol);
+    // 11. The editor over the cell went away.
+    virtual void OnCellEditClosed(int nRow, int nCol);
+    // 12. Delete key on a selected row.
+    virtual void DeleteLine(int nRow, int nFlag);
+    // 13. Insert key; nRow is the first selected row or -1.
+    virtual void InsertLine(int nRow, int nCol);
+    // 14. A cell's new text was accepted.
+    virtual void CellChanged(int nRow, int nCol);
+    // 15. Opens the editor of the cell (date editor for date columns).
+    virtual void BeginCellEdit(int nRow, int nCol);
+
+    // Right click or context-menu key; nRow is -1 off the rows.
+    virtual void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal);
+
+    // ---- Rows -------------------------------------------------------------
+    int GetItemCount() const;
+    // Inserts a row at nRow (clamped to 0..count) with the texts of its first
+    // columns; returns its index. nImage -1 shows no item image; nState 0 no
+    // state mark, 1 collapsed, 2 expanded.
+    int InsertItem(int nRow, const QString& strText, int nIndent = 0, int nImage = -1, int nState = 0);
+    int InsertItem(int nRow, const QStringList& texts, int nIndent = 0, int nImage = -1, int nState = 0);
+    bool DeleteItem(int nRow);
+    void DeleteItems(int nFirst, int nCount);
+    void DeleteAllItems();
+
+    QString GetItemText(int nRow, int nCol) const;
+    void SetItemText(int nRow, int nCol, const QString& strText);
+    int GetItemIndent(int nRow) const;
+    void SetItemIndent(int nRow, int nIndent);
+    // Item images: 0 closed folder, 1 open folder, 2 concept, -1 none.
+    int GetItemImage(int nRow) const;
+    void SetItemImage(int nRow, int nImage);
+    // State images: 0 none, 1 collapsed, 2 expanded.
+    int GetItemStateImage(int nRow) const;
+    void SetItemStateImage(int nRow, int nState);
+    qint64 GetItemData(int nRow) const;
+    void SetItemData(int nRow, qint64 nData);
+
+    int GetFirstSelected() const;          // -1 when none
+    QList<int> GetSelectedRows() const;    // in row order
+    int GetSelectedCount() const;
+    bool IsItemSelected(int nRow) const;
+    // In a single-selection list selecting a row deselects the others.
+    void SelectItem(int nRow, bool bSelect = true);
+    void SelectAll();
+    void DeselectAll();
+    void SetFocusItem(int nRow);
+    int GetFocusItem() const;
+    // Selects the row and gives it the focus mark.
+    void SelectAndFocus(int nRow);
+
+    void EnsureVisible(int nRow);
+    int GetTopIndex() const;
+    int GetCountPerPage() const;
+    void RedrawItems(int nFirst, int nLast);
+    // Off: changes are collected and the list is redrawn once when redraw is
+    // switched on again. Calls nest.
+    void SetRedraw(bool bRedraw);
+
+    // Row under a point of the viewport (-1 when none), its column, and
+    // whether the point is on the row's state mark.
+    int HitTest(const QPoint& pt, int* pCol = nullptr, bool* pOnStateIcon = nullptr) const;
+    // Where the text of the first column starts, past indent, mark and image.
+    int TextOffset(int nRow) const;
+    // The rectangle an editor covers over a cell, in viewport coordinates.
+    QRect EditorRect(int nRow, int nCol) const;
+
+    bool IsEditing() const { return m_pEditor != nullptr; }
+    QWidget* Editor() const;
+    // Closes an open editor as losing the focus does: the cell gets
+    // m_strCellText back.
+    void CancelCellEdit();
+
+    int DropTarget() const { return m_nDropTarget; }
+    bool IsDragging() const { return m_bDragging; }
+
+    CEditListModel* RowModel() const { return m_pModel; }
+    CSortHeaderCtrl* SortHeader() const { return m_pHeader; }
+
+    // ---- Called by the editors --------------------------------------------
+    enum class EditorMove { Stay, Next, Prev, NextInRow, PrevInRow, Up, Down, First, Last };
+    // Commits the editor's text and opens the editor where the move leads.
+    void EditorCommit(CInPlaceEditor* pEditor, EditorMove move);
+    // Opens the editor a page higher or lower, dropping the uncommitted text.
+    void EditorPage(CInPlaceEditor* pEditor, bool bUp);
+    void EditorCancel(CInPlaceEditor* pEditor);
+    void EditorFocusLost(CInPlaceEditor* pEditor);
+    // Lets an editor grow to the right, up to the right edge of the list.
+    void WidenEditor(QWidget* pEditor, int nWantedWidth);
+
+    // The current row and column, and the text of the cell being edited as it
+    // was when its editor opened or its text was last committed.
+    int m_nRow = -1;
+    int m_nCol = -1;
+    QString m_strCellText;
+
+signals:
+    // The set of selected rows changed (once per redraw-off batch).
+    void SelectionChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+    // Opens the text or date editor on a cell without the subclass's rules.
+    void OpenEditor(int nRow, int nCol);
+    // Sorts the rows by a column's kind without touching the sort mark.
+    void SortItems(int nCol, bool bAscending);
+
+private:
+    void CloseEditor(bool bRestore);
+    void PlaceEditorLater();
+    bool CommitCell(int nRow, int nCol, const QString& strText);
+    int NextEditableColumn(int nFrom) const;
+    int PrevEditableColumn(int nFrom, int nLowest) const;
+    int LastEditableColumn() const;
+    int RowHeight() const;
+    void OnSelectionModelChanged();
+
+    void BeginDrag(const QPoint& pt);
+    void DragMove(const QPoint& pt);
+    void EndDrag(bool bDrop);
+    void OnScrollTimer();
+    void SetDropTarget(int nRow);
+
+    CEditListModel* m_pModel;
+    CEditListDelegate* m_pDelegate;
+    CSortHeaderCtrl* m_pHeader;
+    QVector<ColumnInfo> m_columns;
+
+    bool m_bSortEnabled = true;
+    bool m_bEditEnabled = false;
+    int m_nSortColumn = -1;
+    bool m_bSortAscending = true;
+    QColor m_crText = QColor(0, 0, 0);
+    QColor m_crBackground = QColor(255, 255, 255);
+    bool m_bTreeImages = false;
+
+    int m_nRedrawOff = 0;
+    bool m_bSelectionDirty = false;
+
+    CInPlaceEditor* m_pEditor = nullptr;
+    bool m_bPlaceEditorPending = false;
+
+    // Mouse and drag and drop.
+    bool m_bRowDragEnabled = true;
+    bool m_bPressed = false;
+    bool m_bNoClick = false;
+    QPoint m_ptPress;
+    bool m_bDragging = false;
+    int m_nDragSource = -1;
+    QList<int> m_aDragRows;
+    int m_nDropTarget = -1;
+    QLabel* m_pDragImage = nullptr;
+    QPoint m_ptDragHotSpot;
+    QTimer m_scrollTimer;
+    int m_nScrollDirection = 0;
+};
