@@ -108,6 +108,14 @@
     </message>
 </context>
 <context>
+    <name>CImagenDlg</name>
+    <message>
+        <location filename="../ui/CImagenDlg.cpp" line="8"/>
+        <source>Imagen</source>
+        <translation>Imatge</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <location filename="../app/CMainFrame.cpp" line="15"/>
