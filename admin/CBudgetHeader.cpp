@@ -79,3 +79,16 @@ void CBudgetHeader::StoreAll(CPresupuestosSet& set) const
     set.m_NUMFAC = m_strNumFac;
     set.m_FECFAC = m_fecFac;
 }
+
+void CBudgetHeader::StoreTotals(CPresupuestosSet& set) const
+{
+    set.m_BASE = m_strBase;
+    set.m_BIND = m_strBind;
+    set.m_CPER = m_strCper;
+    set.m_GGEN = m_strGgen;
+    set.m_IMPBIND = m_strImpBind;
+    set.m_IMPGGEN = m_strImpGgen;
+    set.m_IMPIVA = m_strImpIva;
+    set.m_IVA = m_strIva;
+    set.m_TOTAL = m_strTotal;
+}

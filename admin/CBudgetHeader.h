@@ -50,4 +50,6 @@ public:
     // Writes the columns a new budget starts with; payment terms and the
     // invoice's number and date come later, from an edit or an invoice.
     void StoreNew(CPresupuestosSet& set) const;
+    // Writes the percentages and the amounts derived from them.
+    void StoreTotals(CPresupuestosSet& set) const;
 };

@@ -61,6 +61,7 @@ bool CVelmoraApp::InitInstance()
         return false;
     }
     m_pMainFrame->SetView(m_pView, m_pView);
+    QObject::connect(m_pView, &CVelmoraView::CommandStateChanged, m_pMainFrame.get(), &CMainFrame::UpdateCommandUI);
     // Without a window manager "maximised" means nothing, so the frame also
     // takes the whole screen itself.
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,6 +1,16 @@
 // Renders the program's windows to PNG files, so that they can be looked at
 // as a user sees them: gallery OUTPUT_FOLDER
+#include "admin/CBudgetAdmin.h"
+#include "admin/CBudgetHeader.h"
 #include "admin/CDatosEmpresaDlg.h"
+#include "admin/CDatosPresupuestoDlg.h"
+#include "admin/CPresupuestosDlg.h"
+#include "budget/CArticulosList.h"
+#include "budget/CBudgetTree.h"
+#include "budget/CVelmoraDoc.h"
+#include "budget/CVelmoraView.h"
+#include "store/NumberText.h"
+#include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
 #include "app/CVelmoraApp.h"
 #include "app/CMainFrame.h"
@@ -14,10 +24,18 @@
 
 namespace {
 
-void Save(QWidget& widget, const QString& folder, const QString& name)
+long BranchEndOf(CBudgetTree& tree, long line)
+{
+    return tree.BranchEnd(line);
+}
+
+void Save(QWidget& widget, const QString& folder, const QString& name, QSize size = {})
 {
     widget.show();
-    widget.adjustSize();
+    if (size.isValid())
+        widget.resize(size);
+    else
+        widget.adjustSize();
     QApplication::processEvents();
     const QString path = folder + u'/' + name + QStringLiteral(".png");
     widget.grab().save(path);
@@ -39,7 +57,73 @@ int main(int argc, char** argv)
     if (!app.InitInstance())
         return 1;
     app.MainFrame()->resize(1100, 700);
-    Save(*app.MainFrame(), folder, QStringLiteral("main"));
+    Save(*app.MainFrame(), folder, QStringLiteral("main"), QSize(1100, 700));
+
+    // A small budget, three levels shown.
+    CVelmoraDoc& doc = *app.Document();
+    CBudgetHeader header = CBudgetHeader::New();
+    header.m_strCodigo = QStringLiteral("OBRA");
+    header.m_strNombre = QStringLiteral("Reforma de vivienda en la calle Mayor");
+    header.m_strGgen = QStringLiteral("13");
+    header.m_strBind = QStringLiteral("6");
+    header.m_strIva = QStringLiteral("21");
+    CBudgetAdmin::Create(doc.Database(), header);
+    doc.m_articulosSet.FilterBudget(QStringLiteral("OBRA"));
+    doc.m_articulosSet.Requery();
+    CBudgetTree tree(doc.m_articulosSet, QStringLiteral("OBRA"));
+    auto add = [&](long after, CBudgetTree::Kind kind, int level, const char* code, const char* name, const char* unit,
+                   double price, double quantity) {
+        CBudgetTree::Line line = CBudgetTree::NewLine(kind, level);
+        line.articulo = QString::fromUtf8(code);
+        line.nombre = QString::fromUtf8(name);
+        line.medida = QString::fromUtf8(unit);
+        if (kind != CBudgetTree::Kind::Chapter) {
+            line.precio = StoreFormat(price, 5);
+            line.rendimiento = StoreFormat(quantity, 5);
+            line.importe = StoreFormat(price * quantity, 5);
+        }
+        const long number = tree.InsertLine(after, line);
+        tree.RollUpTotals(number);
+        return number;
+    };
+    long c1 = add(1, CBudgetTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
+    long f1 = add(c1, CBudgetTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 24.5);
+    long k = add(f1, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
+    k = add(k, CBudgetTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
+    long f2 = add(BranchEndOf(tree, c1), CBudgetTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
+    add(f2, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.28);
+    long c2 = add(tree.LineCount(), CBudgetTree::Kind::Chapter, 1, "C02#", "Albañilería", "", 0, 0);
+    long f3 = add(c2, CBudgetTree::Kind::Folder, 2, "ALB010", "Tabique de ladrillo hueco doble", "m2", 0, 31.2);
+    add(f3, CBudgetTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
+    add(tree.LineCount(), CBudgetTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
+    tree.RollUpTotals(tree.LineCount());
+    CVelmoraView* view = app.View();
+    view->OpenBudget(QStringLiteral("OBRA"));
+    view->List()->ExpandLine(1, 3);
+    for (int row = 0; row < view->List()->GetItemCount(); ++row) {
+        if (view->List()->GetItemText(row, 0) == QStringLiteral("C02#"))
+            view->List()->ExpandLine(row, 3);
+    }
+    view->UpdateTotals();
+    view->List()->SelectAndFocus(2);
+    view->List()->OnItemClick(2, 0, 0);
+    Save(*app.MainFrame(), folder, QStringLiteral("budget"), QSize(1100, 700));
+
+    CPresupuestosDlg manager(*view, QStringLiteral("OBRA"));
+    manager.ProgressBar()->show();
+    manager.ProgressBar()->SetPos(37);
+    Save(manager, folder, QStringLiteral("manager"));
+
+    CDatosPresupuestoDlg data(view->m_strIdioma, false);
+    CBudgetHeader values;
+    values.Load(doc.m_presupuestosSet);
+    data.SetHeader(values);
+    Save(data, folder, QStringLiteral("datos-presupuesto"));
+
+    CProgressBarText bar;
+    bar.resize(300, 22);
+    bar.SetPos(37);
+    Save(bar, folder, QStringLiteral("progress-37"));
 
     CAboutDlg about;
     Save(about, folder, QStringLiteral("about"));

@@ -1,21 +1,41 @@
 #include "budget/CVelmoraView.h"
 
+#include "admin/CBudgetHeader.h"
 #include "admin/CDatosEmpresaDlg.h"
+#include "admin/CDatosPresupuestoDlg.h"
+#include "admin/CPresupuestosDlg.h"
 #include "app/CLanguage.h"
 #include "app/CProfile.h"
 #include "app/CommandIds.h"
+#include "budget/CArticulosList.h"
+#include "budget/CBudgetRow.h"
+#include "budget/CBudgetTotals.h"
+#include "budget/CBudgetTree.h"
 #include "budget/CVelmoraDoc.h"
+#include "grid/CNoSeparatorMemo.h"
+#include "store/CDBException.h"
+#include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
+#include "store/CTransaction.h"
+#include "store/NumberText.h"
 #include "ui/CMessageBox.h"
+#include "ui/CPictureBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
+
+constexpr int kDescriptionLimit = 40000;
 
 // The manuals live in the program's data folder: the user's, or the one it
 // was installed or built with.
@@ -33,13 +53,64 @@ QString FindManual(const QString& strName)
     return {};
 }
 
+struct GridColumn {
+    const char* spanish;
+    const char* catalan;
+    int width;
+    int align;
+    int kind;
+    int limit;
+    int editable;
+};
+
+// The budget grid's columns; width 0 hides a column that still holds the line's data.
+constexpr GridColumn kColumns[CBudgetRow::ColumnCount] = {
+    {"Código", "Codi", 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
+    {"Nivel", "Nivell", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {"Desglose", "Desglossament", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {"Unidad", "Unitat", 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
+    {"Descripción", "Descripció", 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+    {"Descripción larga", "Descripció llarga", 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
+    {"Precio", "Preu", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {"Factor", "Factor", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {"Cantidad", "Quantitat", 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {"Fecha", "Data", 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+    {"Tipo 1", "Tipus 1", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {"Tipo 2", "Tipus 2", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {"Subtotal", "Subtotal", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {"Imagen", "Image", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {"Código", "Codi", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {"NumLin", "NumLin", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+};
+
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
 } // namespace
 
 CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
     : QWidget(parent)
     , m_doc(doc)
     , m_session(doc)
+    , m_pList(new CArticulosList(this))
+    , m_pDescripcion(new CNoSeparatorMemo(this))
+    , m_pPicture(new CPictureBox(this))
+    , m_pTotal(new QLineEdit(this))
+    , m_pTotalCaption(new QLabel(tr("Total presupuesto"), this))
 {
+    m_pList->setObjectName(QStringLiteral("budgetGrid"));
+    m_pDescripcion->setObjectName(QStringLiteral("descripcion"));
+    m_pTotal->setObjectName(QStringLiteral("total"));
+    m_pTotal->setReadOnly(true);
+    m_pTotal->setAlignment(Qt::AlignRight);
+    m_pDescripcion->installEventFilter(this);
+    connect(m_pDescripcion, &CNoSeparatorMemo::textChanged, this, &CVelmoraView::OnDescriptionChanged);
+    connect(m_pList, &CEditList::SelectionChanged, this, &CVelmoraView::CommandStateChanged);
+    ShowBudgetControls(false);
 }
 
 CVelmoraView::~CVelmoraView()
@@ -62,7 +133,198 @@ void CVelmoraView::OnInitialUpdate()
     m_strIdioma = CProfile::Language();
     m_strDatabasePath = CSchema::DefaultDatabasePath();
     m_session.Open(m_strDatabasePath);
+    m_pList->Attach(this, &m_doc.m_articulosSet, &m_doc.m_medidasSet);
+    SetupGrid();
+    ShowBudgetControls(false);
 }
+
+void CVelmoraView::SetupGrid()
+{
+    m_pList->SetColumnCount(CBudgetRow::ColumnCount);
+    for (int i = 0; i < CBudgetRow::ColumnCount; ++i) {
+        ColumnInfo& column = m_pList->Column(i);
+        column.strTitle = CLanguage::Text(m_strIdioma, kColumns[i].spanish, kColumns[i].catalan);
+        column.nWidth = kColumns[i].width;
+        column.nAlign = kColumns[i].align;
+        column.nKind = kColumns[i].kind;
+        column.nLimit = kColumns[i].limit;
+        column.nEditable = kColumns[i].editable;
+    }
+    m_pList->ApplyColumns();
+    m_pList->SetSortEnabled(false);
+    m_pList->SetEditEnabled(true);
+}
+
+// The open budget ---------------------------------------------------------------
+
+void CVelmoraView::ShowBudgetControls(bool bShow)
+{
+    for (QWidget* control : {static_cast<QWidget*>(m_pList), static_cast<QWidget*>(m_pDescripcion),
+                             static_cast<QWidget*>(m_pPicture), static_cast<QWidget*>(m_pTotalCaption),
+                             static_cast<QWidget*>(m_pTotal)})
+        control->setVisible(bShow);
+}
+
+void CVelmoraView::OpenBudget(const QString& strCode)
+{
+    if (strCode.isEmpty())
+        return;
+    ShowBudgetControls(true);
+    m_strCodigo = strCode;
+    FillList(1);
+    emit CommandStateChanged();
+}
+
+void CVelmoraView::CloseBudget()
+{
+    m_pList->DeleteAllItems();
+    m_strCodigo.clear();
+    ShowBudgetControls(false);
+    ClearDescription();
+    m_pPicture->SetPath(QString());
+    emit CommandStateChanged();
+}
+
+void CVelmoraView::FillList(int nMaxLevel)
+{
+    m_pList->DeleteAllItems();
+    m_pTotal->clear();
+    CWaitCursor wait;
+    m_pList->SetRedraw(false);
+    m_doc.m_presupuestosSet.FilterBudget(m_strCodigo);
+    m_doc.m_presupuestosSet.Requery();
+    CArticulosSet& lines = m_doc.m_articulosSet;
+    lines.FilterBudget(m_strCodigo);
+    lines.Requery();
+    for (; !lines.IsEOF(); lines.MoveNext()) {
+        if (nMaxLevel == -1 || lines.m_NIVEL.toLong() <= nMaxLevel)
+            m_pList->AppendLine(nMaxLevel);
+    }
+    m_pList->SetRedraw(true);
+    m_pTotal->setText(m_pList->GetItemCount() > 0 ? m_pList->GetItemText(0, CBudgetRow::Importe) : QString());
+    ClearDescription();
+    emit CommandStateChanged();
+}
+
+void CVelmoraView::Renumber()
+{
+    if (!IsBudgetOpen())
+        return;
+    try {
+        CBudgetTree(m_doc.m_articulosSet, m_strCodigo).Renumber();
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+        return;
+    }
+    FillList(-1);
+}
+
+void CVelmoraView::UpdateTotals()
+{
+    if (m_pList->GetItemCount() == 0)
+        return;
+    const QString shown = m_pList->GetItemText(0, CBudgetRow::Importe);
+    m_pTotal->setText(shown);
+    CBudgetTotals::Update(m_doc.m_presupuestosSet, NormalizeNumberText(shown));
+}
+
+QString CVelmoraView::ParentCode(long nLine)
+{
+    return CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ParentCode(nLine);
+}
+
+void CVelmoraView::ReloadAfterError(const CDBException& error)
+{
+    try {
+        m_doc.m_articulosSet.Requery();
+        m_doc.m_medidasSet.Requery();
+        if (IsBudgetOpen())
+            FillList(1);
+    } catch (const CDBException&) {
+        // The next operation reports it.
+    }
+    CMessageBox::Show(this,
+                      Text("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1",
+                           "No s'ha pogut desar el canvi; el pressupost queda com estava.\n\n%1")
+                          .arg(error.m_strError),
+                      QMessageBox::Ok, QMessageBox::Critical);
+}
+
+// Description and picture -----------------------------------------------------
+
+void CVelmoraView::ClearDescription()
+{
+    SetDescription(QString());
+}
+
+void CVelmoraView::SetDescription(const QString& strText)
+{
+    // Showing a line's description is not a change of it.
+    const QSignalBlocker blocker(m_pDescripcion);
+    m_pDescripcion->setPlainText(strText);
+}
+
+void CVelmoraView::ShowLinePicture(const QString& strImage)
+{
+    QString folder = m_doc.m_presupuestosSet.IsEOF() ? QString() : m_doc.m_presupuestosSet.m_IMAGENES;
+    if (strImage.isEmpty()) {
+        m_pPicture->SetPath(QString());
+        return;
+    }
+    if (!folder.isEmpty() && !folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    m_pPicture->SetPath(QDir::fromNativeSeparators(folder + strImage));
+}
+
+void CVelmoraView::OnDescriptionChanged()
+{
+    const int row = m_pList->GetFirstSelected();
+    if (row < 0)
+        return;
+    QString text = m_pDescripcion->toPlainText();
+    if (text.size() > kDescriptionLimit) {
+        text.truncate(kDescriptionLimit);
+        const QSignalBlocker blocker(m_pDescripcion);
+        m_pDescripcion->setPlainText(text);
+        m_pDescripcion->moveCursor(QTextCursor::End);
+    }
+    m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
+    try {
+        CArticulosSet& lines = m_doc.m_articulosSet;
+        lines.SetAbsolutePosition(m_pList->RowLine(row));
+        lines.Edit();
+        lines.m_DESCRIPCION = text;
+        lines.Update();
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+    }
+}
+
+bool CVelmoraView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pDescripcion && event->type() == QEvent::FocusIn && m_pList->GetFirstSelected() < 0) {
+        m_pList->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CVelmoraView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    m_pList->setGeometry(0, 0, w, std::max(0, h - 130));
+    m_pDescripcion->setGeometry(0, h - 120, 500, 120);
+    m_pPicture->setGeometry(510, h - 120, 100, 120);
+    // The caption ends where the spacing before the total box begins; it is
+    // as wide as its text needs in the user's font.
+    const int captionWidth = std::max(100, m_pTotalCaption->sizeHint().width());
+    m_pTotalCaption->setGeometry(w - 90 - captionWidth, h - 120, captionWidth, 18);
+    m_pTotal->setGeometry(w - 80, h - 120, 80, 18);
+}
+
+// Commands --------------------------------------------------------------------
 
 bool CVelmoraView::OnCommand(int nID)
 {
@@ -79,13 +341,30 @@ bool CVelmoraView::OnCommand(int nID)
     case ID_DATOS_EMPRESA:
         OnDatosEmpresa();
         return true;
+    case ID_GESTION_PRESUPUESTOS:
+        OnGestionPresupuestos();
+        return true;
+    case ID_DATOS_TOTALES:
+        OnDatosTotales();
+        return true;
+    case ID_CERRAR_PRESUPUESTO:
+        CloseBudget();
+        return true;
+    case ID_RENUMERAR:
+        Renumber();
+        return true;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+        // Nothing to print without lines.
+        return true;
     default:
-        return false;
+        return IsBudgetOpen() && m_pList->OnCommand(nID);
     }
 }
 
 bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
 {
+    const int selected = m_pList->GetFirstSelected();
     switch (nID) {
     case ID_IDIOMA_CASTELLANO:
     case ID_IDIOMA_CATALA: {
@@ -94,6 +373,18 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         action.setChecked(value == (nID == ID_IDIOMA_CASTELLANO ? QStringLiteral("0") : QStringLiteral("1")));
         return true;
     }
+    case ID_EXPORTAR_EXCEL:
+    case ID_MEDICIONES:
+    case ID_EXPORTAR_RTF:
+        action.setEnabled(m_pList->GetItemCount() > 0);
+        return true;
+    case ID_TB_INSERTAR_CAPITULO:
+        action.setEnabled(selected >= 0 && m_pList->IsChapterRow(selected));
+        return true;
+    case ID_TB_INSERTAR_CARPETA:
+    case ID_TB_INSERTAR_CONCEPTO:
+        action.setEnabled(selected >= 0);
+        return true;
     default:
         return false;
     }
@@ -108,7 +399,67 @@ void CVelmoraView::OnIdioma(const QString& strValue)
 void CVelmoraView::OnDatosEmpresa()
 {
     CDatosEmpresaDlg dialog(this);
-    dialog.Edit(m_doc.m_parametrosSet);
+    try {
+        dialog.Edit(m_doc.m_parametrosSet);
+    } catch (const CDBException& e) {
+        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+    }
+}
+
+void CVelmoraView::OnGestionPresupuestos()
+{
+    QString code;
+    try {
+        CPresupuestosDlg dialog(*this, m_strCodigo, this);
+        dialog.exec();
+        code = dialog.m_strCodigo;
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+        return;
+    }
+    OpenBudget(code);
+}
+
+void CVelmoraView::OnDatosTotales()
+{
+    CPresupuestosSet& header = m_doc.m_presupuestosSet;
+    if (m_pList->GetItemCount() == 0 || header.IsEOF())
+        return;
+    CBudgetHeader values;
+    values.Load(header);
+    CDatosPresupuestoDlg dialog(m_strIdioma, false, this);
+    dialog.SetHeader(values);
+    dialog.m_rootAmount = [this] { return m_pList->GetItemText(0, CBudgetRow::Importe); };
+    dialog.m_applyIncrease = [this](double dOld, double dNew) {
+        try {
+            CTransaction transaction(m_doc.Database());
+            CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ApplyCustomIncrease(dOld, dNew);
+            transaction.Commit();
+            m_pList->RefreshAmountCells();
+            m_pTotal->setText(m_pList->GetItemText(0, CBudgetRow::Importe));
+        } catch (const CDBException& e) {
+            ReloadAfterError(e);
+        }
+    };
+    dialog.m_storeTotals = [this, &header](const CBudgetHeader& current) {
+        try {
+            header.Edit();
+            current.StoreTotals(header);
+            header.Update();
+        } catch (const CDBException& e) {
+            ReloadAfterError(e);
+        }
+    };
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        header.Edit();
+        dialog.Header().StoreAll(header);
+        header.m_FECMOD = CDateValue::Now();
+        header.Update();
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+    }
 }
 
 void CVelmoraView::OnManual()

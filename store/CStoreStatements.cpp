@@ -2,6 +2,8 @@
 
 #include "store/CDatabase.h"
 
+#include <QSqlQuery>
+
 void CStoreStatements::DeleteTemporal(CDatabase& database, const QString& strBudget)
 {
     database.ExecuteSQL(QStringLiteral("DELETE FROM TEMPORAL WHERE CODIGO = ?"), {strBudget});
@@ -105,4 +107,13 @@ void CStoreStatements::DeleteLines(CDatabase& database, const QString& strBudget
 {
     database.ExecuteSQL(QStringLiteral("DELETE FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
                         {strBudget, qlonglong(nFirst), qlonglong(nLast)});
+}
+
+bool CStoreStatements::HasMeasurements(CDatabase& database, const QString& strBudget, long nLine)
+{
+    QSqlQuery& query = database.PreparedQuery(QStringLiteral("SELECT 1 FROM MEDIDAS WHERE CODIGO = ? AND NUMLIN = ? LIMIT 1"));
+    database.Exec(query, {strBudget, qlonglong(nLine)});
+    const bool found = query.next();
+    query.finish();
+    return found;
 }

@@ -31,6 +31,9 @@ public:
     // Numbers a budget's lines 1..n in their present order, their measurement lines with them.
     static void RenumberLines(CDatabase& database, const QString& strBudget);
 
+    // Whether a budget line has measurement lines.
+    static bool HasMeasurements(CDatabase& database, const QString& strBudget, long nLine);
+
     // Moves the measurement lines of a budget line to its new line number.
     static void MoveMeasurements(CDatabase& database, const QString& strBudget, long nOldLine, long nNewLine);
     // A line's code changed: its own measurement lines, and those naming it as parent, follow.

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CArticulosSet;
+
+// The sixteen cells of a budget grid row, in display text, and the column
+// numbers every operation finds a row's data by.
+class CBudgetRow
+{
+public:
+    enum Column {
+        Codigo = 0,      // ARTICULO, the row's text
+        Nivel = 1,
+        Desglose = 2,
+        Medida = 3,
+        Nombre = 4,
+        Descripcion = 5,
+        Precio = 6,
+        Factor = 7,
+        Rendimiento = 8,
+        Fecha = 9,
+        Tipo1 = 10,
+        Tipo2 = 11,
+        Importe = 12,
+        Imagen = 13,
+        Presupuesto = 14, // CODIGO of the budget
+        NumLin = 15,
+        ColumnCount = 16
+    };
+
+    // The cells of the line the set stands on.
+    static QStringList Texts(const CArticulosSet& set);
+    // A chapter (the root included) shows no unit, price or quantity, and
+    // its amount in cents.
+    static bool IsChapter(const QString& strCode) { return strCode.endsWith(u'#'); }
+    static bool IsRoot(const QString& strCode) { return strCode.endsWith(QStringLiteral("##")); }
+};
