@@ -141,6 +141,11 @@ void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
 {
     const long limit = nDepthLimit < 0 ? kNoLimit : nDepthLimit;
     SetRedraw(false);
+    // Rows already shown under the line would otherwise appear twice.
+    int shown = nRow;
+    while (shown + 1 < GetItemCount() && GetItemIndent(shown + 1) > GetItemIndent(nRow))
+        ++shown;
+    DeleteItems(nRow + 1, shown - nRow);
     SetItemImage(nRow, kOpenFolder);
     SetItemStateImage(nRow, kExpanded);
     const long first = RowLine(nRow);
@@ -575,6 +580,19 @@ bool CArticulosList::ValidateCell(int nRow, int nCol)
                     FormatLocaleNumber(StoreFormat(StoreAtof(price) * StoreAtof(quantity), 5), 5));
     }
     return true;
+}
+
+void CArticulosList::OnCellEditClosed(int nRow, int nCol)
+{
+    // An editor left without committing restores the text it started
+    // with, which had its grouping points taken out: put them back.
+    if (nRow < 0 || nRow >= GetItemCount())
+        return;
+    if (nCol != CBudgetRow::Precio && nCol != CBudgetRow::Factor && nCol != CBudgetRow::Rendimiento)
+        return;
+    const QString text = GetItemText(nRow, nCol);
+    if (!text.isEmpty())
+        SetItemText(nRow, nCol, FormatLocaleNumber(NormalizeNumberText(text), 5));
 }
 
 void CArticulosList::CellChanged(int nRow, int nCol)

@@ -34,6 +34,7 @@ public:
     void DeleteLine(int nRow, int nFlag) override;
     void InsertLine(int nRow, int nCol) override;
     void CellChanged(int nRow, int nCol) override;
+    void OnCellEditClosed(int nRow, int nCol) override;
     void BeginCellEdit(int nRow, int nCol) override;
     void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal) override;
 

@@ -1,0 +1,479 @@
+#include "support/CTestApp.h"
+#include "support/TestMain.h"
+
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "budget/CArticulosList.h"
+#include "budget/CBudgetRow.h"
+#include "budget/CVelmoraDoc.h"
+#include "budget/CVelmoraView.h"
+#include "grid/CNoSeparatorMemo.h"
+#include "store/CArticulosSet.h"
+#include "store/CDatabase.h"
+#include "store/CMedidasSet.h"
+#include "store/NumberText.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+
+namespace {
+
+QVariant Scalar(CTestApp& app, const QString& sql, const QVariantList& params = {})
+{
+    QSqlQuery query(app.Doc().Database().Connection());
+    query.prepare(sql);
+    for (qsizetype i = 0; i < params.size(); ++i)
+        query.bindValue(int(i), params[i]);
+    if (!query.exec() || !query.next())
+        return {};
+    return query.value(0);
+}
+
+QStringList StoreLines(CTestApp& app, const QString& budget)
+{
+    CArticulosSet set(&app.Doc().Database());
+    set.FilterBudget(budget);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QStringList lines;
+    for (; !set.IsEOF(); set.MoveNext())
+        lines << set.m_NUMLIN + u'|' + set.m_NIVEL + u'|' + set.m_ARTICULO;
+    return lines;
+}
+
+QStringList GridLines(CArticulosList& list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        rows << list.GetItemText(row, CBudgetRow::NumLin) + u'|' + list.GetItemText(row, CBudgetRow::Nivel) + u'|'
+                + list.GetItemText(row, CBudgetRow::Codigo);
+    return rows;
+}
+
+QString Field(CTestApp& app, long numlin, const char* column)
+{
+    return Scalar(app, QStringLiteral("SELECT %1 FROM ARTICULOS WHERE CODIGO = 'B' AND NUMLIN = ?").arg(column),
+                  {qlonglong(numlin)})
+        .toString();
+}
+
+// Types a text into a cell through the in-place editor and commits it with Enter.
+void TypeIntoCell(CArticulosList& list, int row, int col, const QString& text)
+{
+    list.BeginCellEdit(row, col);
+    QWidget* editor = list.Editor();
+    QVERIFY2(editor, "no editor opened");
+    auto* edit = qobject_cast<QLineEdit*>(editor);
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+    if (QWidget* reopened = list.Editor())
+        QTest::keyClick(reopened, Qt::Key_Escape);
+}
+
+// The store and the grid agree, and the tree keeps every invariant.
+void CheckBudget(CTestApp& app, const QString& budget)
+{
+    const QStringList store = StoreLines(app, budget);
+    for (int i = 0; i < store.size(); ++i)
+        QCOMPARE(store[i].section(u'|', 0, 0).toInt(), i + 1);
+    QCOMPARE(store.value(0).section(u'|', 1, 1), QStringLiteral("0"));
+    long previous = 0;
+    for (int i = 1; i < store.size(); ++i) {
+        const long level = store[i].section(u'|', 1, 1).toLong();
+        QVERIFY2(level >= 1 && level <= previous + 1, qPrintable(store[i]));
+        previous = level;
+    }
+    // Every row of the grid shows the line its number names.
+    for (const QString& row : GridLines(app.List())) {
+        const int numlin = row.section(u'|', 0, 0).toInt();
+        QVERIFY2(numlin >= 1 && numlin <= store.size(), qPrintable(row));
+        QCOMPARE(store[numlin - 1], row);
+    }
+    // Measurement lines stay on folders.
+    QSqlQuery query(app.Doc().Database().Connection());
+    query.prepare("SELECT m.NUMLIN, a.DESGLOSE, a.ARTICULO FROM MEDIDAS m LEFT JOIN ARTICULOS a "
+                  "ON a.CODIGO = m.CODIGO AND a.NUMLIN = m.NUMLIN WHERE m.CODIGO = ?");
+    query.addBindValue(budget);
+    QVERIFY(query.exec());
+    while (query.next()) {
+        QCOMPARE(query.value(1).toString(), QStringLiteral("S"));
+        QVERIFY(!query.value(2).toString().endsWith(u'#'));
+    }
+    // Decomposed prices are the sums of their children's amounts.
+    CArticulosSet set(&app.Doc().Database());
+    set.FilterBudget(budget);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QList<long> levels;
+    QList<double> amounts, prices;
+    QStringList kinds;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        levels << set.m_NIVEL.toLong();
+        amounts << StoreAtof(set.m_IMPORTE);
+        prices << StoreAtof(set.m_PRECIO);
+        kinds << set.m_DESGLOSE;
+    }
+    for (qsizetype i = 0; i < levels.size(); ++i) {
+        if (kinds[i] != "S")
+            continue;
+        double sum = 0;
+        bool children = false;
+        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
+            if (levels[j] == levels[i] + 1) {
+                sum += amounts[j];
+                children = true;
+            }
+        }
+        if (children)
+            QVERIFY2(qAbs(prices[i] - sum) < 0.0002, qPrintable(QString("line %1: %2 vs %3").arg(i + 1).arg(prices[i]).arg(sum)));
+    }
+}
+
+const QStringList kBudget = {
+    "0|B##|S",       "1|C1#|S",        "2|A|N|10.5|1", "2|B|N|2.25|1", "1|F|S|0|3",
+    "2|X|N|10.5|1",  "2|Y|N|2.25|1",   "1|C2#|S",      "2|G|S|0|2",    "3|H|N|4|1",
+};
+
+} // namespace
+
+class TestBudgetGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openingShowsTheFirstTwoLevels()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        QCOMPARE(GridLines(list), QStringList({"1|0|B##", "2|1|C1#", "5|1|F", "8|1|C2#"}));
+        QCOMPARE(list.GetItemStateImage(0), 2);
+        QCOMPARE(list.GetItemStateImage(1), 1);
+        QCOMPARE(list.GetItemImage(1), 0);
+        // A chapter shows no unit, price or quantity and its amount in cents;
+        // a folder shows five decimals.
+        QCOMPARE(list.GetItemText(1, CBudgetRow::Precio), QString());
+        QCOMPARE(list.GetItemText(1, CBudgetRow::Importe), QStringLiteral("12,75"));
+        QCOMPARE(list.GetItemText(2, CBudgetRow::Precio), QStringLiteral("12,75000"));
+        QCOMPARE(list.GetItemText(2, CBudgetRow::Importe), QStringLiteral("38,25000"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("59,00"));
+        QCOMPARE(list.GetCellFontWeight(1, CBudgetRow::Importe), 700);
+        QCOMPARE(list.GetCellFontWeight(2, CBudgetRow::Importe), 400);
+
+        // Reopening from the store reloads what the store holds.
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'Cambiado' WHERE NUMLIN = 2");
+        app.View().OpenBudget("B");
+        QCOMPARE(list.GetItemText(1, CBudgetRow::Nombre), QStringLiteral("Cambiado"));
+    }
+
+    void insertUnderACollapsedChapter()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        list.SelectAndFocus(app.RowOf("C1#"));
+        app.Frame().OnCommand(ID_TB_INSERTAR_CONCEPTO);
+        QCOMPARE(GridLines(list), QStringList({"1|0|B##", "2|1|C1#", "3|2|Nuevo", "4|2|A", "5|2|B", "6|1|F", "9|1|C2#"}));
+        QCOMPARE(list.GetFirstSelected(), 2);
+        QCOMPARE(list.GetItemText(2, CBudgetRow::Rendimiento), QStringLiteral("1,00000"));
+        CheckBudget(app, "B");
+
+        // After the last line nothing is renumbered.
+        list.SelectAndFocus(app.RowOf("C2#"));
+        app.Frame().OnCommand(ID_TB_INSERTAR_CAPITULO);
+        QCOMPARE(list.GetItemText(list.GetFirstSelected(), CBudgetRow::NumLin), QStringLiteral("10"));
+        CheckBudget(app, "B");
+    }
+
+    void deleteAChapterWithMeasuredFolders()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 9, 1, 2);
+        app.AddMeasure("B", 5, 1, 3);
+        CArticulosList& list = app.List();
+        list.ExpandAll(app.RowOf("C2#"));
+        list.DeleteLine(app.RowOf("C2#"), 0);
+        QCOMPARE(StoreLines(app, "B").size(), 7);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS WHERE NUMLIN = 9").toInt(), 0);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS WHERE NUMLIN = 5").toInt(), 1);
+        QCOMPARE(Field(app, 1, "IMPORTE"), QStringLiteral("51.00000"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("51,00"));
+        CheckBudget(app, "B");
+        // The root cannot be deleted.
+        list.DeleteLine(0, 0);
+        QCOMPARE(StoreLines(app, "B").size(), 7);
+    }
+
+    void pasteOnceAndMoveDown()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 5, 1, 3);
+        CArticulosList& list = app.List();
+        list.SelectAndFocus(app.RowOf("F"));
+        app.Frame().OnCommand(ID_COPIAR);
+        QVERIFY(!app.View().Clipboard().IsEmpty());
+        list.SelectAndFocus(app.RowOf("C2#"));
+        app.Frame().OnCommand(ID_PEGAR);
+        QVERIFY(app.View().Clipboard().IsEmpty());
+        CheckBudget(app, "B");
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS").toInt(), 2);
+        QCOMPARE(StoreLines(app, "B").size(), 13);
+        // A second paste without a new copy does nothing.
+        app.Frame().OnCommand(ID_PEGAR);
+        QCOMPARE(StoreLines(app, "B").size(), 13);
+
+        // Move C1# (collapsed, one visible row) below F.
+        const int from = app.RowOf("C1#");
+        const int to = app.RowOf("F") + 0;
+        list.MoveItem(from, to);
+        CheckBudget(app, "B");
+        QCOMPARE(StoreLines(app, "B").mid(0, 6),
+                 QStringList({"1|0|B##", "2|1|F", "3|2|X", "4|2|Y", "5|1|C1#", "6|2|A"}));
+        QCOMPARE(Scalar(app, "SELECT NUMLIN FROM MEDIDAS ORDER BY NUMLIN LIMIT 1").toInt(), 2);
+        QVERIFY(app.View().Clipboard().IsEmpty());
+        // Row 0 is neither moved nor a target.
+        list.MoveItem(0, 2);
+        list.MoveItem(2, 0);
+        CheckBudget(app, "B");
+    }
+
+    void editingCodesAndAmountsThroughTheCells()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget, "13", "6", "21");
+        CArticulosList& list = app.List();
+        list.SelectAndFocus(app.RowOf("C1#"));
+        app.Frame().OnCommand(ID_INSERTAR_CAPITULO);
+        const int chapter = list.GetFirstSelected();
+        QCOMPARE(list.GetItemText(chapter, 0), QStringLiteral("Nuevo capitulo#"));
+        TypeIntoCell(list, chapter, 0, "C01");
+        QCOMPARE(list.GetItemText(chapter, 0), QStringLiteral("C01#"));
+        QCOMPARE(Field(app, 3, "ARTICULO"), QStringLiteral("C01#"));
+
+        list.ExpandAll(app.RowOf("C1#"));
+        const int conceptRow = app.RowOf("A");
+        TypeIntoCell(list, conceptRow, 0, "A#B");
+        QCOMPARE(list.GetItemText(conceptRow, 0), QStringLiteral("AB"));
+
+        // A typed price rolls up to the chapter, the root and the totals.
+        TypeIntoCell(list, conceptRow, CBudgetRow::Precio, "1234.5");
+        QCOMPARE(list.GetItemText(conceptRow, CBudgetRow::Precio), QStringLiteral("1.234,50000"));
+        TypeIntoCell(list, conceptRow, CBudgetRow::Precio, "12.5");
+        QCOMPARE(list.GetItemText(conceptRow, CBudgetRow::Precio), QStringLiteral("12,50000"));
+        QCOMPARE(Field(app, 4, "PRECIO"), QStringLiteral("12.50000"));
+        QCOMPARE(Field(app, 2, "IMPORTE"), QStringLiteral("14.75000"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("61,00"));
+        QCOMPARE(Scalar(app, "SELECT IMPGGEN || ' ' || IMPBIND || ' ' || BASE || ' ' || IMPIVA || ' ' || TOTAL "
+                             "FROM PRESUPUESTOS").toString(),
+                 QStringLiteral("7.93 3.66 72.59 15.24 87.83"));
+
+        // A changed factor leaves the amount alone.
+        list.SetItemText(conceptRow, CBudgetRow::Factor, "7");
+        QVERIFY(list.ValidateCell(conceptRow, CBudgetRow::Factor));
+        list.CellChanged(conceptRow, CBudgetRow::Factor);
+        QCOMPARE(Field(app, 4, "FACTOR"), QStringLiteral("7"));
+        QCOMPARE(Field(app, 4, "IMPORTE"), QStringLiteral("12.50000"));
+        CheckBudget(app, "B");
+    }
+
+    void cellsThatMayNotBeEdited()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 9, 1, 2);
+        CArticulosList& list = app.List();
+        list.ExpandAll(app.RowOf("C2#"));
+        const auto opens = [&](int row, int col) {
+            list.BeginCellEdit(row, col);
+            const bool open = list.IsEditing();
+            list.CancelCellEdit();
+            return open;
+        };
+        QVERIFY(!opens(0, CBudgetRow::Codigo));
+        QVERIFY(opens(0, CBudgetRow::Nombre));
+        QVERIFY(!opens(app.RowOf("C1#"), CBudgetRow::Precio));
+        QVERIFY(!opens(app.RowOf("C1#"), CBudgetRow::Rendimiento));
+        QVERIFY(!opens(app.RowOf("F"), CBudgetRow::Precio));
+        QVERIFY(opens(app.RowOf("F"), CBudgetRow::Rendimiento));
+        QVERIFY(!opens(app.RowOf("G"), CBudgetRow::Rendimiento));
+        QVERIFY(!opens(app.RowOf("G"), CBudgetRow::Medida));
+        QVERIFY(opens(app.RowOf("H"), CBudgetRow::Precio));
+        // The measured folder's quantity shows in purple, prices of decomposed lines in blue.
+        list.GetCellColors(app.RowOf("G"), CBudgetRow::Rendimiento);
+        QCOMPARE(list.CurrentTextColor(), QColor(128, 0, 128));
+        list.GetCellColors(app.RowOf("F"), CBudgetRow::Precio);
+        QCOMPARE(list.CurrentTextColor(), QColor(0, 0, 255));
+        list.GetCellColors(app.RowOf("F"), CBudgetRow::Rendimiento);
+        QCOMPARE(list.CurrentTextColor(), QColor(0, 0, 0));
+    }
+
+    void descriptionBox()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        CNoSeparatorMemo* box = app.View().DescriptionBox();
+        app.Frame().show();
+        list.DeselectAll();
+        box->setFocus();
+        QVERIFY(!box->hasFocus());
+
+        list.SelectAndFocus(app.RowOf("F"));
+        list.OnItemClick(app.RowOf("F"), 0, 0);
+        box->setFocus();
+        QTest::keyClicks(box, "Muro | de carga");
+        QCOMPARE(box->toPlainText(), QStringLiteral("Muro  de carga"));
+        QCOMPARE(Field(app, 5, "DESCRIPCION"), QStringLiteral("Muro  de carga"));
+        // Showing another line does not write over its description.
+        list.SelectAndFocus(app.RowOf("C1#"));
+        list.OnItemClick(app.RowOf("C1#"), 0, 0);
+        QCOMPARE(Field(app, 2, "DESCRIPCION"), QString());
+        QCOMPARE(Field(app, 5, "DESCRIPCION"), QStringLiteral("Muro  de carga"));
+    }
+
+    void renumberShowsEveryLevel()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NUMLIN = NUMLIN * 3 WHERE NUMLIN > 1");
+        app.Frame().OnCommand(ID_RENUMERAR);
+        QCOMPARE(app.List().GetItemCount(), 10);
+        CheckBudget(app, "B");
+        for (int row = 0; row < 10; ++row) {
+            if (app.List().IsDecomposed(row))
+                QCOMPARE(app.List().GetItemStateImage(row), 2);
+        }
+    }
+
+    void pasteMenuRules()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        list.ExpandAll(app.RowOf("F"));
+        QVERIFY(!list.CanPasteOn(app.RowOf("X")));
+        list.SelectAndFocus(app.RowOf("C1#"));
+        app.Frame().OnCommand(ID_COPIAR);
+        // A chapter does not go inside a folder.
+        QVERIFY(!list.CanPasteOn(app.RowOf("X")));
+        QVERIFY(!list.CanPasteOn(app.RowOf("F")));
+        QVERIFY(list.CanPasteOn(app.RowOf("C2#")));
+        list.ExpandAll(app.RowOf("C1#"));
+        list.SelectAndFocus(app.RowOf("A"));
+        app.Frame().OnCommand(ID_COPIAR);
+        QVERIFY(list.CanPasteOn(app.RowOf("X")));
+    }
+
+    void commandsFollowTheSelection()
+    {
+        CTestApp app;
+        CMainFrame& frame = app.Frame();
+        frame.UpdateCommandUI();
+        for (int id : {ID_EXPORTAR_EXCEL, ID_EXPORTAR_RTF, ID_MEDICIONES, ID_TB_INSERTAR_CAPITULO,
+                       ID_TB_INSERTAR_CARPETA, ID_TB_INSERTAR_CONCEPTO})
+            QVERIFY2(!frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        frame.OnCommand(ID_FILE_PRINT);
+        frame.OnCommand(ID_DATOS_TOTALES);
+        QVERIFY(app.m_messages.isEmpty());
+
+        app.OpenBudget("B", kBudget);
+        app.List().ExpandAll(app.RowOf("C1#"));
+        app.List().SelectAndFocus(app.RowOf("A"));
+        frame.UpdateCommandUI();
+        QVERIFY(!frame.Action(ID_TB_INSERTAR_CAPITULO)->isEnabled());
+        QVERIFY(frame.Action(ID_TB_INSERTAR_CARPETA)->isEnabled());
+        QVERIFY(frame.Action(ID_TB_INSERTAR_CONCEPTO)->isEnabled());
+        QVERIFY(frame.Action(ID_EXPORTAR_EXCEL)->isEnabled());
+        app.List().SelectAndFocus(app.RowOf("C1#"));
+        frame.UpdateCommandUI();
+        QVERIFY(frame.Action(ID_TB_INSERTAR_CAPITULO)->isEnabled());
+
+        frame.OnCommand(ID_CERRAR_PRESUPUESTO);
+        QVERIFY(!app.View().IsBudgetOpen());
+        QVERIFY(!frame.Action(ID_EXPORTAR_EXCEL)->isEnabled());
+    }
+
+    void aFailedOperationLeavesTheStoreAndReloads()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        const QStringList before = StoreLines(app, "B");
+        app.Doc().Database().ExecuteSQL("CREATE TRIGGER fail BEFORE INSERT ON ARTICULOS "
+                                        "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+        app.List().SelectAndFocus(app.RowOf("C1#"));
+        app.Frame().OnCommand(ID_TB_INSERTAR_CONCEPTO);
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY(app.m_messages[0].contains("disco lleno"));
+        QCOMPARE(StoreLines(app, "B"), before);
+        QCOMPARE(GridLines(app.List()), QStringList({"1|0|B##", "2|1|C1#", "5|1|F", "8|1|C2#"}));
+        CheckBudget(app, "B");
+    }
+
+    void randomOperationsThroughTheGrid()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 5, 1, 3);
+        CArticulosList& list = app.List();
+        QRandomGenerator random(4242);
+        const int commands[] = {ID_TB_INSERTAR_CAPITULO, ID_TB_INSERTAR_CARPETA, ID_TB_INSERTAR_CONCEPTO};
+        for (int step = 0; step < 300; ++step) {
+            const int count = list.GetItemCount();
+            const int row = int(random.bounded(count));
+            list.DeselectAll();
+            list.SelectAndFocus(row);
+            switch (random.bounded(9)) {
+            case 0:
+            case 1:
+                app.Frame().OnCommand(commands[random.bounded(3)]);
+                break;
+            case 2:
+                list.DeleteLine(row, 0);
+                break;
+            case 3:
+                app.Frame().OnCommand(ID_COPIAR);
+                break;
+            case 4:
+                if (list.CanPasteOn(row))
+                    app.Frame().OnCommand(ID_PEGAR);
+                break;
+            case 5:
+                if (count > 1)
+                    list.MoveItem(row, int(random.bounded(count)));
+                break;
+            case 6:
+                if (list.IsDecomposed(row))
+                    list.OnItemClick(row, 0, 1);
+                break;
+            case 7:
+                if (!list.IsDecomposed(row) && row > 0) {
+                    list.SetItemText(row, CBudgetRow::Rendimiento, QString::number(random.bounded(50)) + ",5");
+                    list.ValidateCell(row, CBudgetRow::Rendimiento);
+                    list.CellChanged(row, CBudgetRow::Rendimiento);
+                }
+                break;
+            case 8:
+                if (list.IsFolderRow(row))
+                    app.AddMeasure("B", list.RowLine(row), 1 + Scalar(app, "SELECT count(*) FROM MEDIDAS").toInt(), 1);
+                else
+                    app.Frame().OnCommand(ID_EXPANDIR_TODO);
+                break;
+            }
+            CheckBudget(app, "B");
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QString("after step %1").arg(step)));
+        }
+        QVERIFY(app.m_messages.isEmpty());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestBudgetGrid>(argc, argv);
+}
+
+#include "test_budgetgrid.moc"
