@@ -193,10 +193,23 @@ void CArticulosList::ExpandAll(int nRow)
 
 void CArticulosList::RefreshAmountCells()
 {
+    RefreshRows(nullptr);
+}
+
+void CArticulosList::RefreshAmountCells(const std::set<long>& lines)
+{
+    RefreshRows(&lines);
+}
+
+void CArticulosList::RefreshRows(const std::set<long>* pLines)
+{
     CWaitCursor wait;
     SetRedraw(false);
     for (int row = 0; row < GetItemCount(); ++row) {
-        m_pLines->SetAbsolutePosition(RowLine(row));
+        const long line = RowLine(row);
+        if (pLines && !pLines->count(line))
+            continue;
+        m_pLines->SetAbsolutePosition(line);
         if (m_pLines->IsEOF() || m_pLines->IsBOF())
             continue;
         const bool chapter = CBudgetRow::IsChapter(m_pLines->m_ARTICULO);
@@ -437,7 +450,7 @@ void CArticulosList::DoDeleteLine(int nRow)
     DeleteItems(nRow, last - nRow + 1);
     ShiftLineNumbers(nRow, -count);
     SetRedraw(true);
-    RefreshAmountCells();
+    RefreshAmountCells(tree.ChangedLines());
     m_pView->UpdateTotals();
 }
 
@@ -507,10 +520,9 @@ void CArticulosList::DoPasteBranch(int nRow, bool bInto)
         InsertRowForLine(row++, line, image, state);
     }
     SetRedraw(true);
-    RefreshAmountCells();
     SelectRow(insertRow);
     tree.RollUpTotals(after + 1);
-    RefreshAmountCells();
+    RefreshAmountCells(tree.ChangedLines());
     m_pView->UpdateTotals();
     OnItemClick(insertRow, 0, 0);
 }
@@ -618,7 +630,7 @@ void CArticulosList::CellChanged(int nRow, int nCol)
         CBudgetTree tree = Tree();
         tree.SaveLine(line, values, m_strBeforeEdit, codeEdited);
         tree.RollUpTotals(line);
-        RefreshAmountCells();
+        RefreshAmountCells(tree.ChangedLines());
         m_pView->UpdateTotals();
     });
     if (done && codeEdited)

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 class CArticulosSet;
 class CMedidasSet;
@@ -49,6 +50,8 @@ public:
     void CopySelected();
     void PasteSelected();
     void RefreshAmountCells();
+    // Refreshes only the rows of the given lines.
+    void RefreshAmountCells(const std::set<long>& lines);
 
     // The popup menu commands, also reached from the toolbar.
     bool OnCommand(int nID);
@@ -71,6 +74,7 @@ private:
     // Runs one user operation in a transaction; on a database error the
     // store is rolled back, the grid reloaded and the user told.
     bool RunOperation(const std::function<void()>& operation);
+    void RefreshRows(const std::set<long>* pLines);
     CBudgetTree Tree();
     void DoInsert(CBudgetTree::Kind kind);
     void DoDeleteLine(int nRow);

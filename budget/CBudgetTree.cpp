@@ -4,6 +4,7 @@
 #include "store/CArticulosSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
+#include "store/CLineQueries.h"
 #include "store/CMedidasSet.h"
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
@@ -130,14 +131,10 @@ bool CBudgetTree::IsDecomposed(long nLine)
 long CBudgetTree::BranchEnd(long nLine)
 {
     const long level = Level(nLine);
-    long end = nLine;
-    for (long n = nLine + 1; n <= LineCount(); ++n) {
-        Position(n);
-        if (m_lines.m_NIVEL.toLong() <= level)
-            break;
-        end = n;
-    }
-    return end;
+    if (level < 0)
+        return nLine;
+    const long next = CLineQueries::FirstAfterAtMost(Database(), m_strBudget, nLine, level);
+    return next > 0 ? next - 1 : LineCount();
 }
 
 long CBudgetTree::InsertLine(long nAfter, const Line& line)
@@ -188,6 +185,14 @@ long CBudgetTree::DeleteBranch(long nLine)
         CStoreStatements::DeleteMeasurementsOfLines(Database(), m_strBudget, nLine, end);
         CStoreStatements::DeleteLines(Database(), m_strBudget, nLine, end);
         CStoreStatements::ShiftLines(Database(), m_strBudget, end, -count);
+        std::set<long> changed;
+        for (const long line : m_changed) {
+            if (line < nLine)
+                changed.insert(line);
+            else if (line > end)
+                changed.insert(line - count);
+        }
+        m_changed = std::move(changed);
     });
     Requery();
     return count;
@@ -365,6 +370,7 @@ void CBudgetTree::SaveLine(long nLine, const Line& line, const QString& strCodeB
         m_lines.m_IMPORTE = line.importe;
         m_lines.m_IMAGEN = line.imagen;
         m_lines.Update();
+        m_changed.insert(nLine);
         if (bCodeEdited) {
             CStoreStatements::RenameMeasurementChild(Database(), line.articulo, m_strBudget, nLine);
             CStoreStatements::RenameMeasurementParent(Database(), line.articulo, m_strBudget, strCodeBefore);
@@ -383,56 +389,38 @@ void CBudgetTree::RollUpTotals(long nLine)
 
 long CBudgetTree::RollUpOnce(long nLine)
 {
+    // The line's siblings span from its parent's first child to the next
+    // line of a lower level.
     const long level = Level(nLine);
-    long first = nLine;
-    long last = nLine;
-    for (long n = nLine; n >= 1; --n) {
-        Position(n);
-        const long nivel = m_lines.m_NIVEL.toLong();
-        if (nivel < level)
-            break;
-        if (nivel == level)
-            first = n;
-    }
-    for (long n = nLine; n <= LineCount(); ++n) {
-        Position(n);
-        const long nivel = m_lines.m_NIVEL.toLong();
-        if (nivel < level)
-            break;
-        if (nivel == level)
-            last = n;
-    }
+    const long parent = CLineQueries::LastBefore(Database(), m_strBudget, nLine, level);
+    const long next = CLineQueries::FirstAfterAtMost(Database(), m_strBudget, nLine, level - 1);
+    const long first = parent + 1;
+    const long last = next > 0 ? next - 1 : LineCount();
+    std::vector<CLineQueries::Sibling> siblings = CLineQueries::LinesAtLevel(Database(), m_strBudget, level, first, last);
 
     // Percentage lines, the later before the earlier.
-    for (long n = last; n >= first; --n) {
-        Position(n);
-        if (m_lines.m_NIVEL.toLong() != level)
-            continue;
-        const QString code = m_lines.m_ARTICULO;
-        const qsizetype percent = code.indexOf(u'%');
+    for (size_t i = siblings.size(); i-- > 0;) {
+        const qsizetype percent = siblings[i].articulo.indexOf(u'%');
         if (percent < 0)
             continue;
-        const QString prefix = code.left(percent);
+        const QString prefix = siblings[i].articulo.left(percent);
         double sum = 0.0;
-        for (long m = n - 1; m >= first; --m) {
-            Position(m);
-            if (m_lines.m_NIVEL.toLong() == level && m_lines.m_ARTICULO.left(percent) == prefix)
-                sum += StoreAtof(m_lines.m_IMPORTE);
+        for (size_t j = 0; j < i; ++j) {
+            if (siblings[j].articulo.left(percent) == prefix)
+                sum += StoreAtof(siblings[j].importe);
         }
-        Position(n);
+        Position(siblings[i].numlin);
         m_lines.Edit();
         m_lines.m_PRECIO = StoreFormat(sum, 5);
         m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * sum, 5);
         m_lines.Update();
+        siblings[i].importe = m_lines.m_IMPORTE;
+        m_changed.insert(siblings[i].numlin);
     }
 
     double sum = 0.0;
-    for (long n = last; n >= first; --n) {
-        Position(n);
-        if (m_lines.m_NIVEL.toLong() == level)
-            sum += StoreAtof(m_lines.m_IMPORTE);
-    }
-    const long parent = first - 1;
+    for (const CLineQueries::Sibling& sibling : siblings)
+        sum += StoreAtof(sibling.importe);
     if (parent < 1 || !Position(parent))
         return 0;
     m_lines.Edit();
@@ -440,6 +428,7 @@ long CBudgetTree::RollUpOnce(long nLine)
     const double price = StoreAtof(m_lines.m_PRECIO);
     m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * price, 5);
     m_lines.Update();
+    m_changed.insert(parent);
     return parent;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <set>
 
 class CArticulosSet;
 class CDatabase;
@@ -93,6 +94,10 @@ public:
     // from dOld to dNew percent.
     void ApplyCustomIncrease(double dOld, double dNew);
 
+    // The lines whose amounts the operations so far have rewritten, by their
+    // present numbers: a grid refreshes just those rows.
+    const std::set<long>& ChangedLines() const { return m_changed; }
+
     // Puts the line set back in step with the store: after an operation, or
     // after a failed one has been rolled back.
     void Requery();
@@ -106,4 +111,5 @@ private:
 
     CArticulosSet& m_lines;
     QString m_strBudget;
+    std::set<long> m_changed;
 };

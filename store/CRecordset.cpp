@@ -15,7 +15,7 @@ namespace {
 // costs one statement per block instead of one per row.
 constexpr int kFetchBlock = 64;
 // Past this many rows held in memory the cache starts afresh.
-constexpr int kMaxCachedRows = 16384;
+constexpr int kMaxCachedRows = 32768;
 
 QString TextFromStore(const QVariant& value)
 {
@@ -273,7 +273,8 @@ void CRecordset::MoveLast()
 
 void CRecordset::SetAbsolutePosition(long nRows)
 {
-    MoveTo(nRows - 1);
+    // Walks by position go either way; a step back reads the block behind.
+    MoveTo(nRows - 1, nRows - 1 < m_nPos);
 }
 
 long CRecordset::GetAbsolutePosition() const

@@ -48,6 +48,7 @@ const QStringList& IndexStatements()
     static const QStringList statements = {
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_LINEA ON ARTICULOS (CODIGO, NUMLIN)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_PADRE ON ARTICULOS (CODIGO, DESGLOSE, NIVEL, NUMLIN)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_NIVEL ON ARTICULOS (CODIGO, NIVEL, NUMLIN)"),
         QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS PRESUPUESTOS_CODIGO ON PRESUPUESTOS (CODIGO)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS PRESUPUESTOS_NOMBRE ON PRESUPUESTOS (NOMBRE)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS TARIFAS_CODIGO ON TARIFAS (CODIGO, TARIFA)"),
@@ -137,7 +138,7 @@ void CSchema::Upgrade(CDatabase& database)
 {
     if (Version(database) >= kVersion)
         return;
-    // A file from before versioning: add the indexes the program relies on.
+    // An older file: add the indexes the program relies on now.
     CTransaction transaction(database);
     for (const QString& statement : IndexStatements())
         database.ExecuteSQL(statement);

@@ -10,7 +10,7 @@ class CDatabase;
 class CSchema
 {
 public:
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
 
     // The statement that creates MEDIDAS, exactly as the program has always issued it.
     static QString CreateMedidasStatement();
