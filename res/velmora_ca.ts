@@ -25,6 +25,44 @@
     </message>
 </context>
 <context>
+    <name>CArticulosList</name>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="265"/>
+        <source>Insertar</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="267"/>
+        <source>Insertar Capítulo</source>
+        <translation>Inserir Capítol</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="267"/>
+        <source>Insertar Carpeta</source>
+        <translation>Inserir Carpeta</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="268"/>
+        <source>Insertar Concepto</source>
+        <translation>Inserir Concepte</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="268"/>
+        <source>Copiar</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="269"/>
+        <source>Pegar</source>
+        <translation>Enganxar</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="276"/>
+        <source>Expandir todo</source>
+        <translation>Expandir-ho tot</translation>
+    </message>
+</context>
+<context>
     <name>CDatosEmpresaDlg</name>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
@@ -105,6 +143,160 @@
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="57"/>
         <source>Todos los archivos (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CDatosPresupuestoDlg</name>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="43"/>
+        <source>Datos del presupuesto y factura</source>
+        <translation>Dades del pressupost i factura</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="80"/>
+        <source>Código</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="81"/>
+        <source>Nombre</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="82"/>
+        <source>Tarifa</source>
+        <translation>Tarifa</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="83"/>
+        <source>Carpeta de imagenes</source>
+        <translation>Carpeta d'imatges</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="86"/>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="96"/>
+        <source>Cliente</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="87"/>
+        <source>NIF</source>
+        <translation>NIF</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="88"/>
+        <source>Dirección</source>
+        <translation>Adreça</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="89"/>
+        <source>Población</source>
+        <translation>Població</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="90"/>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="91"/>
+        <source>Provincia</source>
+        <translation>Província</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="92"/>
+        <source>Contacto</source>
+        <translation>Contacte</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="93"/>
+        <source>Telefono</source>
+        <translation>Telèfon</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="94"/>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="95"/>
+        <source>E-mail/Web</source>
+        <translation>E-mail/Web</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="100"/>
+        <source>Forma de pago</source>
+        <translation>Forma de pagament</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="101"/>
+        <source>Num. factura</source>
+        <translation>Núm. factura</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="102"/>
+        <source>Fecha factura</source>
+        <translation>Data factura</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="103"/>
+        <source>Factura</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="108"/>
+        <source>Gastos generales</source>
+        <translation>Despeses generals</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="109"/>
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="110"/>
+        <source>Incremento personalizado</source>
+        <translation>Increment personalitzat</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="121"/>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="123"/>
+        <source>Iva</source>
+        <translation>IVA</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="127"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="129"/>
+        <source>Totales</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="132"/>
+        <source>Presupuesto</source>
+        <translation>Pressupost</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="141"/>
+        <source>Observaciones</source>
+        <translation>Observacions</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="148"/>
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="149"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
     </message>
 </context>
 <context>
@@ -367,6 +559,57 @@
         <location filename="../app/CMainFrame.cpp" line="147"/>
         <source>Preparado</source>
         <translation>Preparat</translation>
+    </message>
+</context>
+<context>
+    <name>CPresupuestosDlg</name>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="63"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="65"/>
+        <source>Presupuestos</source>
+        <translation>Pressupostos</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <source>Nuevo</source>
+        <translation>Nou</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <source>Abrir</source>
+        <translation>Obrir</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <source>Borrar</source>
+        <translation>Esborrar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <source>Copiar</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <source>Importar</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <source>Exportar</source>
+        <translation>Exportar</translation>
+    </message>
+</context>
+<context>
+    <name>CVelmoraView</name>
+    <message>
+        <location filename="../budget/CVelmoraView.cpp" line="103"/>
+        <source>Total presupuesto</source>
+        <translation>Total pressupost</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,243 @@
+#include "support/CTestApp.h"
+#include "support/TestMain.h"
+
+#include "admin/CDatosPresupuestoDlg.h"
+#include "admin/CPresupuestosDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "budget/CArticulosList.h"
+#include "budget/CBudgetRow.h"
+#include "budget/CVelmoraDoc.h"
+#include "budget/CVelmoraView.h"
+#include "grid/CEditList.h"
+#include "grid/CNumberEdit.h"
+#include "store/CDatabase.h"
+#include "store/CPresupuestosSet.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTimer>
+
+namespace {
+
+QVariant Scalar(CTestApp& app, const QString& sql)
+{
+    QSqlQuery query(app.Doc().Database().Connection());
+    if (!query.exec(sql) || !query.next())
+        return {};
+    return query.value(0);
+}
+
+// Runs the next modal dialog's work once it is showing.
+void WhenShown(const std::function<void(QWidget*)>& work)
+{
+    QTimer::singleShot(0, [work] { work(QApplication::activeModalWidget()); });
+}
+
+} // namespace
+
+class TestManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialSelection()
+    {
+        CTestApp app;
+        app.OpenBudget("ZZZ", {"0|ZZZ##|S"});
+        app.Doc().Database().ExecuteSQL("UPDATE PRESUPUESTOS SET NOMBRE = 'Almacén' WHERE CODIGO = 'ZZZ'");
+        app.OpenBudget("AAA", {"0|AAA##|S"});
+        app.Doc().Database().ExecuteSQL("UPDATE PRESUPUESTOS SET NOMBRE = 'Vivienda' WHERE CODIGO = 'AAA'");
+        {
+            CPresupuestosDlg manager(app.View(), "");
+            QCOMPARE(manager.List()->GetItemText(0, 1), QStringLiteral("ZZZ"));
+            QCOMPARE(manager.List()->GetFirstSelected(), 0);
+        }
+        {
+            CPresupuestosDlg manager(app.View(), "aaa");
+            QCOMPARE(manager.List()->GetFirstSelected(), 1);
+        }
+        {
+            CPresupuestosDlg manager(app.View(), "GONE");
+            QCOMPARE(manager.List()->GetFirstSelected(), -1);
+            // Closing the window opens nothing.
+            manager.show();
+            manager.reject();
+            QCOMPARE(manager.m_strCodigo, QString());
+        }
+    }
+
+    void newBudgetFromTheManager()
+    {
+        CTestApp app;
+        app.OpenBudget("P1", {"0|P1##|S"});
+        CPresupuestosDlg manager(app.View(), "P1");
+        manager.m_runDataDialog = [](CDatosPresupuestoDlg& dialog) {
+            dialog.m_pCodigo->setText("P1");
+            return true;
+        };
+        manager.OnNuevo();
+        QCOMPARE(app.m_messages, QStringList({"Ya existe este presupuesto"}));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM PRESUPUESTOS").toInt(), 1);
+
+        manager.m_runDataDialog = [](CDatosPresupuestoDlg& dialog) {
+            dialog.m_pCodigo->setText("P2");
+            dialog.m_pNombre->setText("Nave industrial");
+            dialog.m_pIva->setText("21");
+            return true;
+        };
+        manager.OnNuevo();
+        QCOMPARE(manager.m_strCodigo, QStringLiteral("P2"));
+        QCOMPARE(manager.result(), int(QDialog::Accepted));
+        QCOMPARE(Scalar(app, "SELECT ARTICULO || ' ' || NIVEL || ' ' || NUMLIN || ' ' || FACTOR || ' ' || "
+                             "RENDIMIENTO || ' ' || PRECIO || ' ' || IMPORTE FROM ARTICULOS WHERE CODIGO = 'P2'")
+                     .toString(),
+                 QStringLiteral("P2## 0 1 1.0 1.0 0.0 0.0"));
+        QCOMPARE(Scalar(app, "SELECT IVA FROM PRESUPUESTOS WHERE CODIGO = 'P2'").toString(), QStringLiteral("21"));
+    }
+
+    void newDialogWantsACode()
+    {
+        CTestApp app;
+        CDatosPresupuestoDlg dialog("0", true);
+        WhenShown([&](QWidget*) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+            QVERIFY(dialog.isVisible());
+            dialog.m_pCodigo->setText("X1");
+            QTest::mouseClick(dialog.findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(app.m_messages, QStringList({"Falta código de presupuesto"}));
+
+        CDatosPresupuestoDlg catalan("1", true);
+        WhenShown([&](QWidget*) {
+            catalan.accept();
+            catalan.reject();
+        });
+        catalan.exec();
+        QCOMPARE(app.m_messages.last(), QStringLiteral("Falta codi pressupost"));
+    }
+
+    void copyAndDelete()
+    {
+        CTestApp app;
+        app.OpenBudget("SRC", {"0|SRC##|S", "1|C1#|S", "2|F|S|0|2", "3|A|N|5|1"});
+        app.AddMeasure("SRC", 3, 1, 2);
+        CPresupuestosDlg manager(app.View(), "SRC");
+        manager.List()->DeselectAll();
+        manager.OnCopiar();
+        QCOMPARE(app.m_messages, QStringList({"Elija un presupuesto"}));
+
+        manager.List()->SelectAndFocus(0);
+        manager.m_runDataDialog = [](CDatosPresupuestoDlg& dialog) {
+            dialog.m_pCodigo->setText("DST");
+            return true;
+        };
+        manager.OnCopiar();
+        QCOMPARE(manager.m_strCodigo, QStringLiteral("DST"));
+        QCOMPARE(Scalar(app, "SELECT group_concat(ARTICULO, ',') FROM (SELECT ARTICULO FROM ARTICULOS "
+                             "WHERE CODIGO = 'DST' ORDER BY NUMLIN)").toString(),
+                 QStringLiteral("DST##,C1#,F,A"));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS WHERE CODIGO = 'DST' AND NUMLIN = 3").toInt(), 1);
+
+        // Deleting the open budget closes it in the view, without a question.
+        app.View().OpenBudget("SRC");
+        CPresupuestosDlg second(app.View(), "SRC");
+        QCOMPARE(second.List()->GetItemText(second.List()->GetFirstSelected(), 1), QStringLiteral("SRC"));
+        second.OnBorrar();
+        QVERIFY(!app.View().IsBudgetOpen());
+        QCOMPARE(app.View().List()->GetItemCount(), 0);
+        QCOMPARE(second.List()->GetItemCount(), 1);
+        QCOMPARE(second.List()->GetFirstSelected(), 0);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'SRC'").toInt(), 0);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS WHERE CODIGO = 'SRC'").toInt(), 0);
+    }
+
+    void openingFromTheMenu()
+    {
+        CTestApp app;
+        app.OpenBudget("A", {"0|A##|S", "1|X|N|2|3"});
+        app.View().CloseBudget();
+        WhenShown([](QWidget* dialog) { QTest::mouseClick(dialog->findChild<QPushButton*>("abrir"), Qt::LeftButton); });
+        app.Frame().OnCommand(ID_GESTION_PRESUPUESTOS);
+        QVERIFY(app.View().IsBudgetOpen());
+        QCOMPARE(app.View().m_strCodigo, QStringLiteral("A"));
+        QCOMPARE(app.List().GetItemCount(), 2);
+        // Closing the manager keeps the budget that was open.
+        WhenShown([](QWidget* dialog) { dialog->close(); });
+        app.Frame().OnCommand(ID_GESTION_PRESUPUESTOS);
+        QCOMPARE(app.View().m_strCodigo, QStringLiteral("A"));
+    }
+
+    void totalsAndIncreaseInTheDataDialog()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|C#|S", "2|A|N|600|1", "2|B|N|400|1"});
+        app.List().ExpandAll(1);
+        const QString fecent = Scalar(app, "SELECT FECENT FROM PRESUPUESTOS").toString();
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            QVERIFY(dialog);
+            dialog->m_pGgen->setText("13");
+            dialog->m_pBind->setText("6");
+            dialog->m_pIva->setText("21");
+            dialog->OnLeavePercentage();
+            QCOMPARE(dialog->m_pImpGgen->text(), QStringLiteral("130,00"));
+            QCOMPARE(dialog->m_pImpBind->text(), QStringLiteral("60,00"));
+            QCOMPARE(dialog->m_pBase->text(), QStringLiteral("1.190,00"));
+            QCOMPARE(dialog->m_pImpIva->text(), QStringLiteral("249,90"));
+            QCOMPARE(dialog->m_pTotal->text(), QStringLiteral("1.439,90"));
+            // The custom increase re-prices the budget when the field is left...
+            dialog->m_pCper->setText("10");
+            dialog->OnLeavePercentage();
+            QCOMPARE(dialog->m_pBase->text(), QStringLiteral("1.309,00"));
+            dialog->reject();
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        // ...and cancelling afterwards undoes nothing.
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("660.00000"));
+        QCOMPARE(Scalar(app, "SELECT IMPGGEN || '/' || BASE || '/' || TOTAL || '/' || CPER FROM PRESUPUESTOS").toString(),
+                 QStringLiteral("143.00/1309.00/1583.89/10"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("1.100,00"));
+        QCOMPARE(app.List().GetItemText(app.RowOf("A"), CBudgetRow::Precio), QStringLiteral("660,00000"));
+        QVERIFY(Scalar(app, "SELECT FECMOD FROM PRESUPUESTOS").toString() <= fecent);
+
+        // Back to no increase, and Aceptar stamps the modification date.
+        QTest::qWait(1100);
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            QCOMPARE(dialog->m_pCper->text(), QStringLiteral("10,00"));
+            dialog->m_pCper->setText("0");
+            dialog->m_pNombre->setText("Reforma");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("600.00000"));
+        QCOMPARE(Scalar(app, "SELECT NOMBRE FROM PRESUPUESTOS").toString(), QStringLiteral("Reforma"));
+        QCOMPARE(Scalar(app, "SELECT FECENT FROM PRESUPUESTOS").toString(), fecent);
+        QVERIFY(Scalar(app, "SELECT FECMOD FROM PRESUPUESTOS").toString() > fecent);
+    }
+
+    void percentFieldsKeepTheirLimits()
+    {
+        CDatosPresupuestoDlg dialog("0", true);
+        dialog.m_pIva->clear();
+        QTest::keyClicks(dialog.m_pIva, "123456");
+        QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12345"));
+        dialog.m_pIva->clear();
+        QTest::keyClicks(dialog.m_pIva, "12.567");
+        QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12,56"));
+        QVERIFY(dialog.m_pTotal->isReadOnly());
+        QVERIFY(!dialog.m_pCodigo->isReadOnly());
+        CDatosPresupuestoDlg edit("0", false);
+        QVERIFY(edit.m_pCodigo->isReadOnly());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestManager>(argc, argv);
+}
+
+#include "test_manager.moc"
