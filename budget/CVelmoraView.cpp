@@ -373,10 +373,16 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         action.setChecked(value == (nID == ID_IDIOMA_CASTELLANO ? QStringLiteral("0") : QStringLiteral("1")));
         return true;
     }
-    case ID_EXPORTAR_EXCEL:
     case ID_MEDICIONES:
-    case ID_EXPORTAR_RTF:
         action.setEnabled(m_pList->GetItemCount() > 0);
+        return true;
+    case ID_EXPORTAR_EXCEL:
+    case ID_EXPORTAR_RTF:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_BASE_PRECIOS:
+        // Printing, the exports and the price bases are not part of this version yet.
+        action.setEnabled(false);
         return true;
     case ID_TB_INSERTAR_CAPITULO:
         action.setEnabled(selected >= 0 && m_pList->IsChapterRow(selected));

@@ -387,14 +387,14 @@ private slots:
         QVERIFY(!frame.Action(ID_TB_INSERTAR_CAPITULO)->isEnabled());
         QVERIFY(frame.Action(ID_TB_INSERTAR_CARPETA)->isEnabled());
         QVERIFY(frame.Action(ID_TB_INSERTAR_CONCEPTO)->isEnabled());
-        QVERIFY(frame.Action(ID_EXPORTAR_EXCEL)->isEnabled());
+        QVERIFY(frame.Action(ID_MEDICIONES)->isEnabled());
         app.List().SelectAndFocus(app.RowOf("C1#"));
         frame.UpdateCommandUI();
         QVERIFY(frame.Action(ID_TB_INSERTAR_CAPITULO)->isEnabled());
 
         frame.OnCommand(ID_CERRAR_PRESUPUESTO);
         QVERIFY(!app.View().IsBudgetOpen());
-        QVERIFY(!frame.Action(ID_EXPORTAR_EXCEL)->isEnabled());
+        QVERIFY(!frame.Action(ID_MEDICIONES)->isEnabled());
     }
 
     void aFailedOperationLeavesTheStoreAndReloads()
