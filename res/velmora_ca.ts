@@ -25,6 +25,44 @@
     </message>
 </context>
 <context>
+    <name>CArticulosList</name>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="253"/>
+        <source>Insertar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="255"/>
+        <source>Insertar Capítulo</source>
+        <translation type="unfinished">Inserir Capítol</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="255"/>
+        <source>Insertar Carpeta</source>
+        <translation type="unfinished">Inserir Carpeta</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="256"/>
+        <source>Insertar Concepto</source>
+        <translation type="unfinished">Inserir Concepte</translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="256"/>
+        <source>Copiar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="257"/>
+        <source>Pegar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../budget/CArticulosList.cpp" line="264"/>
+        <source>Expandir todo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDatosEmpresaDlg</name>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
@@ -108,11 +146,264 @@
     </message>
 </context>
 <context>
+    <name>CDatosPresupuestoDlg</name>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="43"/>
+        <source>Datos del presupuesto y factura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="80"/>
+        <source>Código</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="81"/>
+        <source>Nombre</source>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="82"/>
+        <source>Tarifa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="83"/>
+        <source>Carpeta de imagenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="86"/>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="96"/>
+        <source>Cliente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="87"/>
+        <source>NIF</source>
+        <translation type="unfinished">NIF</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="88"/>
+        <source>Dirección</source>
+        <translation type="unfinished">Adreça</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="89"/>
+        <source>Población</source>
+        <translation type="unfinished">Població</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="90"/>
+        <source>CP</source>
+        <translation type="unfinished">CP</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="91"/>
+        <source>Provincia</source>
+        <translation type="unfinished">Província</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="92"/>
+        <source>Contacto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="93"/>
+        <source>Telefono</source>
+        <translation type="unfinished">Telèfon</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="94"/>
+        <source>Fax</source>
+        <translation type="unfinished">Fax</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="95"/>
+        <source>E-mail/Web</source>
+        <translation type="unfinished">E-mail/Web</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="100"/>
+        <source>Forma de pago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="101"/>
+        <source>Num. factura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="102"/>
+        <source>Fecha factura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="103"/>
+        <source>Factura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="108"/>
+        <source>Gastos generales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="109"/>
+        <source>Beneficio industrial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="110"/>
+        <source>Incremento personalizado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="121"/>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="123"/>
+        <source>Iva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="127"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="129"/>
+        <source>Totales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="132"/>
+        <source>Presupuesto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="141"/>
+        <source>Observaciones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="148"/>
+        <source>Aceptar</source>
+        <translation type="unfinished">Acceptar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="149"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
+    </message>
+</context>
+<context>
     <name>CImagenDlg</name>
     <message>
         <location filename="../ui/CImagenDlg.cpp" line="8"/>
         <source>Imagen</source>
         <translation>Imatge</translation>
+    </message>
+</context>
+<context>
+    <name>CInsertarMedidaDlg</name>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="53"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="64"/>
+        <source>Comentario</source>
+        <translation>Comentari</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="65"/>
+        <source>Unidades</source>
+        <translation>Unitats</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="66"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Línea</source>
+        <translation>Línia</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Cuadrado</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Triángulo</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Círculo</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Personalizado</source>
+        <translation>Personalitzat</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="72"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Largo</source>
+        <translation>Llarg</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Ancho</source>
+        <translation>Ample</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Alto</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <source>Altura</source>
+        <translation>Alçada</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
+        <source>Radio</source>
+        <translation>Radi</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="155"/>
+        <source>Calcular</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="157"/>
+        <source>OK</source>
+        <translation>D'acord</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="159"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
     </message>
 </context>
 <context>
@@ -367,6 +658,83 @@
         <location filename="../app/CMainFrame.cpp" line="147"/>
         <source>Preparado</source>
         <translation>Preparat</translation>
+    </message>
+</context>
+<context>
+    <name>CMedicionesDlg</name>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="41"/>
+        <source>Total mediciones</source>
+        <translation>Total amidaments</translation>
+    </message>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="42"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="45"/>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+</context>
+<context>
+    <name>CMedicionesList</name>
+    <message>
+        <location filename="../measure/CMedicionesList.cpp" line="409"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+</context>
+<context>
+    <name>CPresupuestosDlg</name>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="63"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="65"/>
+        <source>Presupuestos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <source>Nuevo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <source>Abrir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <source>Borrar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <source>Copiar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <source>Importar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <source>Exportar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CVelmoraView</name>
+    <message>
+        <location filename="../budget/CVelmoraView.cpp" line="104"/>
+        <source>Total presupuesto</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
