@@ -29,37 +29,37 @@
     <message>
         <location filename="../budget/CArticulosList.cpp" line="253"/>
         <source>Insertar</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="255"/>
         <source>Insertar Capítulo</source>
-        <translation type="unfinished">Inserir Capítol</translation>
+        <translation>Inserir Capítol</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="255"/>
         <source>Insertar Carpeta</source>
-        <translation type="unfinished">Inserir Carpeta</translation>
+        <translation>Inserir Carpeta</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="256"/>
         <source>Insertar Concepto</source>
-        <translation type="unfinished">Inserir Concepte</translation>
+        <translation>Inserir Concepte</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="256"/>
         <source>Copiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="257"/>
         <source>Pegar</source>
-        <translation type="unfinished"></translation>
+        <translation>Enganxar</translation>
     </message>
     <message>
         <location filename="../budget/CArticulosList.cpp" line="264"/>
         <source>Expandir todo</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir-ho tot</translation>
     </message>
 </context>
 <context>
@@ -150,113 +150,113 @@
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="43"/>
         <source>Datos del presupuesto y factura</source>
-        <translation type="unfinished"></translation>
+        <translation>Dades del pressupost i factura</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="80"/>
         <source>Código</source>
-        <translation type="unfinished"></translation>
+        <translation>Codi</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="81"/>
         <source>Nombre</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="82"/>
         <source>Tarifa</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="83"/>
         <source>Carpeta de imagenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta d'imatges</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="86"/>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="96"/>
         <source>Cliente</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="87"/>
         <source>NIF</source>
-        <translation type="unfinished">NIF</translation>
+        <translation>NIF</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="88"/>
         <source>Dirección</source>
-        <translation type="unfinished">Adreça</translation>
+        <translation>Adreça</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="89"/>
         <source>Población</source>
-        <translation type="unfinished">Població</translation>
+        <translation>Població</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="90"/>
         <source>CP</source>
-        <translation type="unfinished">CP</translation>
+        <translation>CP</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="91"/>
         <source>Provincia</source>
-        <translation type="unfinished">Província</translation>
+        <translation>Província</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="92"/>
         <source>Contacto</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacte</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="93"/>
         <source>Telefono</source>
-        <translation type="unfinished">Telèfon</translation>
+        <translation>Telèfon</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="94"/>
         <source>Fax</source>
-        <translation type="unfinished">Fax</translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="95"/>
         <source>E-mail/Web</source>
-        <translation type="unfinished">E-mail/Web</translation>
+        <translation>E-mail/Web</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="100"/>
         <source>Forma de pago</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de pagament</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="101"/>
         <source>Num. factura</source>
-        <translation type="unfinished"></translation>
+        <translation>Núm. factura</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="102"/>
         <source>Fecha factura</source>
-        <translation type="unfinished"></translation>
+        <translation>Data factura</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="103"/>
         <source>Factura</source>
-        <translation type="unfinished"></translation>
+        <translation>Factura</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="108"/>
         <source>Gastos generales</source>
-        <translation type="unfinished"></translation>
+        <translation>Despeses generals</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="109"/>
         <source>Beneficio industrial</source>
-        <translation type="unfinished"></translation>
+        <translation>Benefici industrial</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="110"/>
         <source>Incremento personalizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Increment personalitzat</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="121"/>
@@ -266,7 +266,7 @@
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="123"/>
         <source>Iva</source>
-        <translation type="unfinished"></translation>
+        <translation>IVA</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="127"/>
@@ -276,22 +276,22 @@
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="129"/>
         <source>Totales</source>
-        <translation type="unfinished"></translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="132"/>
         <source>Presupuesto</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressupost</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="141"/>
         <source>Observaciones</source>
-        <translation type="unfinished"></translation>
+        <translation>Observacions</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="148"/>
         <source>Aceptar</source>
-        <translation type="unfinished">Acceptar</translation>
+        <translation>Acceptar</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="149"/>
@@ -696,37 +696,37 @@
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="65"/>
         <source>Presupuestos</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressupostos</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
         <source>Nuevo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nou</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
         <source>Abrir</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrir</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
         <source>Borrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Esborrar</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
         <source>Copiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
         <source>Importar</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
         <source>Exportar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
@@ -734,7 +734,7 @@
     <message>
         <location filename="../budget/CVelmoraView.cpp" line="104"/>
         <source>Total presupuesto</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pressupost</translation>
     </message>
 </context>
 </TS>
