@@ -1,5 +1,5 @@
 // Renders the program's windows to PNG files, so that they can be looked at
-// as a user sees them: gallery OUTPUT_FOLDER
+// as a user sees them: gallery OUTPUT_FOLDER [ca]
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "admin/CDatosEmpresaDlg.h"
@@ -19,6 +19,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CVelmoraApp.h"
 #include "app/CMainFrame.h"
+#include "app/CProfile.h"
 #include "app/CommandIds.h"
 
 #include <QApplication>
@@ -58,6 +59,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
+    // "ca": the windows as a Catalan user sees them.
+    if (argc > 2 && QByteArray(argv[2]) == "ca")
+        CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), QStringLiteral("1"));
 
     CVelmoraApp app;
     if (!app.InitInstance())
