@@ -93,14 +93,9 @@ private slots:
             QCOMPARE(dialog->UnitsField(shape)->text(), QStringLiteral("1"));
             QCOMPARE(dialog->TotalField(shape)->text(), QStringLiteral("0"));
             QCOMPARE(dialog->UnitsField(shape)->isEnabled(), shape == Dlg::Linea);
-            QCOMPARE(dialog->UnitsField(shape)->MaxDigits(), 18);
-            QCOMPARE(dialog->UnitsField(shape)->MaxDecimals(), 5);
         }
         QVERIFY(dialog->TextField(Dlg::Linea)->isEnabled());
         QVERIFY(!dialog->TextField(Dlg::Cuadrado)->isEnabled());
-        QVERIFY(!dialog->SizeField(Dlg::Triangulo, 0)->isEnabled());
-        QVERIFY(!dialog->SizeField(Dlg::Linea, 1)); // a line has a length only
-        QVERIFY(!dialog->SizeField(Dlg::Circulo, 1));
 
         Choose(*dialog, Dlg::Triangulo);
         QVERIFY(dialog->SizeField(Dlg::Triangulo, 2)->isEnabled());
@@ -203,16 +198,6 @@ private slots:
         QTest::mouseClick(dialog->CalcularButton(), Qt::LeftButton);
         QCOMPARE(dialog->TotalField(Dlg::Personalizado)->text(), QStringLiteral("5,00000"));
         QVERIFY(m_messages.isEmpty());
-    }
-
-    void cancelAppendsNothing()
-    {
-        auto dialog = Open();
-        Type(dialog->SizeField(Dlg::Linea, 0), "7");
-        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!dialog->Failed());
-        QVERIFY(Stored().isEmpty());
     }
 };
 

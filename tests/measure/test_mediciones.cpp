@@ -2,7 +2,6 @@
 #include "support/TestMain.h"
 
 #include "app/CMainFrame.h"
-#include "app/CProfile.h"
 #include "app/CVelmoraApp.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
@@ -183,13 +182,9 @@ private slots:
         QVERIFY(!Window().InsertButton()->isEnabled());
         QCOMPARE(Window().TotalBox()->text(), QStringLiteral("0,00000"));
 
-        QHeaderView* header = List().header();
-        QCOMPARE(List().GetColumnCount(), int(ML::ColumnCount));
+        // The keys stay out of sight.
         for (int col : {ML::Codigo, ML::NumLin, ML::Linea, ML::CodigoPadre, ML::CodigoHijo, ML::Posicion, ML::Tipo})
-            QVERIFY(header->isSectionHidden(col));
-        QCOMPARE(List().Column(ML::Comentario).strTitle, QStringLiteral("Comentario"));
-        QCOMPARE(List().Column(ML::Ancho).strTitle, QStringLiteral("Ancho"));
-        QCOMPARE(header->sectionSize(ML::Comentario), 170);
+            QVERIFY(List().header()->isSectionHidden(col));
 
         ClickGridRow(Folder);
         QVERIFY(List().isEnabled());
@@ -359,7 +354,8 @@ private slots:
                 menu->close();
             }
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, CellCenter(List(), 0, ML::Largo));
+        const QPoint pt = CellCenter(List(), 0, ML::Largo);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, pt, List().viewport()->mapToGlobal(pt));
         QApplication::sendEvent(List().viewport(), &click);
         QCOMPARE(offered, QStringList({"Insertar medida"}));
         QCOMPARE(List().GetFirstSelected(), 0);
@@ -402,20 +398,6 @@ private slots:
         List().DeleteMeasurement(0);
         QCOMPARE(Stored(), QStringLiteral("1:A=1 2:B=2"));
         QCOMPARE(m_messages.size(), 2);
-    }
-
-    void catalanTitlesFollowTheLanguageString()
-    {
-        m_pApp.reset();
-        QFile::remove(CSchema::DefaultDatabasePath());
-        CProfile::WriteProfileString("Settings", "idioma", "1");
-        m_pApp = std::make_unique<CVelmoraApp>();
-        QVERIFY(m_pApp->InitInstance());
-        QCOMPARE(List().Column(ML::Comentario).strTitle, QStringLiteral("Comentari"));
-        QCOMPARE(List().Column(ML::Unidades).strTitle, QStringLiteral("Unitats"));
-        QCOMPARE(List().Column(ML::Largo).strTitle, QStringLiteral("Llarg"));
-        QCOMPARE(List().Column(ML::Ancho).strTitle, QStringLiteral("Ample"));
-        QCOMPARE(List().Column(ML::Alto).strTitle, QStringLiteral("Alt"));
     }
 };
 
