@@ -1,5 +1,5 @@
 // Renders the program's windows to PNG files, so that they can be looked at
-// as a user sees them: gallery OUTPUT_FOLDER
+// as a user sees them: gallery OUTPUT_FOLDER [ca]
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "admin/CDatosEmpresaDlg.h"
@@ -9,11 +9,18 @@
 #include "budget/CBudgetTree.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
+#include "grid/CNumberEdit.h"
+#include "measure/CInsertarMedidaDlg.h"
+#include "measure/CMeasurementLines.h"
+#include "measure/CMedicionesDlg.h"
+#include "measure/CMedicionesList.h"
 #include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
 #include "app/CVelmoraApp.h"
 #include "app/CMainFrame.h"
+#include "app/CProfile.h"
+#include "app/CommandIds.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,6 +59,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(folder);
+    // "ca": the windows as a Catalan user sees them.
+    if (argc > 2 && QByteArray(argv[2]) == "ca")
+        CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), QStringLiteral("1"));
 
     CVelmoraApp app;
     if (!app.InitInstance())
@@ -87,7 +97,7 @@ int main(int argc, char** argv)
         return number;
     };
     long c1 = add(1, CBudgetTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
-    long f1 = add(c1, CBudgetTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 24.5);
+    long f1 = add(c1, CBudgetTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 23.8);
     long k = add(f1, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
     k = add(k, CBudgetTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
     long f2 = add(BranchEndOf(tree, c1), CBudgetTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
@@ -97,6 +107,24 @@ int main(int argc, char** argv)
     add(f3, CBudgetTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
     add(tree.LineCount(), CBudgetTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
     tree.RollUpTotals(tree.LineCount());
+    // The first folder's quantity measured: two walls and a gable.
+    {
+        CMeasurementLines measures(doc.m_medidasSet);
+        const QString line = QString::number(f1);
+        measures.Load(QStringLiteral("OBRA"), line);
+        measures.Append(QStringLiteral("OBRA"), line, QStringLiteral("DEM010"), QStringLiteral("C01#"), 0,
+                        {QStringLiteral("Tabique cocina"), QStringLiteral("1.00000"), QStringLiteral("3.50000"),
+                         QStringLiteral("1.00000"), QStringLiteral("2.80000"), QStringLiteral("9.80000")},
+                        false);
+        measures.Append(QStringLiteral("OBRA"), line, QStringLiteral("DEM010"), QStringLiteral("C01#"), 1,
+                        {QStringLiteral("Tabique baño (2 paños)"), QStringLiteral("2.00000"), QStringLiteral("1.75000"),
+                         QStringLiteral("1.00000"), QStringLiteral("2.80000"), QStringLiteral("9.80000")},
+                        false);
+        measures.Append(QStringLiteral("OBRA"), line, QStringLiteral("DEM010"), QStringLiteral("C01#"), 2,
+                        {QStringLiteral("(((b * c) / 2) * d) * a"), QStringLiteral("1.00000"), QStringLiteral("3.00000"),
+                         QStringLiteral("1.00000"), QStringLiteral("2.80000"), QStringLiteral("4.20000")},
+                        true);
+    }
     CVelmoraView* view = app.View();
     view->OpenBudget(QStringLiteral("OBRA"));
     view->List()->ExpandLine(1, 3);
@@ -108,6 +136,17 @@ int main(int argc, char** argv)
     view->List()->SelectAndFocus(2);
     view->List()->OnItemClick(2, 0, 0);
     Save(*app.MainFrame(), folder, QStringLiteral("budget"), QSize(1100, 700));
+
+    app.MainFrame()->OnCommand(ID_MEDICIONES);
+    Save(*view->Mediciones(), folder, QStringLiteral("mediciones"), QSize(560, 240));
+    view->Mediciones()->hide();
+
+    CInsertarMedidaDlg measure(view->m_strIdioma, doc.m_medidasSet);
+    measure.SetShape(CInsertarMedidaDlg::Circulo);
+    measure.SizeField(CInsertarMedidaDlg::Circulo, 0)->setText(QStringLiteral("1,2"));
+    measure.SizeField(CInsertarMedidaDlg::Circulo, 2)->setText(QStringLiteral("2,8"));
+    measure.CalculateShape();
+    Save(measure, folder, QStringLiteral("insertar-medida"));
 
     CPresupuestosDlg manager(*view, QStringLiteral("OBRA"));
     manager.ProgressBar()->show();

@@ -89,12 +89,18 @@ bool CArticulosList::HasMeasurements(int nRow) const
 
 bool CArticulosList::RunOperation(const std::function<void()>& operation)
 {
+    // Inside a larger operation (a measured quantity stored with its
+    // measurement line) the error is that operation's: it rolls all of its
+    // work back and reloads the grid once.
+    const bool bNested = m_pLines->m_pDatabase->TransactionDepth() > 0;
     try {
         CTransaction transaction(*m_pLines->m_pDatabase);
         operation();
         transaction.Commit();
         return true;
     } catch (const CDBException& e) {
+        if (bNested)
+            throw;
         m_pView->ReloadAfterError(e);
         return false;
     }

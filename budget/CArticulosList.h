@@ -72,7 +72,8 @@ signals:
 
 private:
     // Runs one user operation in a transaction; on a database error the
-    // store is rolled back, the grid reloaded and the user told.
+    // store is rolled back, the grid reloaded and the user told. Run inside
+    // another transaction, it leaves the error to the enclosing operation.
     bool RunOperation(const std::function<void()>& operation);
     void RefreshRows(const std::set<long>* pLines);
     CBudgetTree Tree();

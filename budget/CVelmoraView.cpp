@@ -13,6 +13,7 @@
 #include "budget/CBudgetTree.h"
 #include "budget/CVelmoraDoc.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "measure/CMedicionesDlg.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
@@ -136,6 +137,11 @@ void CVelmoraView::OnInitialUpdate()
     m_pList->Attach(this, &m_doc.m_articulosSet, &m_doc.m_medidasSet);
     SetupGrid();
     ShowBudgetControls(false);
+    if (!m_pMediciones) {
+        m_pMediciones = new CMedicionesDlg(*this, m_doc.m_medidasSet, this);
+        m_pMediciones->hide();
+        connect(m_pList, &CArticulosList::LineSelected, m_pMediciones, &CMedicionesDlg::OnBudgetLineSelected);
+    }
 }
 
 void CVelmoraView::SetupGrid()
@@ -352,6 +358,10 @@ bool CVelmoraView::OnCommand(int nID)
         return true;
     case ID_RENUMERAR:
         Renumber();
+        return true;
+    case ID_MEDICIONES:
+        if (m_pMediciones)
+            m_pMediciones->ToggleMeasurements();
         return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:

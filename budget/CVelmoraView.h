@@ -9,6 +9,7 @@
 
 class CArticulosList;
 class CDBException;
+class CMedicionesDlg;
 class CNoSeparatorMemo;
 class CPictureBox;
 class CVelmoraDoc;
@@ -66,6 +67,8 @@ public:
     QLineEdit* TotalBox() const { return m_pTotal; }
     CNoSeparatorMemo* DescriptionBox() const { return m_pDescripcion; }
     CPictureBox* PictureBox() const { return m_pPicture; }
+    // The measurements window, created hidden by the first initialisation.
+    CMedicionesDlg* Mediciones() const { return m_pMediciones; }
 
     QString m_strIdioma;
     QString m_strCodigo;
@@ -97,4 +100,5 @@ private:
     CPictureBox* m_pPicture;
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
+    CMedicionesDlg* m_pMediciones = nullptr;
 };

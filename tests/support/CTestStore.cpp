@@ -27,8 +27,13 @@ CTestStore::~CTestStore()
 
 void CTestStore::AddBudget(const QString& strCode, const QStringList& lines, const QString& strName)
 {
-    CTransaction transaction(Db());
-    CPresupuestosSet header(&Db());
+    AddBudget(Db(), strCode, lines, strName);
+}
+
+void CTestStore::AddBudget(CDatabase& db, const QString& strCode, const QStringList& lines, const QString& strName)
+{
+    CTransaction transaction(db);
+    CPresupuestosSet header(&db);
     header.FilterNone();
     header.Open();
     header.AddNew();
@@ -37,7 +42,7 @@ void CTestStore::AddBudget(const QString& strCode, const QStringList& lines, con
     header.m_GGEN = header.m_BIND = header.m_IVA = header.m_CPER = QStringLiteral("0");
     header.Update();
 
-    CArticulosSet set(&Db());
+    CArticulosSet set(&db);
     set.FilterNone();
     set.Open();
     int numlin = 0;
@@ -72,7 +77,12 @@ QStringList CTestStore::Lines(const QString& strCode)
 
 QVariant CTestStore::Scalar(const QString& strSQL, const QVariantList& params)
 {
-    QSqlQuery query(Db().Connection());
+    return Scalar(Db(), strSQL, params);
+}
+
+QVariant CTestStore::Scalar(CDatabase& db, const QString& strSQL, const QVariantList& params)
+{
+    QSqlQuery query(db.Connection());
     query.prepare(strSQL);
     for (qsizetype i = 0; i < params.size(); ++i)
         query.bindValue(int(i), params[i]);

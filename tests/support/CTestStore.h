@@ -25,10 +25,12 @@ public:
     // Adds a budget header and its lines. Each line is "NIVEL|ARTICULO|DESGLOSE|PRECIO|RENDIMIENTO|IMPORTE",
     // numbered 1..n in the order given; missing numbers default to 0 and 1.
     void AddBudget(const QString& strCode, const QStringList& lines, const QString& strName = {});
+    static void AddBudget(CDatabase& db, const QString& strCode, const QStringList& lines, const QString& strName = {});
     // The lines of a budget in NUMLIN order as "NUMLIN|NIVEL|ARTICULO".
     QStringList Lines(const QString& strCode);
     // A single value from the store ("SELECT ..." with bound values).
     QVariant Scalar(const QString& strSQL, const QVariantList& params = {});
+    static QVariant Scalar(CDatabase& db, const QString& strSQL, const QVariantList& params = {});
 
 private:
     QString m_strPath;
