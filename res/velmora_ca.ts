@@ -27,37 +27,37 @@
 <context>
     <name>CArticulosList</name>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="265"/>
+        <location filename="../budget/CArticulosList.cpp" line="271"/>
         <source>Insertar</source>
         <translation>Inserir</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="267"/>
+        <location filename="../budget/CArticulosList.cpp" line="273"/>
         <source>Insertar Capítulo</source>
         <translation>Inserir Capítol</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="267"/>
+        <location filename="../budget/CArticulosList.cpp" line="273"/>
         <source>Insertar Carpeta</source>
         <translation>Inserir Carpeta</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="268"/>
+        <location filename="../budget/CArticulosList.cpp" line="274"/>
         <source>Insertar Concepto</source>
         <translation>Inserir Concepte</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="268"/>
+        <location filename="../budget/CArticulosList.cpp" line="274"/>
         <source>Copiar</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="269"/>
+        <location filename="../budget/CArticulosList.cpp" line="275"/>
         <source>Pegar</source>
         <translation>Enganxar</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="276"/>
+        <location filename="../budget/CArticulosList.cpp" line="282"/>
         <source>Expandir todo</source>
         <translation>Expandir-ho tot</translation>
     </message>
@@ -170,7 +170,7 @@
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="83"/>
         <source>Carpeta de imagenes</source>
-        <translation>Carpeta d'imatges</translation>
+        <translation>Carpeta d&apos;imatges</translation>
     </message>
     <message>
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="86"/>
@@ -305,6 +305,105 @@
         <location filename="../ui/CImagenDlg.cpp" line="8"/>
         <source>Imagen</source>
         <translation>Imatge</translation>
+    </message>
+</context>
+<context>
+    <name>CInsertarMedidaDlg</name>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="53"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="64"/>
+        <source>Comentario</source>
+        <translation>Comentari</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="65"/>
+        <source>Unidades</source>
+        <translation>Unitats</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="66"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Línea</source>
+        <translation>Línia</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Cuadrado</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Triángulo</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Círculo</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
+        <source>Personalizado</source>
+        <translation>Personalitzat</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="72"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Largo</source>
+        <translation>Llarg</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Ancho</source>
+        <translation>Ample</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
+        <source>Alto</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
+        <source>Altura</source>
+        <translation>Alçada</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
+        <source>Radio</source>
+        <translation>Radi</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="155"/>
+        <source>Calcular</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="157"/>
+        <source>OK</source>
+        <translation>D'acord</translation>
+    </message>
+    <message>
+        <location filename="../measure/CInsertarMedidaDlg.cpp" line="159"/>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
     </message>
 </context>
 <context>
@@ -562,6 +661,32 @@
     </message>
 </context>
 <context>
+    <name>CMedicionesDlg</name>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="41"/>
+        <source>Total mediciones</source>
+        <translation>Total amidaments</translation>
+    </message>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="42"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+    <message>
+        <location filename="../measure/CMedicionesDlg.cpp" line="45"/>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+</context>
+<context>
+    <name>CMedicionesList</name>
+    <message>
+        <location filename="../measure/CMedicionesList.cpp" line="409"/>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+</context>
+<context>
     <name>CPresupuestosDlg</name>
     <message>
         <location filename="../admin/CPresupuestosDlg.cpp" line="63"/>
@@ -607,7 +732,7 @@
 <context>
     <name>CVelmoraView</name>
     <message>
-        <location filename="../budget/CVelmoraView.cpp" line="103"/>
+        <location filename="../budget/CVelmoraView.cpp" line="104"/>
         <source>Total presupuesto</source>
         <translation>Total pressupost</translation>
     </message>
