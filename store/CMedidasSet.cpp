@@ -38,3 +38,9 @@ void CMedidasSet::FilterLine(const QString& strBudget, const QString& strNumLin,
     SetFilter(QStringLiteral("CODIGO = ? AND NUMLIN = ?"), {strBudget, strNumLin.toLongLong()});
     m_strSort = strSort;
 }
+
+void CMedidasSet::FilterBudget(const QString& strBudget)
+{
+    SetFilter(QStringLiteral("CODIGO = ?"), {strBudget});
+    m_strSort = QStringLiteral("NUMLIN,LIN");
+}

@@ -27,6 +27,8 @@ public:
     void FilterNone();
     // The measurement lines of one budget line.
     void FilterLine(const QString& strBudget, const QString& strNumLin, const QString& strSort = {});
+    // Every measurement line of one budget, by budget line and then in line order.
+    void FilterBudget(const QString& strBudget);
 
     QString GetDefaultSQL() const override;
 

@@ -1,5 +1,6 @@
 #include "store/CStoreStatements.h"
 
+#include "store/CBulkInsert.h"
 #include "store/CDatabase.h"
 
 void CStoreStatements::DeleteTemporal(CDatabase& database, const QString& strBudget)
@@ -67,4 +68,27 @@ void CStoreStatements::RenameMeasurementParent(CDatabase& database, const QStrin
 {
     database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET CODIGOPADRE = ? WHERE CODIGO = ? AND CODIGOPADRE = ?"),
                         {strNewCode, strBudget, strOldCode});
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::StagingInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("IMPORTAR"),
+                                         QStringList{"CODIGO", "TIPO", "CODPADRE", "CODHIJO", "NOMBRE", "DESCRIPCION",
+                                                     "FACTOR", "RENDIMIENTO", "IMAGEN", "MEDIDA", "PRECIO"});
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::BudgetLineInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("ARTICULOS"),
+                                         QStringList{"CODIGO", "NUMLIN", "ARTICULO", "NIVEL", "DESGLOSE", "FACTOR",
+                                                     "RENDIMIENTO", "NOMBRE", "DESCRIPCION", "IMAGEN", "MEDIDA",
+                                                     "PRECIO", "IMPORTE"});
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::MeasurementInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("MEDIDAS"),
+                                         QStringList{"CODIGO", "NUMLIN", "LIN", "CODIGOPADRE", "CODIGOHIJO",
+                                                     "POSICION", "TIPO", "NOMBRE", "UNIDADES", "LARGO", "ANCHO",
+                                                     "ALTO", "TOTAL"});
 }
