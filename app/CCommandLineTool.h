@@ -37,6 +37,8 @@ private:
     CVelmoraDoc& Doc() { return *m_pDoc; }
 
     int Init(const QStringList& arguments);
+    int ImportBudget(const QStringList& arguments);
+    int ExportBudget(const QStringList& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;
