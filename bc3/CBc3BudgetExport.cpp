@@ -39,8 +39,11 @@ CBc3BudgetExport::CBc3BudgetExport(CVelmoraDoc& doc)
 
 CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
 {
-    m_lines.clear();
-    m_measurements.clear();
+    m_levels.clear();
+    m_entries.clear();
+    m_root.clear();
+    m_decomposed.clear();
+    m_concepts.clear();
 
     CPresupuestosSet& header = m_doc.m_presupuestosSet;
     header.FilterBudget(strBudget);
@@ -53,94 +56,100 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     if (documentLines.IsEOF())
         return EmptyBudget;
 
-    // One read of the lines and one of the measurement lines, in line order.
-    CArticulosSet lines(&m_doc.Database());
-    lines.FilterBudget(strBudget);
-    lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    m_lines.reserve(size_t(lines.GetRecordCount()));
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        m_lines.push_back(Line{lines.m_ARTICULO, lines.m_DESGLOSE, lines.m_NOMBRE, lines.m_DESCRIPCION, lines.m_FACTOR,
-                               lines.m_RENDIMIENTO, lines.m_MEDIDA, lines.m_PRECIO, lines.m_IMPORTE, lines.m_IMAGEN,
-                               lines.m_NIVEL.toInt()});
-    }
+    const auto record = [](const QString& text) { return CBc3CodePage::EncodeAnsi(text) + "\r\n"; };
+
+    // The lines and the measurement lines are read side by side in line order.
     CMedidasSet measurements(&m_doc.Database());
     measurements.FilterBudget(strBudget);
-    measurements.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    for (; !measurements.IsEOF(); measurements.MoveNext()) {
-        m_measurements[measurements.m_NUMLIN.toLong()].push_back(
-            Measurement{measurements.m_TIPO, measurements.m_NOMBRE, measurements.m_UNIDADES, measurements.m_LARGO,
-                        measurements.m_ANCHO, measurements.m_ALTO, measurements.m_CODIGOPADRE,
-                        measurements.m_CODIGOHIJO});
+    measurements.Open(CRecordset::forwardOnly, {}, CRecordset::readOnly);
+    CArticulosSet lines(&m_doc.Database());
+    lines.FilterBudget(strBudget);
+    lines.Open(CRecordset::forwardOnly, {}, CRecordset::readOnly);
+    for (long numlin = 1; !lines.IsEOF(); lines.MoveNext(), ++numlin) {
+        const QString code = Subfield(lines.m_ARTICULO);
+        m_levels.push_back(lines.m_NIVEL.toInt());
+        m_entries.push_back(code + u'\\' + Subfield(lines.m_FACTOR) + u'\\' + Subfield(lines.m_RENDIMIENTO) + u'\\');
+        if (numlin == 1)
+            m_root = record(QStringLiteral("~C|%1\\||%2|%3\\|\\||||").arg(code, Field(lines.m_NOMBRE), Subfield(lines.m_IMPORTE)));
+
+        // This line's measurement lines, in LIN order; those of lines that
+        // are not there are passed over.
+        QString list;
+        QString parent;
+        QString child;
+        while (!measurements.IsEOF() && measurements.m_NUMLIN.toLong() <= numlin) {
+            if (measurements.m_NUMLIN.toLong() == numlin) {
+                if (list.isEmpty()) {
+                    parent = measurements.m_CODIGOPADRE;
+                    child = measurements.m_CODIGOHIJO;
+                }
+                for (const QString* value : {&measurements.m_TIPO, &measurements.m_NOMBRE, &measurements.m_UNIDADES,
+                                             &measurements.m_LARGO, &measurements.m_ANCHO, &measurements.m_ALTO})
+                    list += Subfield(*value) + u'\\';
+            }
+            measurements.MoveNext();
+        }
+
+        if (lines.m_DESGLOSE == QStringLiteral("S")) {
+            Decomposed line{numlin, code, {}, {}};
+            line.records = record(QStringLiteral("~C|%1|%2|%3|%4\\|||")
+                                      .arg(code, Field(lines.m_MEDIDA), Field(lines.m_NOMBRE), Subfield(lines.m_PRECIO)));
+            if (!lines.m_DESCRIPCION.isEmpty())
+                line.records += record(QStringLiteral("~T|%1|%2|").arg(code, Field(lines.m_DESCRIPCION)));
+            if (!list.isEmpty()) {
+                line.measurement = record(QStringLiteral("~M|%1\\%2|1|%3|%4||")
+                                              .arg(Subfield(parent), Subfield(child), Subfield(lines.m_RENDIMIENTO), list));
+            }
+            m_decomposed.push_back(std::move(line));
+        } else {
+            m_concepts += record(QStringLiteral("~C|%1\\|%2|%3|%4\\|||")
+                                     .arg(code, Field(lines.m_MEDIDA), Field(lines.m_NOMBRE), Subfield(lines.m_PRECIO)));
+            if (!lines.m_DESCRIPCION.isEmpty())
+                m_concepts += record(QStringLiteral("~T|%1|%2|").arg(code, Field(lines.m_DESCRIPCION)));
+            if (!lines.m_IMAGEN.isEmpty())
+                m_concepts += record(QStringLiteral("~G|%1|%2|").arg(code, Field(lines.m_IMAGEN)));
+        }
     }
     return Ok;
 }
 
 QString CBc3BudgetExport::CollectDecomposition(long nNumLin) const
 {
-    if (nNumLin < 1 || nNumLin > long(m_lines.size()))
+    if (nNumLin < 1 || nNumLin > long(m_levels.size()))
         return {};
-    const int level = m_lines[size_t(nNumLin - 1)].nivel;
+    const int level = m_levels[size_t(nNumLin - 1)];
     QString children;
-    for (size_t i = size_t(nNumLin); i < m_lines.size(); ++i) {
-        const Line& line = m_lines[i];
-        if (line.nivel < level + 1)
+    for (size_t i = size_t(nNumLin); i < m_levels.size(); ++i) {
+        if (m_levels[i] < level + 1)
             break;
-        if (line.nivel == level + 1)
-            children += Subfield(line.articulo) + u'\\' + Subfield(line.factor) + u'\\' + Subfield(line.rendimiento) + u'\\';
+        if (m_levels[i] == level + 1)
+            children += m_entries[i];
     }
     return children;
+}
+
+template <class Sink>
+void CBc3BudgetExport::Emit(Sink&& sink) const
+{
+    if (m_levels.empty())
+        return;
+    sink(QByteArrayLiteral("~V|EDICIONES TRESCA, S.L.|FIEBDC-3/2004|Velmora 1.3||ANSI|\r\n"
+                           "~K||0\\0\\0\\0\\0|3\\2\\3\\3\\3\\3\\2\\5\\5\\3\\3\\3\\EUR\\|ANSI|\r\n"));
+    sink(m_root);
+    for (const Decomposed& line : m_decomposed) {
+        sink(line.records);
+        const QString children = CollectDecomposition(line.numlin);
+        if (!children.isEmpty())
+            sink(CBc3CodePage::EncodeAnsi(QStringLiteral("~D|%1|%2|").arg(line.code, children)) + "\r\n");
+        sink(line.measurement);
+    }
+    sink(m_concepts);
 }
 
 QByteArray CBc3BudgetExport::Text() const
 {
     QByteArray text;
-    if (m_lines.empty())
-        return text;
-    text.reserve(qsizetype(m_lines.size()) * 160);
-    const auto write = [&text](const QString& record) {
-        text += CBc3CodePage::EncodeAnsi(record);
-        text += "\r\n";
-    };
-    write(QStringLiteral("~V|EDICIONES TRESCA, S.L.|FIEBDC-3/2004|Velmora 1.3||ANSI|"));
-    write(QStringLiteral("~K||0\\0\\0\\0\\0|3\\2\\3\\3\\3\\3\\2\\5\\5\\3\\3\\3\\EUR\\|ANSI|"));
-
-    const Line& root = m_lines.front();
-    write(QStringLiteral("~C|%1\\||%2|%3\\|\\||||").arg(Subfield(root.articulo), Field(root.nombre), Subfield(root.importe)));
-
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        const Line& line = m_lines[i];
-        if (line.desglose != QStringLiteral("S"))
-            continue;
-        const QString code = Subfield(line.articulo);
-        write(QStringLiteral("~C|%1|%2|%3|%4\\|||").arg(code, Field(line.medida), Field(line.nombre), Subfield(line.precio)));
-        if (!line.descripcion.isEmpty())
-            write(QStringLiteral("~T|%1|%2|").arg(code, Field(line.descripcion)));
-        const QString children = CollectDecomposition(long(i) + 1);
-        if (!children.isEmpty())
-            write(QStringLiteral("~D|%1|%2|").arg(code, children));
-        const auto found = m_measurements.constFind(long(i) + 1);
-        if (found != m_measurements.constEnd() && !found.value().empty()) {
-            QString list;
-            for (const Measurement& m : found.value()) {
-                list += Subfield(m.tipo) + u'\\' + Subfield(m.nombre) + u'\\' + Subfield(m.unidades) + u'\\'
-                    + Subfield(m.largo) + u'\\' + Subfield(m.ancho) + u'\\' + Subfield(m.alto) + u'\\';
-            }
-            const Measurement& first = found.value().front();
-            write(QStringLiteral("~M|%1\\%2|1|%3|%4||")
-                      .arg(Subfield(first.padre), Subfield(first.hijo), Subfield(line.rendimiento), list));
-        }
-    }
-
-    for (const Line& line : m_lines) {
-        if (line.desglose == QStringLiteral("S"))
-            continue;
-        const QString code = Subfield(line.articulo);
-        write(QStringLiteral("~C|%1\\|%2|%3|%4\\|||").arg(code, Field(line.medida), Field(line.nombre), Subfield(line.precio)));
-        if (!line.descripcion.isEmpty())
-            write(QStringLiteral("~T|%1|%2|").arg(code, Field(line.descripcion)));
-        if (!line.imagen.isEmpty())
-            write(QStringLiteral("~G|%1|%2|").arg(code, Field(line.imagen)));
-    }
+    Emit([&text](const QByteArray& bytes) { text += bytes; });
     return text;
 }
 
@@ -149,8 +158,9 @@ CBc3BudgetExport::Status CBc3BudgetExport::Write(const QString& strPath) const
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly))
         return FileError;
-    const QByteArray text = Text();
-    if (file.write(text) != text.size() || !file.commit())
+    bool written = true;
+    Emit([&](const QByteArray& bytes) { written = written && file.write(bytes) == bytes.size(); });
+    if (!written || !file.commit())
         return FileError;
     return Ok;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -29,7 +28,8 @@ public:
     explicit CBc3BudgetExport(CVelmoraDoc& doc);
 
     // Filters the document's header and line sets on the budget (they stay
-    // so) and reads its lines and measurement lines. Changes nothing.
+    // so) and reads its lines and measurement lines once, in line order,
+    // keeping them as the records they become. Changes nothing.
     Status Open(const QString& strBudget);
     // The file's text for the budget opened.
     QByteArray Text() const;
@@ -47,17 +47,26 @@ public:
     static QString Message(Status status, const QString& strIdioma);
 
 private:
-    struct Line {
-        QString articulo, desglose, nombre, descripcion, factor, rendimiento, medida, precio, importe, imagen;
-        int nivel = 0;
-    };
-    struct Measurement {
-        QString tipo, nombre, unidades, largo, ancho, alto, padre, hijo;
+    // A line with breakdown: its "~C" and "~T" records and its "~M", which
+    // go out with its "~D" once every line has been read.
+    struct Decomposed {
+        long numlin;
+        QString code;
+        QByteArray records;
+        QByteArray measurement;
     };
 
+    template <class Sink>
+    void Emit(Sink&& sink) const;
+
     CVelmoraDoc& m_doc;
-    std::vector<Line> m_lines; // by NUMLIN - 1
-    QHash<long, std::vector<Measurement>> m_measurements; // by NUMLIN, in LIN order
+    // Per line, by NUMLIN - 1: its level, and its entry in its parent's "~D".
+    std::vector<int> m_levels;
+    std::vector<QString> m_entries;
+    QByteArray m_root;
+    std::vector<Decomposed> m_decomposed;
+    // The records of the concept lines, in line order.
+    QByteArray m_concepts;
 };
 
 // Export in one go, for the command line: Open, then Write to the name with

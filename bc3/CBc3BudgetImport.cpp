@@ -255,15 +255,14 @@ const CBc3StagedRecords::Measure* CBudgetBuilder::FindMeasure(const QString& str
 
 void CBudgetBuilder::AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert)
 {
-    const QVariant budget = m_strBudget;
-    const QVariant numlin = qlonglong(nNumLin);
-    const QVariant parent = CBulkInsert::Nullable(measure.parent);
-    const QVariant child = CBulkInsert::Nullable(measure.child);
-    const QVariant position = qlonglong(1);
+    const QString& budget = m_strBudget;
+    const qint64 numlin = nNumLin;
+    const QString& parent = measure.parent;
+    const QString& child = measure.child;
+    const qint64 position = 1;
     const QString one = QStringLiteral("1.0");
     if (!measure.list.contains(u'\\')) {
-        insert.Add({budget, numlin, qlonglong(1), parent, child, position, QVariant(QMetaType::fromType<QString>()),
-                    QVariant(QMetaType::fromType<QString>()), CBulkInsert::Nullable(measure.total), one, one, one,
+        insert.Add({budget, numlin, qint64(1), parent, child, position, nullptr, nullptr, measure.total, one, one, one,
                     StoreFormat(StoreAtof(measure.total), 5)});
         ++m_nMeasurements;
         return;
@@ -279,9 +278,8 @@ void CBudgetBuilder::AddMeasurementRows(const CBc3StagedRecords::Measure& measur
                 factors[f] = one;
             total *= StoreAtof(factors[f]);
         }
-        insert.Add({budget, numlin, qlonglong(g + 1), parent, child, position,
-                    CBulkInsert::Nullable(parts[6 * g].toString()), CBulkInsert::Nullable(parts[6 * g + 1].toString()),
-                    factors[0], factors[1], factors[2], factors[3], StoreFormat(total, 5)});
+        insert.Add({budget, numlin, qint64(g + 1), parent, child, position, parts[6 * g].toString(),
+                    parts[6 * g + 1].toString(), factors[0], factors[1], factors[2], factors[3], StoreFormat(total, 5)});
         ++m_nMeasurements;
     }
 }
@@ -297,8 +295,8 @@ void CBudgetBuilder::WriteLines()
 
     const std::unique_ptr<CBulkInsert> lines = CStoreStatements::BudgetLineInserter(m_database);
     const std::unique_ptr<CBulkInsert> measurements = CStoreStatements::MeasurementInserter(m_database);
-    const QVariant budget = m_strBudget;
-    const QVariant null = CBulkInsert::Nullable(QString());
+    const QString& budget = m_strBudget;
+    const std::nullptr_t null = nullptr;
     const QString one = QStringLiteral("1.0");
     int shown = -1;
     m_articulos.reserve(size_t(count));
@@ -312,15 +310,15 @@ void CBudgetBuilder::WriteLines()
         // named without its mark stays a chapter; the root keeps its own.
         m_articulos.push_back(entry && conceptIndex >= 0 ? m_staged.m_concepts[size_t(conceptIndex)].code : code);
         const QString& articulo = m_articulos.back();
-        const QVariant numlin = qlonglong(k + 1);
+        const qint64 numlin = k + 1;
         const QString desglose = line.decomposed ? QStringLiteral("S") : QStringLiteral("N");
         const QString& factor = entry ? entry->factor : one;
         const QString& yield = entry ? entry->yield : one;
 
         if (conceptIndex < 0) {
             // A code no "~C" describes: the line has its place and nothing more.
-            lines->Add({budget, numlin, CBulkInsert::Nullable(articulo), qlonglong(line.level), desglose,
-                        CBulkInsert::Nullable(factor), CBulkInsert::Nullable(yield), null, null, null, null, null, null});
+            lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, yield, null, null, null, null,
+                        null, null});
             continue;
         }
         const CBc3StagedRecords::Concept& item = m_staged.m_concepts[size_t(conceptIndex)];
@@ -332,11 +330,8 @@ void CBudgetBuilder::WriteLines()
                 AddMeasurementRows(*measure, k + 1, *measurements);
             }
         }
-        lines->Add({budget, numlin, CBulkInsert::Nullable(articulo), qlonglong(line.level), desglose,
-                    CBulkInsert::Nullable(factor), StoreFormat(quantity, 5), CBulkInsert::Nullable(item.name),
-                    CBulkInsert::Nullable(item.text), CBulkInsert::Nullable(item.image),
-                    CBulkInsert::Nullable(item.unit), CBulkInsert::Nullable(item.price),
-                    StoreFormat(price * quantity, 5)});
+        lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, StoreFormat(quantity, 5), item.name,
+                    item.text, item.image, item.unit, item.price, StoreFormat(price * quantity, 5)});
 
         int percent = int(qint64(k + 1) * 100 / count);
         if (percent < 0)
@@ -418,7 +413,12 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
 
         CBc3StagedRecords staged;
         try {
+            // The budget is built from the staged records as staging keeps
+            // them in memory; once staged, the rows in the table are undone,
+            // which costs far less than deleting them one by one at the end.
+            CTransaction stagingRows(database);
             StageBc3Records(database, reader, strBudget, EBc3Staging::Budget, &progress, &staged);
+            stagingRows.Rollback();
         } catch (const CDBException& e) {
             outcome.m_status = CBc3ImportOutcome::StagingError;
             outcome.m_strError = e.m_strError;

@@ -191,20 +191,19 @@ void CBc3StagedRecords::StageMeasure(std::string_view record)
 void CBc3StagedRecords::Write(CDatabase& database, const QString& strIdentifier) const
 {
     const std::unique_ptr<CBulkInsert> insert = CStoreStatements::StagingInserter(database);
-    const QVariant identifier = strIdentifier;
-    const auto v = [](const QString& value) { return CBulkInsert::Nullable(value); };
-    const QVariant null = v(QString());
+    const QString& identifier = strIdentifier;
+    const std::nullptr_t null = nullptr;
     for (const auto& [kind, index] : m_order) {
         switch (kind) {
         case KindConcept: {
             const Concept& c = m_concepts[size_t(index)];
-            insert->Add({identifier, QStringLiteral("C"), v(c.code), null, v(c.name),
-                         v(c.text), null, null, v(c.image), v(c.unit), v(c.price)});
+            insert->Add({identifier, QStringLiteral("C"), c.code, null, c.name,
+                         c.text, null, null, c.image, c.unit, c.price});
             break;
         }
         case KindText: {
             const Text& t = m_texts[size_t(index)];
-            insert->Add({identifier, QStringLiteral("T"), v(t.code), null, null, v(t.text), null,
+            insert->Add({identifier, QStringLiteral("T"), t.code, null, null, t.text, null,
                          null, null, null, null});
             break;
         }
@@ -212,14 +211,14 @@ void CBc3StagedRecords::Write(CDatabase& database, const QString& strIdentifier)
             const Decomposition& d = m_decompositions[size_t(index)];
             if (d.replaced)
                 break;
-            insert->Add({identifier, QStringLiteral("D"), v(d.parent), v(d.child), null, null,
-                         v(d.factor), v(d.yield), null, null, v(d.price)});
+            insert->Add({identifier, QStringLiteral("D"), d.parent, d.child, null, null,
+                         d.factor, d.yield, null, null, d.price});
             break;
         }
         case KindMeasure: {
             const Measure& m = m_measures[size_t(index)];
-            insert->Add({identifier, QStringLiteral("M"), v(m.parent), v(m.child), null,
-                         v(m.list), null, v(m.total), null, null, null});
+            insert->Add({identifier, QStringLiteral("M"), m.parent, m.child, null,
+                         m.list, null, m.total, null, null, null});
             break;
         }
         }

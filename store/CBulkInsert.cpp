@@ -3,7 +3,8 @@
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 
-#include <QSqlQuery>
+#include <QSqlDriver>
+#include <sqlite3.h>
 
 namespace {
 
@@ -14,14 +15,31 @@ constexpr int kBlockRows = 64;
 } // namespace
 
 CBulkInsert::CBulkInsert(CDatabase& database, const QString& strTable, const QStringList& columns)
-    : m_database(database)
-    , m_strTable(strTable)
+    : m_strTable(strTable)
     , m_columns(columns)
 {
-    m_values.reserve(kBlockRows * columns.size());
+    const QVariant handle = database.Connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw CDBException(QStringLiteral("the store's connection does not allow bulk inserts"));
+    m_pHandle = *static_cast<sqlite3* const*>(handle.constData());
+    if (!m_pHandle)
+        throw CDBException(QStringLiteral("the database is not open"));
+    m_pBlock = Prepare(kBlockRows);
+    try {
+        m_pSingle = Prepare(1);
+    } catch (...) {
+        sqlite3_finalize(m_pBlock);
+        throw;
+    }
 }
 
-QString CBulkInsert::Statement(int nRows) const
+CBulkInsert::~CBulkInsert()
+{
+    sqlite3_finalize(m_pBlock);
+    sqlite3_finalize(m_pSingle);
+}
+
+sqlite3_stmt* CBulkInsert::Prepare(int nRows)
 {
     QString marks = QStringLiteral("(");
     for (qsizetype c = 0; c < m_columns.size(); ++c)
@@ -31,37 +49,62 @@ QString CBulkInsert::Statement(int nRows) const
         + QStringLiteral(") VALUES ") + marks;
     for (int r = 1; r < nRows; ++r)
         sql += u',' + marks;
-    return sql;
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_pHandle, utf8.constData(), int(utf8.size()), &statement, nullptr) != SQLITE_OK)
+        Raise();
+    return statement;
 }
 
-void CBulkInsert::Add(std::initializer_list<QVariant> values)
+void CBulkInsert::Raise() const
+{
+    throw CDBException(QString::fromUtf8(sqlite3_errmsg(m_pHandle)));
+}
+
+void CBulkInsert::Run(sqlite3_stmt* pStatement, size_t nFirst, int nRows)
+{
+    const size_t count = size_t(nRows) * size_t(m_columns.size());
+    for (size_t i = 0; i < count; ++i) {
+        const Value& value = m_values[nFirst + i];
+        const int index = int(i) + 1;
+        int status = SQLITE_OK;
+        switch (value.m_kind) {
+        case Value::Null:
+            status = sqlite3_bind_null(pStatement, index);
+            break;
+        case Value::Integer:
+            status = sqlite3_bind_int64(pStatement, index, value.m_nInteger);
+            break;
+        case Value::Text:
+            status = sqlite3_bind_text16(pStatement, index, value.m_text.utf16(), int(value.m_text.size() * 2),
+                                         SQLITE_STATIC);
+            break;
+        }
+        if (status != SQLITE_OK)
+            Raise();
+    }
+    const int status = sqlite3_step(pStatement);
+    sqlite3_reset(pStatement);
+    sqlite3_clear_bindings(pStatement);
+    if (status != SQLITE_DONE)
+        Raise();
+}
+
+void CBulkInsert::Add(std::initializer_list<Value> values)
 {
     if (qsizetype(values.size()) != m_columns.size())
         throw CDBException(QStringLiteral("%1: %2 values for %3 columns").arg(m_strTable).arg(values.size()).arg(m_columns.size()));
-    for (const QVariant& value : values)
-        m_values.append(value);
-    if (m_values.size() >= kBlockRows * m_columns.size())
-        Flush();
-}
-
-void CBulkInsert::Run(int nRows, qsizetype nFirst)
-{
-    QSqlQuery& query = m_database.PreparedQuery(Statement(nRows));
-    const qsizetype count = nRows * m_columns.size();
-    for (qsizetype i = 0; i < count; ++i)
-        query.bindValue(int(i), m_values[nFirst + i]);
-    m_database.Exec(query, {});
-    query.finish();
+    m_values.insert(m_values.end(), values.begin(), values.end());
+    if (m_values.size() == size_t(kBlockRows) * size_t(m_columns.size())) {
+        Run(m_pBlock, 0, kBlockRows);
+        m_values.clear();
+    }
 }
 
 void CBulkInsert::Flush()
 {
-    const qsizetype columns = m_columns.size();
-    const qsizetype rows = m_values.size() / columns;
-    qsizetype first = 0;
-    for (qsizetype r = 0; r + kBlockRows <= rows; r += kBlockRows, first += kBlockRows * columns)
-        Run(kBlockRows, first);
-    for (; first < m_values.size(); first += columns)
-        Run(1, first);
+    const size_t columns = size_t(m_columns.size());
+    for (size_t first = 0; first < m_values.size(); first += columns)
+        Run(m_pSingle, first, 1);
     m_values.clear();
 }
