@@ -65,8 +65,10 @@ struct Line {
 class CBudgetBuilder
 {
 public:
-    CBudgetBuilder(CDatabase& database, const QString& strBudget, const CBc3StagedRecords& staged, IProgress& progress)
-        : m_database(database)
+    CBudgetBuilder(CDatabase& database, const QString& strBudget, const CBc3StagedRecords& staged, IProgress& progress,
+                   long nMaxLines)
+        : m_nMaxLines(nMaxLines)
+        , m_database(database)
         , m_strBudget(strBudget)
         , m_staged(staged)
         , m_progress(progress)
@@ -90,6 +92,7 @@ private:
     const CBc3StagedRecords::Measure* FindMeasure(const QString& strCode, const QString& strParentCode) const;
     void AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert);
 
+    const long m_nMaxLines;
     CDatabase& m_database;
     const QString m_strBudget;
     const CBc3StagedRecords& m_staged;
@@ -186,7 +189,7 @@ void CBudgetBuilder::Walk(const QString& strParent, int nLevel, int nParentLine)
     // Copied: the walk below may add to the cache the list lives in.
     const std::vector<int> rows = Children(strParent, nLevel > 1);
     for (const int row : rows) {
-        if (long(m_lines.size()) >= kBc3MaxBudgetLines)
+        if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
         const int index = int(m_lines.size());
         m_lines.push_back(Line{row, nLevel, nParentLine, false});
@@ -387,7 +390,7 @@ bool Bc3BudgetExists(CDatabase& database, const QString& strBudget)
 }
 
 CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& text, const QString& strBudget,
-                                      bool bReplace, IProgress* pProgress)
+                                      bool bReplace, IProgress* pProgress, long nMaxLines)
 {
     IProgress& progress = pProgress ? *pProgress : IProgress::None();
     CBc3ImportOutcome outcome;
@@ -425,7 +428,7 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             return outcome;
         }
 
-        CBudgetBuilder builder(database, strBudget, staged, progress);
+        CBudgetBuilder builder(database, strBudget, staged, progress, nMaxLines < 0 ? kBc3MaxBudgetLines : nMaxLines);
         try {
             builder.LayOutTree();
         } catch (const TooManyLines&) {

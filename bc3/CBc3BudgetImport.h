@@ -43,9 +43,10 @@ struct CBc3ImportOutcome {
 // concepts and measurements ("Actualizando conceptos y medidas %d%%").
 CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, bool bReplace,
                                   IProgress* pProgress = nullptr);
-// The same from a file's text, under the budget code given.
+// The same from a file's text, under the budget code given, with at most
+// nMaxLines lines.
 CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& text, const QString& strBudget,
-                                      bool bReplace, IProgress* pProgress = nullptr);
+                                      bool bReplace, IProgress* pProgress = nullptr, long nMaxLines = -1);
 
 // The budget code of a file: its name without folder and extension, cut to
 // its first 20 characters.
@@ -54,6 +55,6 @@ QString Bc3BudgetCodeFromFileName(const QString& strPath);
 // True when the store holds a header or lines under the budget code.
 bool Bc3BudgetExists(CDatabase& database, const QString& strBudget);
 
-// The most lines one import may create: a file whose decompositions refer
-// to each other can unfold into more lines than any budget holds.
+// The most lines one import creates: a file whose decompositions refer to
+// each other can unfold into more lines than any budget holds.
 constexpr long kBc3MaxBudgetLines = 2000000;

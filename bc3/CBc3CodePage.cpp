@@ -132,7 +132,13 @@ QString DecodeStream(std::string_view text, const CodePageTable& table)
         const size_t status = iconv(cd, &pIn, &inLeft, &pOut, &outLeft);
         output.append(buffer, qsizetype(sizeof buffer - outLeft));
         if (status == size_t(-1) && errno != E2BIG) {
-            output.append(QString(QChar(static_cast<unsigned char>(*pIn))).toUtf8());
+            const auto byte = static_cast<unsigned char>(*pIn);
+            if (byte < 0x80) {
+                output.append(char(byte));
+            } else {
+                output.append(char(0xC0 | (byte >> 6)));
+                output.append(char(0x80 | (byte & 0x3F)));
+            }
             ++pIn;
             --inLeft;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -142,10 +148,11 @@ QString DecodeStream(std::string_view text, const CodePageTable& table)
     return QString::fromUtf8(output);
 }
 
-// Windows-1252 bytes of a text when every character has one. With bC1, a
-// C1 control also counts as the byte it stands for, as when Windows-1252
-// bytes were once read as Latin-1.
-bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1 = false)
+// Windows-1252 bytes of a text. A character it lacks makes the conversion
+// fail, or with bLossy becomes "?" (a surrogate pair counting as one
+// character). With bC1, a C1 control counts as the byte it stands for, as
+// when Windows-1252 bytes were once read as Latin-1.
+bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy)
 {
     static const QHash<char16_t, char> reverse = [] {
         QHash<char16_t, char> map;
@@ -154,22 +161,28 @@ bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1 = false)
             map.insert(table.chars[size_t(b)], char(b));
         return map;
     }();
-    bytes.clear();
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    bytes.resize(text.size());
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
         if (u < 0x80) {
-            bytes.append(char(u));
+            *out++ = char(u);
             continue;
         }
         const auto it = reverse.constFind(u);
-        if (it != reverse.constEnd())
-            bytes.append(it.value());
-        else if (bC1 && u < 0xA0)
-            bytes.append(char(u));
-        else
+        if (it != reverse.constEnd()) {
+            *out++ = it.value();
+        } else if (bC1 && u < 0xA0) {
+            *out++ = char(u);
+        } else if (bLossy) {
+            *out++ = '?';
+            if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+        } else {
             return false;
+        }
     }
+    bytes.truncate(out - bytes.data());
     return true;
 }
 
@@ -184,7 +197,7 @@ QString DecodeAnsi(std::string_view text)
     // UTF-8 written as Windows-1252 and saved as UTF-8 once more ("Ã³" for
     // "ó"): one more decoding gives the text back.
     QByteArray inner;
-    if (ToWindows1252(decoded, inner, true) && CBc3CodePage::IsUtf8({inner.constData(), size_t(inner.size())}, multibyte)
+    if (ToWindows1252(decoded, inner, true, false) && CBc3CodePage::IsUtf8({inner.constData(), size_t(inner.size())}, multibyte)
         && multibyte)
         return QString::fromUtf8(inner);
     // Windows-1252 turned into UTF-8 as if it were Latin-1 leaves C1
@@ -279,20 +292,7 @@ QString CBc3CodePage::Decode(std::string_view text, int nCodePage)
 QByteArray CBc3CodePage::EncodeAnsi(QStringView text)
 {
     QByteArray bytes;
-    if (ToWindows1252(text, bytes))
-        return bytes;
-    // Character by character: what Windows-1252 lacks becomes "?", a
-    // surrogate pair counting as one character.
-    bytes.clear();
-    QByteArray one;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            bytes.append('?');
-            ++i;
-            continue;
-        }
-        bytes.append(ToWindows1252(text.mid(i, 1), one) ? one : QByteArray("?"));
-    }
+    ToWindows1252(text, bytes, false, true);
     return bytes;
 }
 
