@@ -11,6 +11,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QSet>
 
 // Real files written by other programs: each imports, exports and imports
 // again into the same budget, and its accented texts come out right.
@@ -111,49 +112,32 @@ private:
         return digests[size_t(nLine)];
     }
 
-    // The first line of a whose branch has no equal among b's lines: where the budgets part.
+    // Where two budgets part: empty when their trees are the same, else the
+    // first line of a, in line order, whose branch b lacks while b has the
+    // branch of each of its children.
     static QString Difference(const Budget& a, const Budget& b)
     {
-        std::vector<QByteArray> digestsA(a.fields.size()), digestsB(b.fields.size());
         if (a.fields.isEmpty() || b.fields.isEmpty())
             return QStringLiteral("an empty budget");
+        std::vector<QByteArray> digestsA(size_t(a.fields.size())), digestsB(size_t(b.fields.size()));
         if (Digest(a, 0, digestsA) == Digest(b, 0, digestsB))
             return {};
-        int lineA = 0;
-        int lineB = 0;
-        for (;;) {
-            if (a.fields[lineA] != b.fields[lineB])
-                return QStringLiteral("line %1\n  %2\nagainst\n  %3").arg(lineA + 1).arg(a.fields[lineA], b.fields[lineB]);
-            const auto& childrenA = a.children[size_t(lineA)];
-            const auto& childrenB = b.children[size_t(lineB)];
-            if (childrenA.size() != childrenB.size())
-                return QStringLiteral("line %1 (%2) has %3 children against %4")
-                    .arg(lineA + 1).arg(a.codes[lineA]).arg(childrenA.size()).arg(childrenB.size());
-            int nextA = -1;
-            int nextB = -1;
-            for (size_t i = 0; i < childrenA.size() && nextA < 0; ++i) {
-                const int child = childrenA[i];
-                bool matched = false;
-                for (const int other : childrenB)
-                    matched = matched || digestsA[size_t(child)] == digestsB[size_t(other)];
-                if (matched && lineA != 0)
-                    continue;
-                if (lineA == 0 && digestsA[size_t(child)] == digestsB[size_t(childrenB[i])])
-                    continue;
-                if (matched)
-                    return QStringLiteral("the first level comes in another order from line %1 (%2)").arg(child + 1).arg(a.codes[child]);
-                nextA = child;
-                nextB = childrenB[i];
-                for (const int other : childrenB) {
-                    if (b.codes[other] == a.codes[child])
-                        nextB = other;
-                }
+        const QSet<QByteArray> inB(digestsB.begin(), digestsB.end());
+        for (qsizetype line = 0; line < a.fields.size(); ++line) {
+            const auto& children = a.children[size_t(line)];
+            if (inB.contains(digestsA[size_t(line)])
+                || !std::all_of(children.begin(), children.end(), [&](int c) { return inB.contains(digestsA[size_t(c)]); }))
+                continue;
+            if (line == 0 && a.fields[0] == b.fields[0])
+                break;
+            QStringList same;
+            for (qsizetype other = 0; other < b.codes.size(); ++other) {
+                if (b.codes[other] == a.codes[line])
+                    same << b.fields[other];
             }
-            if (nextA < 0)
-                return QStringLiteral("the branches of line %1 differ in order").arg(lineA + 1);
-            lineA = nextA;
-            lineB = nextB;
+            return QStringLiteral("line %1\n  %2\nagainst\n  %3").arg(line + 1).arg(a.fields[line], same.join("\n  "));
         }
+        return QStringLiteral("the first level comes in another order");
     }
 
 private slots:
