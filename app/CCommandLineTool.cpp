@@ -4,6 +4,8 @@
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "app/CProfile.h"
+#include "bc3/CBc3BudgetExport.h"
+#include "bc3/CBc3BudgetImport.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
 #include "measure/FormulaParser.h"
@@ -40,6 +42,8 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
         {"delete-budget", "delete-budget CODE", &CCommandLineTool::DeleteBudget},
         {"show-budget", "show-budget CODE", &CCommandLineTool::ShowBudget},
         {"formula", "formula EXPR [--x VALUE]", &CCommandLineTool::Formula},
+        {"import-budget", "import-budget FILE.bc3 [--replace]", &CCommandLineTool::ImportBudget},
+        {"export-budget", "export-budget CODE FILE.bc3", &CCommandLineTool::ExportBudget},
     };
     return commands;
 }
@@ -308,5 +312,54 @@ int CCommandLineTool::Formula(const QStringList& arguments)
     FormulaParser parser;
     const double dValue = parser.Evaluate(strFormula, dX, nErrorPosition, strErrorMessage, true);
     m_out << FormatFullPrecision(dValue) << '\n' << nErrorPosition << '\n' << strErrorMessage << '\n';
+    return 0;
+}
+
+int CCommandLineTool::ImportBudget(const QStringList& arguments)
+{
+    QStringList files;
+    bool replace = false;
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--replace"))
+            replace = true;
+        else
+            files << argument;
+    }
+    if (files.size() != 1)
+        return Usage(2);
+    if (!OpenStore())
+        return 1;
+    const CBc3ImportOutcome outcome = ImportBudgetBc3(Doc().Database(), files.first(), replace);
+    if (outcome.m_status == CBc3ImportOutcome::Exists) {
+        m_err << Text("Ya existe el presupuesto %1; --replace lo reemplaza\n",
+                      "Ja existeix el pressupost %1; --replace el reemplaça\n")
+                     .arg(outcome.m_strBudget);
+        return 1;
+    }
+    if (!outcome.IsOk()) {
+        m_err << files.first() << ": " << outcome.Message(m_strIdioma) << '\n';
+        return 1;
+    }
+    m_out << Text("Presupuesto %1: %2 líneas, %3 líneas de medición\n",
+                  "Pressupost %1: %2 línies, %3 línies d'amidament\n")
+                 .arg(outcome.m_strBudget)
+                 .arg(outcome.m_nLines)
+                 .arg(outcome.m_nMeasurements);
+    return 0;
+}
+
+int CCommandLineTool::ExportBudget(const QStringList& arguments)
+{
+    if (arguments.size() != 2)
+        return Usage(2);
+    if (!OpenStore())
+        return 1;
+    const QString path = CBc3BudgetExport::FileNameWithExtension(arguments[1]);
+    const CBc3BudgetExport::Status status = ExportBudgetBc3(Doc(), arguments[0], path);
+    if (status != CBc3BudgetExport::Ok) {
+        m_err << arguments[0] << ": " << CBc3BudgetExport::Message(status, m_strIdioma) << '\n';
+        return 1;
+    }
+    m_out << path << '\n';
     return 0;
 }

@@ -46,6 +46,8 @@ private:
     // Reports a budget that is not in the store; false when it is missing.
     bool RequireBudget(const QString& strCode);
     int Formula(const QStringList& arguments);
+    int ImportBudget(const QStringList& arguments);
+    int ExportBudget(const QStringList& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libsqlite3-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n libqt6sql6-sqlite libgl-dev libxkbcommon-dev
     fonts-dejavu-core

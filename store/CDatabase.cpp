@@ -79,6 +79,20 @@ void CDatabase::OpenFile(const QString& strPath)
     }
 }
 
+void CDatabase::OpenMemory()
+{
+    Close();
+    m_strConnectionName = ConnectionName();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_strConnectionName);
+    m_db.setDatabaseName(QStringLiteral(":memory:"));
+    if (!m_db.open()) {
+        const QString text = ErrorText(m_db.lastError());
+        Close();
+        throw CDBException(text);
+    }
+    m_strPath = QStringLiteral(":memory:");
+}
+
 void CDatabase::Close()
 {
     m_preparedQueries.clear();

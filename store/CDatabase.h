@@ -19,6 +19,8 @@ public:
 
     void OpenEx(const QString& strConnect);
     void OpenFile(const QString& strPath);
+    // A private store that lives in memory until Close (fuzzing, scratch work).
+    void OpenMemory();
     void Close();
     bool IsOpen() const;
     QString GetDatabasePath() const { return m_strPath; }

@@ -5,6 +5,7 @@
 #include "store/CDateValue.h"
 
 #include <QLocale>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <algorithm>
@@ -86,7 +87,7 @@ void CRecordset::Open(OpenType nOpenType, const QString& strSQL, unsigned dwOpti
         m_pDatabase = m_ownedDatabase.get();
     }
     m_strSQL = strSQL.isEmpty() ? GetDefaultSQL() : strSQL;
-    m_nOpenType = IsTable() ? nOpenType : snapshot;
+    m_nOpenType = IsTable() || nOpenType == forwardOnly ? nOpenType : snapshot;
     m_dwOptions = dwOptions;
     Bind();
     m_bOpen = true;
@@ -100,6 +101,8 @@ void CRecordset::Open(OpenType nOpenType, const QString& strSQL, unsigned dwOpti
 
 void CRecordset::Close()
 {
+    m_pForward.reset();
+    m_nForwardRead = 0;
     m_editMode = EditMode::none;
     m_keys.clear();
     m_rows.clear();
@@ -128,6 +131,20 @@ void CRecordset::Requery()
     m_editMode = EditMode::none;
     m_keys.clear();
     m_rows.clear();
+    if (m_nOpenType == forwardOnly) {
+        // Its own statement, not a shared prepared one: it stays active
+        // while the caller walks the rows.
+        m_pForward = std::make_unique<QSqlQuery>(m_pDatabase->Connection());
+        m_pForward->setForwardOnly(true);
+        if (!m_pForward->prepare(SelectStatement()))
+            throw CDBException(m_pForward->lastError().text());
+        m_pDatabase->Exec(*m_pForward, m_params);
+        m_nForwardRead = 0;
+        m_nPos = -1;
+        m_bDeleted = false;
+        ReadForward();
+        return;
+    }
     if (m_nOpenType == snapshot)
         LoadSnapshot();
     else
@@ -156,14 +173,38 @@ void CRecordset::LoadKeys()
     query.finish();
 }
 
-void CRecordset::LoadSnapshot()
+QString CRecordset::SelectStatement() const
 {
     QString sql = IsTable() ? QStringLiteral("SELECT ") + SelectList() + QStringLiteral(" FROM ") + m_strSQL : m_strSQL;
     if (!m_strFilter.isEmpty())
         sql += QStringLiteral(" WHERE ") + m_strFilter;
     if (!m_strSort.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + m_strSort;
-    QSqlQuery& query = m_pDatabase->PreparedQuery(sql);
+    return sql;
+}
+
+void CRecordset::ReadForward()
+{
+    if (!m_pForward->next()) {
+        m_pForward->finish();
+        m_bBOF = m_nForwardRead == 0;
+        m_bEOF = true;
+        m_nPos = m_nForwardRead;
+        ClearMembers();
+        return;
+    }
+    const int columns = int(m_bindings.size());
+    Row row(columns);
+    for (int c = 0; c < columns; ++c)
+        row[c] = m_pForward->value(c);
+    LoadMembers(row);
+    m_nPos = m_nForwardRead++;
+    m_bBOF = m_bEOF = false;
+}
+
+void CRecordset::LoadSnapshot()
+{
+    QSqlQuery& query = m_pDatabase->PreparedQuery(SelectStatement());
     m_pDatabase->Exec(query, m_params);
     const int columns = int(m_bindings.size());
     qint64 index = 0;
@@ -247,13 +288,25 @@ void CRecordset::MoveTo(long index, bool backwards)
     LoadMembers(it.value());
 }
 
+void CRecordset::RequireScrollable() const
+{
+    if (m_nOpenType == forwardOnly)
+        throw CDBException(QStringLiteral("A forward-only recordset moves only to the next row."));
+}
+
 void CRecordset::MoveFirst()
 {
+    RequireScrollable();
     MoveTo(0);
 }
 
 void CRecordset::MoveNext()
 {
+    if (m_nOpenType == forwardOnly) {
+        if (m_bOpen && !m_bEOF)
+            ReadForward();
+        return;
+    }
     if (m_bDeleted)
         MoveTo(m_nPos);
     else if (!m_bEOF || m_keys.empty())
@@ -262,17 +315,20 @@ void CRecordset::MoveNext()
 
 void CRecordset::MovePrev()
 {
+    RequireScrollable();
     if (!m_bBOF || m_keys.empty())
         MoveTo(m_nPos - 1, true);
 }
 
 void CRecordset::MoveLast()
 {
+    RequireScrollable();
     MoveTo(long(m_keys.size()) - 1, true);
 }
 
 void CRecordset::SetAbsolutePosition(long nRows)
 {
+    RequireScrollable();
     // Walks by position go either way; a step back reads the block behind.
     MoveTo(nRows - 1, nRows - 1 < m_nPos);
 }

@@ -3,6 +3,7 @@
 #include "store/CFieldExchange.h"
 
 #include <QHash>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -18,13 +19,15 @@ class CDatabase;
 // A dynaset keeps the keys of its rows in sort order and reads a row when it
 // is moved to. Its own edits, additions and deletions show at once (added rows
 // at the end); other sets see them after Requery. A snapshot reads all its rows
-// at Open and is read-only.
+// at Open and is read-only. A forward-only set reads its rows one at a time as
+// MoveNext reaches them and holds none: a long read in constant memory; it is
+// read-only and moves only forward.
 //
 // Filters name their values with "?" marks, filled from m_params in order.
 class CRecordset
 {
 public:
-    enum OpenType { dynaset, snapshot };
+    enum OpenType { dynaset, snapshot, forwardOnly };
     enum Options : unsigned { none = 0x0, readOnly = 0x4 };
 
     explicit CRecordset(CDatabase* pDatabase = nullptr);
@@ -58,7 +61,8 @@ public:
     void SetAbsolutePosition(long nRows);
     // The current row's position counted from 1, or 0 when there is none.
     long GetAbsolutePosition() const;
-    long GetRecordCount() const { return long(m_keys.size()); }
+    // For a forward-only set, the rows read so far.
+    long GetRecordCount() const { return m_nOpenType == forwardOnly ? m_nForwardRead : long(m_keys.size()); }
 
     void AddNew();
     void Edit();
@@ -85,6 +89,8 @@ private:
     QString SelectList() const;
     void LoadKeys();
     void LoadSnapshot();
+    QString SelectStatement() const;
+    void ReadForward();
     void Fetch(long index, bool backwards);
     void MoveTo(long index, bool backwards = false);
     void LoadMembers(const Row& row);
@@ -92,6 +98,7 @@ private:
     QVariant MemberValue(size_t field) const;
     QVariant StoreValue(size_t field) const;
     void RequireCurrent() const;
+    void RequireScrollable() const;
     void RequireUpdatable() const;
     long FieldIndex(const void* pField) const;
     void InsertCurrent();
@@ -105,6 +112,8 @@ private:
     QString m_strSQL;
     bool m_bOpen = false;
 
+    std::unique_ptr<QSqlQuery> m_pForward;
+    long m_nForwardRead = 0;
     std::vector<qint64> m_keys;
     QHash<qint64, Row> m_rows;
     long m_nPos = -1;

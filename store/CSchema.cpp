@@ -125,6 +125,20 @@ void CSchema::CreateMedidas(CDatabase& database)
     transaction.Commit();
 }
 
+void CSchema::CreateTables(CDatabase& database)
+{
+    CTransaction transaction(database);
+    for (const QString& statement : TableStatements())
+        database.ExecuteSQL(statement);
+    for (const QString& statement : IndexStatements())
+        database.ExecuteSQL(statement);
+    database.ExecuteSQL(CreateMedidasStatement());
+    database.ExecuteSQL(kMedidasIndex);
+    database.ExecuteSQL(QStringLiteral("INSERT INTO PARAMETROS DEFAULT VALUES"));
+    database.ExecuteSQL(QStringLiteral("PRAGMA user_version = %1").arg(kVersion));
+    transaction.Commit();
+}
+
 int CSchema::Version(CDatabase& database)
 {
     QSqlQuery& query = database.PreparedQuery(QStringLiteral("PRAGMA user_version"));

@@ -23,6 +23,9 @@ public:
     static bool CreateIfMissing(const QString& strPath);
 
     static void CreateMedidas(CDatabase& database);
+    // Every table, MEDIDAS included, with the company row, on an empty
+    // open store (an in-memory one, say).
+    static void CreateTables(CDatabase& database);
     // Brings an open store up to kVersion; a current file is left as it is.
     static void Upgrade(CDatabase& database);
     static int Version(CDatabase& database);

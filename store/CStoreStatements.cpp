@@ -1,5 +1,6 @@
 #include "store/CStoreStatements.h"
 
+#include "store/CBulkInsert.h"
 #include "store/CDatabase.h"
 
 #include <QSqlQuery>
@@ -116,4 +117,27 @@ bool CStoreStatements::HasMeasurements(CDatabase& database, const QString& strBu
     const bool found = query.next();
     query.finish();
     return found;
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::StagingInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("IMPORTAR"),
+                                         QStringList{"CODIGO", "TIPO", "CODPADRE", "CODHIJO", "NOMBRE", "DESCRIPCION",
+                                                     "FACTOR", "RENDIMIENTO", "IMAGEN", "MEDIDA", "PRECIO"});
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::BudgetLineInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("ARTICULOS"),
+                                         QStringList{"CODIGO", "NUMLIN", "ARTICULO", "NIVEL", "DESGLOSE", "FACTOR",
+                                                     "RENDIMIENTO", "NOMBRE", "DESCRIPCION", "IMAGEN", "MEDIDA",
+                                                     "PRECIO", "IMPORTE"});
+}
+
+std::unique_ptr<CBulkInsert> CStoreStatements::MeasurementInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("MEDIDAS"),
+                                         QStringList{"CODIGO", "NUMLIN", "LIN", "CODIGOPADRE", "CODIGOHIJO",
+                                                     "POSICION", "TIPO", "NOMBRE", "UNIDADES", "LARGO", "ANCHO",
+                                                     "ALTO", "TOTAL"});
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
+class CBulkInsert;
 class CDatabase;
 
 // The statements other than queries that the program sends to the store.
@@ -40,4 +42,14 @@ public:
     static void RenameMeasurementChild(CDatabase& database, const QString& strNewCode, const QString& strBudget, long nLine);
     static void RenameMeasurementParent(CDatabase& database, const QString& strNewCode, const QString& strBudget,
                                         const QString& strOldCode);
+
+    // Bulk inserters for the BC3 import; the rows' values go in this column order.
+    // IMPORTAR: CODIGO, TIPO, CODPADRE, CODHIJO, NOMBRE, DESCRIPCION, FACTOR, RENDIMIENTO, IMAGEN, MEDIDA, PRECIO.
+    static std::unique_ptr<CBulkInsert> StagingInserter(CDatabase& database);
+    // ARTICULOS: CODIGO, NUMLIN, ARTICULO, NIVEL, DESGLOSE, FACTOR, RENDIMIENTO, NOMBRE, DESCRIPCION, IMAGEN,
+    // MEDIDA, PRECIO, IMPORTE.
+    static std::unique_ptr<CBulkInsert> BudgetLineInserter(CDatabase& database);
+    // MEDIDAS: CODIGO, NUMLIN, LIN, CODIGOPADRE, CODIGOHIJO, POSICION, TIPO, NOMBRE, UNIDADES, LARGO, ANCHO,
+    // ALTO, TOTAL.
+    static std::unique_ptr<CBulkInsert> MeasurementInserter(CDatabase& database);
 };

@@ -28,3 +28,11 @@ void CTransaction::Commit()
     m_database.CommitTrans();
     m_bOpen = false;
 }
+
+void CTransaction::Rollback()
+{
+    if (!m_bOpen)
+        return;
+    m_bOpen = false;
+    m_database.Rollback();
+}

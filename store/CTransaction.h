@@ -13,6 +13,8 @@ public:
     CTransaction& operator=(const CTransaction&) = delete;
 
     void Commit();
+    // Undoes the work now, as leaving the scope uncommitted would.
+    void Rollback();
 
 private:
     CDatabase& m_database;

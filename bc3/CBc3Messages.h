@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// The messages of the BC3 import and export, in the language chosen by the
+// language string ("1" = Catalan). The windows show them as they are.
+class CBc3Messages
+{
+public:
+    enum Id {
+        FileError,           // the file cannot be opened, read or written
+        UnknownFormat,       // not a FIEBDC-3 file
+        ReplaceQuestion,     // the budget code exists: replace it?
+        ChooseBudget,        // nothing selected in the budget list
+        NoSuchBudget,        // the selected budget has no header
+        EmptyBudget,         // the selected budget has no lines
+        StagingTableBudget,  // the staging table failed during a budget import
+        StagingTablePrice,   // the staging table failed during a price-base import
+        ChooseFile,          // "Importar tarifa" without a file
+        ChooseScopes,        // "Importar tarifa" without a selected price scope
+        TooManyLines,        // the decompositions unfold into more lines than a budget can hold
+    };
+
+    static QString Text(Id id, const QString& strIdioma);
+
+    // The scope shown when a file's header names none; the same in both languages.
+    static QString UnspecifiedScope() { return QStringLiteral("Sin especificar"); }
+
+    // Progress texts, shown in Spanish whatever the language.
+    static QString StagingProgress(int nPercent);   // over the bar while records are staged
+    static QString CreatingBudget();                 // beside the bar while the lines are laid out
+    static QString CreatingBudget(long nLine);
+    static QString UpdatingConcepts(int nPercent);   // over the bar while lines get their concepts
+};

@@ -1,0 +1,83 @@
+#include "bc3/CBc3Reader.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+CBc3Reader::CBc3Reader(QByteArray text)
+    : m_text(std::move(text))
+{
+    if (m_text.contains('\0'))
+        m_text.removeIf([](char c) { return c == '\0'; });
+
+    const char* const begin = m_text.constData();
+    const char* const end = begin + m_text.size();
+    const char* start = static_cast<const char*>(std::memchr(begin, '~', size_t(end - begin)));
+    while (start) {
+        const char* next = static_cast<const char*>(std::memchr(start + 1, '~', size_t(end - start - 1)));
+        const char* stop = next ? next : end;
+        m_records.emplace_back(start, size_t(stop - start));
+        start = next;
+    }
+}
+
+bool CBc3Reader::ReadFile(const QString& strPath, QByteArray& text)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    text = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+std::string_view CBc3Reader::Part(std::string_view text, char separator, int n)
+{
+    size_t start = 0;
+    for (int i = 0; i < n; ++i) {
+        const size_t found = text.find(separator, start);
+        if (found == std::string_view::npos)
+            return {};
+        start = found + 1;
+    }
+    const size_t stop = text.find(separator, start);
+    return text.substr(start, stop == std::string_view::npos ? std::string_view::npos : stop - start);
+}
+
+void CBc3Reader::Split(std::string_view text, char separator, std::vector<std::string_view>& parts)
+{
+    parts.clear();
+    size_t start = 0;
+    for (;;) {
+        const size_t found = text.find(separator, start);
+        if (found == std::string_view::npos) {
+            parts.push_back(text.substr(start));
+            return;
+        }
+        parts.push_back(text.substr(start, found - start));
+        start = found + 1;
+    }
+}
+
+std::string_view CBc3Reader::Trim(std::string_view text)
+{
+    size_t first = 0;
+    while (first < text.size() && IsBlank(text[first]))
+        ++first;
+    return TrimRight(text.substr(first));
+}
+
+std::string_view CBc3Reader::TrimRight(std::string_view text)
+{
+    size_t last = text.size();
+    while (last > 0 && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(0, last);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string_view>
+#include <vector>
+
+// A FIEBDC-3 file cut into records, fields and subfields by position.
+//
+// The text stays the file's bytes; records, fields and subfields are views
+// into it, so nothing is copied or decoded until a value is kept. A record
+// starts at a "~" and runs up to the next "~" or the end; text before the
+// first "~" belongs to no record. Line breaks are ordinary characters, so a
+// record may span lines. Fields are separated by "|" (field 0 is the record
+// type), subfields by "\". With k separators a record or field has the parts
+// 0 to k; any part after those reads as empty.
+class CBc3Reader
+{
+public:
+    // NUL bytes are dropped: some programs leave them inside the text, and
+    // what follows them is still part of the file.
+    explicit CBc3Reader(QByteArray text);
+
+    // Reads a whole file; false when it cannot be opened or read.
+    static bool ReadFile(const QString& strPath, QByteArray& text);
+
+    const QByteArray& Text() const { return m_text; }
+    const std::vector<std::string_view>& Records() const { return m_records; }
+    // The number of records, which is the number of "~" in the text.
+    int RecordCount() const { return int(m_records.size()); }
+
+    // The first two characters of a record: "~V", "~C", ...
+    static std::string_view RecordType(std::string_view record) { return record.substr(0, 2); }
+
+    // Part n of a text cut at a separator, or empty when there is none.
+    static std::string_view Part(std::string_view text, char separator, int n);
+    static std::string_view Field(std::string_view record, int n) { return Part(record, '|', n); }
+    static std::string_view Subfield(std::string_view field, int n) { return Part(field, '\\', n); }
+    // Every part of a text cut at a separator, into parts (cleared first).
+    static void Split(std::string_view text, char separator, std::vector<std::string_view>& parts);
+
+    // Without surrounding blanks, tabs and line breaks.
+    static std::string_view Trim(std::string_view text);
+    // Without trailing blanks, tabs and line breaks.
+    static std::string_view TrimRight(std::string_view text);
+
+private:
+    QByteArray m_text;
+    std::vector<std::string_view> m_records;
+};

@@ -1,0 +1,227 @@
+#include "support/CTestStore.h"
+#include "support/TestMain.h"
+
+#include "bc3/CBc3BudgetExport.h"
+#include "bc3/CBc3BudgetImport.h"
+#include "bc3/CBc3Reader.h"
+#include "bc3/CBc3Staging.h"
+#include "store/CArticulosSet.h"
+#include "store/CMedidasSet.h"
+#include "store/NumberText.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QSet>
+
+// Real files written by other programs: each imports, exports and imports
+// again into the same budget, and its accented texts come out right.
+class TestBc3Corpus : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Budget {
+        QStringList fields;        // per line: what must survive the round trip
+        std::vector<int> levels;
+        std::vector<std::vector<int>> children;
+        QStringList codes;
+    };
+
+    static QString CorpusDir() { return qEnvironmentVariable("VELMORA_CORPUS_DIR"); }
+
+    static QByteArray ReadCorpus(const QString& strName)
+    {
+        QByteArray text;
+        CBc3Reader::ReadFile(CorpusDir() + u'/' + strName, text);
+        return text;
+    }
+
+    // What an exported text reads back as: Windows-1252 has no room for
+    // the other characters, which are written as "?".
+    static QString Exported(const QString& text)
+    {
+        static const QString extras = QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ\u0081\u008D\u008F\u0090\u009D");
+        QString result;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                result += u'?';
+                ++i;
+            } else {
+                const char16_t u = c.unicode();
+                result += u < 0x80 || (u >= 0xA0 && u <= 0xFF) || extras.contains(c) ? c : QChar(u'?');
+            }
+        }
+        return result;
+    }
+
+    static QString Number(const QString& text) { return StoreFormat(StoreAtof(text), 5); }
+
+    static Budget Load(CTestStore& store, const QString& strCode, bool bExpected)
+    {
+        const auto text = [bExpected](const QString& value) { return bExpected ? Exported(value) : value; };
+        QHash<long, QStringList> measurements;
+        CMedidasSet medidas(&store.Db());
+        medidas.FilterBudget(strCode);
+        medidas.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        for (; !medidas.IsEOF(); medidas.MoveNext()) {
+            measurements[medidas.m_NUMLIN.toLong()]
+                << QStringList{text(medidas.m_CODIGOPADRE), text(medidas.m_CODIGOHIJO), text(medidas.m_TIPO),
+                               text(medidas.m_NOMBRE), Number(medidas.m_UNIDADES), Number(medidas.m_LARGO),
+                               Number(medidas.m_ANCHO), Number(medidas.m_ALTO), Number(medidas.m_TOTAL)}
+                       .join(u'|');
+        }
+        Budget budget;
+        CArticulosSet lines(&store.Db());
+        lines.FilterBudget(strCode);
+        lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        std::vector<int> path;
+        for (; !lines.IsEOF(); lines.MoveNext()) {
+            const int index = int(budget.levels.size());
+            const int level = lines.m_NIVEL.toInt();
+            budget.codes << text(lines.m_ARTICULO);
+            budget.fields << QStringList{text(lines.m_ARTICULO), lines.m_DESGLOSE, text(lines.m_NOMBRE),
+                                         text(lines.m_MEDIDA), text(lines.m_DESCRIPCION), Number(lines.m_PRECIO),
+                                         Number(lines.m_FACTOR), Number(lines.m_RENDIMIENTO),
+                                         measurements.value(lines.m_NUMLIN.toLong()).join(u'/')}
+                                 .join(u'|');
+            budget.levels.push_back(level);
+            budget.children.emplace_back();
+            path.resize(size_t(std::max(level, 0)));
+            if (level > 0 && !path.empty())
+                budget.children[size_t(path.back())].push_back(index);
+            path.push_back(index);
+        }
+        return budget;
+    }
+
+    // A digest of a line and its branch; below the first level the order of
+    // children does not count.
+    static QByteArray Digest(const Budget& budget, int nLine, std::vector<QByteArray>& digests)
+    {
+        QList<QByteArray> children;
+        for (const int child : budget.children[size_t(nLine)])
+            children << Digest(budget, child, digests);
+        if (nLine != 0)
+            std::sort(children.begin(), children.end());
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        hash.addData(budget.fields[nLine].toUtf8());
+        for (const QByteArray& child : children)
+            hash.addData(child);
+        digests[size_t(nLine)] = hash.result();
+        return digests[size_t(nLine)];
+    }
+
+    // Where two budgets part: empty when their trees are the same, else the
+    // first line of a, in line order, whose branch b lacks while b has the
+    // branch of each of its children.
+    static QString Difference(const Budget& a, const Budget& b)
+    {
+        if (a.fields.isEmpty() || b.fields.isEmpty())
+            return QStringLiteral("an empty budget");
+        std::vector<QByteArray> digestsA(size_t(a.fields.size())), digestsB(size_t(b.fields.size()));
+        if (Digest(a, 0, digestsA) == Digest(b, 0, digestsB))
+            return {};
+        const QSet<QByteArray> inB(digestsB.begin(), digestsB.end());
+        for (qsizetype line = 0; line < a.fields.size(); ++line) {
+            const auto& children = a.children[size_t(line)];
+            if (inB.contains(digestsA[size_t(line)])
+                || !std::all_of(children.begin(), children.end(), [&](int c) { return inB.contains(digestsA[size_t(c)]); }))
+                continue;
+            if (line == 0 && a.fields[0] == b.fields[0])
+                break;
+            QStringList same;
+            for (qsizetype other = 0; other < b.codes.size(); ++other) {
+                if (b.codes[other] == a.codes[line])
+                    same << b.fields[other];
+            }
+            return QStringLiteral("line %1\n  %2\nagainst\n  %3").arg(line + 1).arg(a.fields[line], same.join("\n  "));
+        }
+        return QStringLiteral("the first level comes in another order");
+    }
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QStringList files = QDir(CorpusDir()).entryList({"*.bc3"}, QDir::Files, QDir::Name);
+        QVERIFY2(!files.isEmpty(), qPrintable("no corpus in " + CorpusDir()));
+        for (const QString& file : files)
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, file);
+        CTestStore store;
+        const CBc3ImportOutcome first = ImportBudgetBc3Text(store.Db(), ReadCorpus(file), "FIRST", false);
+        QVERIFY2(first.IsOk(), qPrintable(first.Message("0")));
+        QVERIFY(first.m_nLines >= 1);
+
+        const QString exported = TestHome() + "/SECOND.bc3";
+        QCOMPARE(ExportBudgetBc3(store.Doc(), "FIRST", exported), CBc3BudgetExport::Ok);
+        const CBc3ImportOutcome second = ImportBudgetBc3(store.Db(), exported, true);
+        QVERIFY2(second.IsOk(), qPrintable(second.Message("0")));
+        QCOMPARE(second.m_strBudget, QStringLiteral("SECOND"));
+        QCOMPARE(second.m_nLines, first.m_nLines);
+        QCOMPARE(second.m_nMeasurements, first.m_nMeasurements);
+
+        const QString difference = Difference(Load(store, "FIRST", true), Load(store, "SECOND", false));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void accentedTexts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Menfis 8") << "menfis8_pricebase_dgc_2022.bc3" << "301.0010"
+                                  << "DEMOLICIÓN DE VOLUMEN APARENTE DE EDIFICACIÓN EXISTENTE";
+        QTest::newRow("Menfis 10") << "menfis10_budget_large_P0210K74.bc3" << "MOC0000500" << "PEÓN";
+        QTest::newRow("Presto 7, DOS") << "presto7_fiebdc95_murcia5_cp850.bc3" << "01.004" << "Peón albañilería.";
+        QTest::newRow("ppl, DOS") << "ppl_fiebdc95_guadix_cp437.bc3" << "05.046"
+                                  << "Tubería de fundición dúctil k-9 de diámetro 250 mm.";
+        QTest::newRow("ppl, DOS and ANSI") << "ppl_fiebdc95_planta_mixed_dos_ansi.bc3" << "080.003"
+                                           << "Señal cuadrada incluso parte proporcional de poste galvanizado,";
+        QTest::newRow("Arquímedes, UTF-8") << "arquimedes2004_budget_urbanizacion_utf8.bc3" << "BLOCO"
+                                           << "Punto de luz BLOCO de Socelec, versión “Directo opal cuadrado”";
+        QTest::newRow("Presto 8.8, UTF-8 twice") << "presto88_budget_double_encoded_utf8.bc3" << "C02.00#"
+                                                 << "URBANIZACIÓN";
+        QTest::newRow("Presto 22, UTF-8") << "presto22_multiscope_19prices_utf8.bc3" << "02.03.01#"
+                                          << "REPOSICIÓN DEL CANAL DEL MANZANARES";
+        QTest::newRow("TCQ") << "tcq21_fiebdc98_puebla_oc.bc3" << "01.01.04.02#"
+                             << " Reactor biológico y decantación secundaria";
+    }
+
+    void accentedTexts()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        CTestStore store;
+        QVERIFY(ImportBudgetBc3Text(store.Db(), ReadCorpus(file), "B", false).IsOk());
+        const QString stored =
+            store.Scalar("SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'B' AND ARTICULO = ?", {code}).toString();
+        QVERIFY2(stored.startsWith(name), qPrintable(stored));
+    }
+
+    void declaredCodePage850()
+    {
+        // Its tree is the root alone; the text sits in a concept of the file.
+        CTestStore store;
+        CBc3StagedRecords staged;
+        StageBc3Records(store.Db(), ReadCorpus("charset850_declared_pasarela.bc3"), "P", EBc3Staging::Budget, nullptr,
+                        &staged);
+        QCOMPARE(staged.m_nCodePage, 850);
+        const int index = staged.m_conceptIndex.value("CM1U00U020", -1);
+        QVERIFY(index >= 0);
+        QVERIFY(staged.m_concepts[size_t(index)].text.contains("según NTE/ADD-18"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestBc3Corpus>(argc, argv);
+}
+
+#include "test_bc3corpus.moc"

@@ -1,0 +1,285 @@
+#include "support/CTestStore.h"
+#include "support/TestMain.h"
+
+#include "Bc3TestSupport.h"
+#include "app/CCommandLineTool.h"
+#include "bc3/CBc3BudgetImport.h"
+#include "store/CArticulosSet.h"
+#include "store/CDatabase.h"
+#include "store/CMedidasSet.h"
+
+#include <QFile>
+#include <QSqlQuery>
+
+class TestBc3Import : public QObject
+{
+    Q_OBJECT
+
+private:
+    static CBc3ImportOutcome Import(CTestStore& store, const QList<QByteArray>& records, const QString& strCode = "B",
+                                    bool bReplace = false, IProgress* pProgress = nullptr)
+    {
+        return ImportBudgetBc3Text(store.Db(), Bc3File(records), strCode, bReplace, pProgress);
+    }
+
+    // The lines of a budget as "NIVEL|ARTICULO|DESGLOSE|FACTOR|RENDIMIENTO|PRECIO|IMPORTE", in line order.
+    static QStringList Lines(CTestStore& store, const QString& strCode = "B")
+    {
+        CArticulosSet set(&store.Db());
+        set.FilterBudget(strCode);
+        set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        QStringList lines;
+        for (long n = 1; !set.IsEOF(); set.MoveNext(), ++n) {
+            if (set.m_NUMLIN.toLong() != n)
+                return {QStringLiteral("line %1 has NUMLIN %2").arg(n).arg(set.m_NUMLIN)};
+            lines << QStringList{set.m_NIVEL, set.m_ARTICULO, set.m_DESGLOSE, set.m_FACTOR, set.m_RENDIMIENTO,
+                                 set.m_PRECIO, set.m_IMPORTE}
+                         .join(u'|');
+        }
+        return lines;
+    }
+
+    // The measurement lines of one budget line as "LIN|PADRE|HIJO|TIPO|NOMBRE|UNIDADES|LARGO|ANCHO|ALTO|TOTAL";
+    // MEDIDAS keeps its factors as numbers, so "1.0" reads back as "1".
+    static QStringList Measurements(CTestStore& store, long nNumLin, const QString& strCode = "B")
+    {
+        CMedidasSet set(&store.Db());
+        set.FilterLine(strCode, QString::number(nNumLin), QStringLiteral("CODIGO,NUMLIN,LIN"));
+        set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        QStringList rows;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            rows << QStringList{set.m_LIN, set.m_CODIGOPADRE, set.m_CODIGOHIJO, set.m_TIPO, set.m_NOMBRE,
+                                set.m_UNIDADES, set.m_LARGO, set.m_ANCHO, set.m_ALTO, set.m_TOTAL}
+                        .join(u'|');
+        }
+        return rows;
+    }
+
+    static int Count(CTestStore& store, const char* szTable, const QString& strCode = "B")
+    {
+        return store.Scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE CODIGO = ?").arg(szTable), {strCode}).toInt();
+    }
+
+private slots:
+    void treeInPreOrder()
+    {
+        // The first level keeps the file's order; deeper levels come by code.
+        // A concept under two chapters is a line under each, with each entry's factor and yield.
+        CTestStore store;
+        const CBc3ImportOutcome outcome = Import(store, {"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|",
+                                                         "~D|R##|C2#\\1\\1\\C1#\\1\\1\\|", "~C|C1#||Cap 1||",
+                                                         "~C|C2#||Cap 2||", "~D|C1#|B\\1\\2\\A\\2\\3\\|", "~D|C2#|A\\1\\4\\|",
+                                                         "~C|A|m|Item A|10|", "~C|B|m|Item B|5|"});
+        QVERIFY(outcome.IsOk());
+        QCOMPARE(outcome.m_nLines, 6L);
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|0|0.00000", "1|C2#|S|1|1.00000|0|0.00000",
+                                            "2|A|N|1|4.00000|10|40.00000", "1|C1#|S|1|1.00000|0|0.00000",
+                                            "2|A|N|2|3.00000|10|30.00000", "2|B|N|1|2.00000|5|10.00000"}));
+        QCOMPARE(store.Scalar("SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'B' AND NUMLIN = 4").toString(),
+                 QStringLiteral("Cap 1"));
+        // The header holds the code only; the staging rows are gone.
+        QCOMPARE(Count(store, "PRESUPUESTOS"), 1);
+        QVERIFY(store.Scalar("SELECT NOMBRE FROM PRESUPUESTOS WHERE CODIGO = 'B'").isNull());
+        QCOMPARE(store.Scalar("SELECT COUNT(*) FROM IMPORTAR").toInt(), 0);
+    }
+
+    void tenLevelsDeep()
+    {
+        CTestStore store;
+        QList<QByteArray> records = {"~D|R##|L1\\1\\1\\|"};
+        for (int level = 1; level <= 11; ++level)
+            records << QByteArray("~D|L%1|L%2\\1\\1\\|").replace("%1", QByteArray::number(level)).replace("%2", QByteArray::number(level + 1));
+        QVERIFY(Import(store, records).IsOk());
+        const QStringList lines = Lines(store);
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines[9].section(u'|', 0, 2), QStringLiteral("9|L9|S"));
+        QCOMPARE(lines[10].section(u'|', 0, 2), QStringLiteral("10|L10|N"));
+    }
+
+    void measurementGroups()
+    {
+        CTestStore store;
+        QVERIFY(Import(store, {"~C|R##||Obra||", "~D|R##|CAP#\\1\\1\\|", "~C|CAP#||Capitulo||",
+                               "~D|CAP#|F1\\1\\1\\F2\\1\\1\\F3\\1\\2\\F4\\1\\1\\|", "~C|F1|m2|Folder 1|2|",
+                               "~C|F2|m2|Folder 2|2|", "~C|F3|m2|Folder 3|2|", "~C|F4|m2|Folder 4|2|",
+                               "~D|F1|X\\1\\1\\|", "~D|F2|X\\1\\1\\|", "~D|F3|X\\1\\1\\|", "~D|F4|X\\1\\1\\|",
+                               "~C|X|h|Hora|1|", "~M|CAP#\\F1|1|7.5|\\Muro\\2\\3\\\\\\3\\Pilar\\1\\1.5\\\\\\|",
+                               "~M|CAP#\\F2|1|4|a\\b\\c\\|", "~M|OTRO#\\F3|1|9|\\x\\1\\1\\1\\1\\|", "~M|F4|1| 5 ||"})
+                    .IsOk());
+        const QStringList lines = Lines(store);
+        // Two groups: two rows, LIN 1 and 2, and the total as quantity.
+        QCOMPARE(lines[2], QStringLiteral("2|F1|S|1|7.50000|2|15.00000"));
+        QCOMPARE(Measurements(store, 3), QStringList({"1|CAP#|F1||Muro|2|3|1|1|6",
+                                                      "2|CAP#|F1|3|Pilar|1|1.5|1|1|1.5"}));
+        // Three "\": no group, yet the total is the quantity.
+        QCOMPARE(lines[4], QStringLiteral("2|F2|S|1|4.00000|2|8.00000"));
+        QVERIFY(Measurements(store, 5).isEmpty());
+        // Another parent's measurement does not apply: the yield stays.
+        QCOMPARE(lines[6], QStringLiteral("2|F3|S|1|2.00000|2|4.00000"));
+        QVERIFY(Measurements(store, 7).isEmpty());
+        // No parent and no list: one row holding the total; numbering starts again at 1.
+        QCOMPARE(lines[8], QStringLiteral("2|F4|S|1|5.00000|2|10.00000"));
+        QCOMPARE(Measurements(store, 9), QStringList({"1||F4|||5|1|1|1|5"}));
+        QCOMPARE(Count(store, "MEDIDAS"), 3);
+    }
+
+    void shortMeasurementLists_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        for (int n = 1; n <= 5; ++n)
+            QTest::newRow(QByteArray::number(n)) << QByteArray(n, '\\');
+    }
+
+    void shortMeasurementLists()
+    {
+        QFETCH(QByteArray, list);
+        CTestStore store;
+        QVERIFY(Import(store, {"~D|R##|F\\1\\1\\|", "~C|F|u|F|3|", "~D|F|X\\1\\1\\|", "~M|R##\\F|1|6|" + list + "|"}).IsOk());
+        QCOMPARE(Lines(store).value(1), QStringLiteral("1|F|S|1|6.00000|3|18.00000"));
+        QCOMPARE(Count(store, "MEDIDAS"), 0);
+    }
+
+    void conceptMeasuredUnderTwoParents()
+    {
+        // Each occurrence takes the measurement of its own parent.
+        CTestStore store;
+        QVERIFY(Import(store, {"~D|R##|P1#\\1\\1\\P2#\\1\\1\\|", "~D|P1#|F\\1\\1\\|", "~D|P2#|F\\1\\1\\|",
+                               "~C|F|u|F|1|", "~D|F|X\\1\\1\\|", "~M|P2#\\F|1|8|\\b\\8\\\\\\\\|",
+                               "~M|P1#\\F|1|3|\\a\\3\\\\\\\\|"})
+                    .IsOk());
+        const QStringList lines = Lines(store);
+        QCOMPARE(lines[2], QStringLiteral("2|F|S|1|3.00000|1|3.00000"));
+        QCOMPARE(Measurements(store, 3), QStringList({"1|P1#|F||a|3|1|1|1|3"}));
+        QCOMPARE(lines[5], QStringLiteral("2|F|S|1|8.00000|1|8.00000"));
+        QCOMPARE(Measurements(store, 6), QStringList({"1|P2#|F||b|8|1|1|1|8"}));
+    }
+
+    void chapterMarksAreOptional()
+    {
+        // The root marked in "~C" only; "~D" and "~M" leave the marks out; the
+        // lines keep the codes "~C" gives.
+        CTestStore store;
+        QVERIFY(Import(store, {"~C|PB##||Obra||", "~D|PB|CAP\\1\\1\\|", "~C|CAP#||Capitulo||", "~D|CAP|F\\1\\1\\|",
+                               "~C|F|u|Folder|3|", "~D|F#|X\\1\\2\\|", "~C|X|h|Hora|1.5|", "~M|CAP\\F|1|4|\\m\\4\\\\\\\\|"})
+                    .IsOk());
+        QCOMPARE(Lines(store), QStringList({"0|PB##|S|1.0|1.00000|0|0.00000", "1|CAP#|S|1|1.00000|0|0.00000",
+                                            "2|F|S|1|4.00000|3|12.00000", "3|X|N|1|2.00000|1.5|3.00000"}));
+        QCOMPARE(Measurements(store, 3), QStringList({"1|CAP|F||m|4|1|1|1|4"}));
+    }
+
+    void missingConceptsAndRoot()
+    {
+        CTestStore store;
+        // A code no "~C" describes gets its place only; an empty price is "0".
+        QVERIFY(Import(store, {"~D|R##|A\\1\\2\\B\\1\\3\\|", "~C|B|u|Sin precio||"}).IsOk());
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.0||", "1|A|N|1|2||", "1|B|N|1|3.00000|0|0.00000"}));
+        // Without a "##" the budget is its root line, with no code.
+        QVERIFY(Import(store, {"~C|A||x|1|", "~D|A|B\\1\\1\\|"}, "C").IsOk());
+        QCOMPARE(Lines(store, "C"), QStringList({"0||S|1.0|1.0||"}));
+    }
+
+    void replacingAnExistingBudget()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S", "1|OLD"});
+        const QStringList old = Lines(store);
+        // Without replacing, an existing code changes nothing.
+        CBc3ImportOutcome outcome = Import(store, {"~D|R##|A\\1\\1\\|"});
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::Exists);
+        QCOMPARE(outcome.Message("0"), QStringLiteral("Ya existe, desea reemplazarlo ? "));
+        QCOMPARE(Lines(store), old);
+        // A file that is not BC3 loses nothing, even when replacing.
+        outcome = ImportBudgetBc3Text(store.Db(), "not a budget", "B", true);
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::UnknownFormat);
+        QCOMPARE(outcome.Message("1"), QStringLiteral("Format desconegut"));
+        QCOMPARE(Lines(store), old);
+        outcome = ImportBudgetBc3(store.Db(), TestHome() + "/B.bc3", true);
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::FileError);
+        QCOMPARE(outcome.Message("0"), QStringLiteral("Error fichero .bc3"));
+        QCOMPARE(Lines(store), old);
+        // Replacing puts the new budget in the old one's place.
+        QVERIFY(Import(store, {"~D|R##|A\\1\\1\\|"}, "B", true).IsOk());
+        QCOMPARE(Lines(store).size(), 2);
+        QCOMPARE(Count(store, "PRESUPUESTOS"), 1);
+    }
+
+    void decompositionsThatNeverEnd()
+    {
+        // Eight copies of a concept that holds eight copies of itself would
+        // unfold into a billion lines; the import refuses and changes nothing.
+        CTestStore store;
+        const QByteArray eight = QByteArray("A\\1\\1\\").repeated(8);
+        const CBc3ImportOutcome outcome = Import(store, {"~D|R##|" + eight + "|", "~D|A|" + eight + "|"});
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::TooManyLines);
+        QCOMPARE(Count(store, "ARTICULOS"), 0);
+        QCOMPARE(Count(store, "PRESUPUESTOS"), 0);
+        QCOMPARE(store.Scalar("SELECT COUNT(*) FROM IMPORTAR").toInt(), 0);
+    }
+
+    void progressOfTheImport()
+    {
+        CTestStore store;
+        CRecordingProgress progress;
+        QVERIFY(Import(store, {"~D|R##|A\\1\\1\\B\\1\\1\\|", "~C|R##||R||", "~C|A||A|1|"}, "B", false, &progress).IsOk());
+        QCOMPARE(progress.m_events, QStringList({"range 0 3", "show bar", "hide bar", "show status", "hide status",
+                                                 "range 0 3", "show bar"}));
+        QCOMPARE(progress.m_barTexts.mid(3), QStringList({"Importando desglose 100%", "Actualizando conceptos y medidas 0%",
+                                                          "Actualizando conceptos y medidas 33%",
+                                                          "Actualizando conceptos y medidas 66%"}));
+        QCOMPARE(progress.m_statusTexts, QStringList({"Creando presupuesto ...", "Creando presupuesto ... 2",
+                                                      "Creando presupuesto ... 3"}));
+        // Line B has no concept: the bar does not move for it.
+        QCOMPARE(progress.m_nPos, 2);
+    }
+
+    void budgetCodeFromFileName()
+    {
+        QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/dir.x/Obra nueva.bc3"), QStringLiteral("Obra nueva"));
+        QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/a.b.bc3"), QStringLiteral("a.b"));
+        QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/0123456789abcdefghijKLMN.bc3"), QStringLiteral("0123456789abcdefghij"));
+    }
+
+    void commandLine()
+    {
+        const QString database = TestHome() + "/cli.db";
+        const QString file = TestHome() + "/Obra 'uno'.bc3";
+        QFile bc3(file);
+        QVERIFY(bc3.open(QIODevice::WriteOnly));
+        bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
+                           "~D|F|X\\1\\1\\|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
+        bc3.close();
+        const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
+            QString out;
+            QString err;
+            QTextStream outStream(&out);
+            QTextStream errStream(&err);
+            const int status = CCommandLineTool(outStream, errStream).Run(QStringList{"--database", database} + arguments);
+            if (pOut)
+                *pOut = out + err;
+            return status;
+        };
+        QString output;
+        QCOMPARE(run({"import-budget", file}, &output), 0);
+        QCOMPARE(output, QStringLiteral("Presupuesto Obra 'uno': 3 líneas, 1 líneas de medición\n"));
+        QCOMPARE(run({"import-budget", file}, &output), 1);
+        QVERIFY(output.contains("--replace"));
+        QCOMPARE(run({"import-budget", file, "--replace"}), 0);
+        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/out"}, &output), 0);
+        QCOMPARE(output.trimmed(), TestHome() + "/out.bc3");
+        QVERIFY(QFile::exists(TestHome() + "/out.bc3"));
+        QCOMPARE(run({"export-budget", "none", TestHome() + "/none.bc3"}, &output), 1);
+        QVERIFY(output.contains("No existe este presupuesto"));
+        QCOMPARE(run({"import-budget"}), 2);
+
+        CTestStore store("cli.db");
+        QCOMPARE(Count(store, "ARTICULOS", "Obra 'uno'"), 3);
+        QCOMPARE(Count(store, "MEDIDAS", "Obra 'uno'"), 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return RunTestObject<TestBc3Import>(argc, argv);
+}
+
+#include "test_bc3import.moc"
