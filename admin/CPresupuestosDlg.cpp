@@ -3,6 +3,9 @@
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "admin/CDatosPresupuestoDlg.h"
+#include "bc3/CBc3BudgetExport.h"
+#include "bc3/CBc3BudgetImport.h"
+#include "bc3/CBc3Messages.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CEditList.h"
@@ -11,8 +14,10 @@
 #include "store/CPresupuestosSet.h"
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
+#include "ui/CProgressDisplay.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -110,6 +115,20 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
     layout->addWidget(m_pProgressText);
 
     m_runDataDialog = [](CDatosPresupuestoDlg& dialog) { return dialog.exec() == QDialog::Accepted; };
+    m_chooseImportFile = [](QWidget* owner) {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), tr("Archivos BC3 (*.bc3)"), nullptr,
+                                            QFileDialog::ReadOnly);
+    };
+    m_chooseExportFile = [](QWidget* owner, const QString& strSuggested) {
+        // The dialog adds ".bc3" to a name typed without extension before it
+        // asks about overwriting, so that the question is about the real file.
+        QFileDialog dialog(owner);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({tr("Archivos BC3 (*.bc3)"), tr("Todos los ficheros (*.*)")});
+        dialog.setDefaultSuffix(QStringLiteral("bc3"));
+        dialog.selectFile(strSuggested);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
     FillList();
 }
 
@@ -253,14 +272,64 @@ void CPresupuestosDlg::OnBorrar()
 
 void CPresupuestosDlg::OnImportar()
 {
-    CMessageBox::Show(this, Text("La importación BC3 todavía no está disponible.",
-                                 "La importació BC3 encara no està disponible."),
-                      QMessageBox::Ok, QMessageBox::Information);
+    const QString path = m_chooseImportFile(this);
+    if (path.isEmpty())
+        return;
+    const QString idioma = m_view.m_strIdioma;
+    bool replace = false;
+    if (IsListed(Bc3BudgetCodeFromFileName(path))) {
+        if (!CMessageBox::AskYesNo(this, CBc3Messages::Text(CBc3Messages::ReplaceQuestion, idioma)))
+            return;
+        replace = true;
+    }
+    CBc3ImportOutcome outcome;
+    {
+        CWaitCursor wait;
+        CProgressDisplay progress(m_pProgress, m_pProgressText);
+        outcome = ImportBudgetBc3(m_view.GetDocument().Database(), path, replace, &progress);
+        // Lines left in the store without a header also take the code.
+        if (outcome.m_status == CBc3ImportOutcome::Exists && !replace) {
+            m_pProgress->hide();
+            m_pProgressText->hide();
+            QApplication::restoreOverrideCursor();
+            const bool yes = CMessageBox::AskYesNo(this, outcome.Message(idioma));
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            if (!yes)
+                return;
+            outcome = ImportBudgetBc3(m_view.GetDocument().Database(), path, true, &progress);
+        }
+        m_pProgress->hide();
+        m_pProgressText->hide();
+    }
+    if (!outcome.IsOk()) {
+        CMessageBox::Show(this, outcome.Message(idioma));
+        FillList();
+        return;
+    }
+    CloseWithCode(outcome.m_strBudget);
 }
 
 void CPresupuestosDlg::OnExportar()
 {
-    CMessageBox::Show(this, Text("La exportación BC3 todavía no está disponible.",
-                                 "L'exportació BC3 encara no està disponible."),
-                      QMessageBox::Ok, QMessageBox::Information);
+    const QString idioma = m_view.m_strIdioma;
+    const QString code = SelectedCode();
+    if (code.isEmpty()) {
+        CMessageBox::Show(this, CBc3Messages::Text(CBc3Messages::ChooseBudget, idioma));
+        return;
+    }
+    CBc3BudgetExport exporter(m_view.GetDocument());
+    CBc3BudgetExport::Status status = exporter.Open(code);
+    if (status != CBc3BudgetExport::Ok) {
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+        return;
+    }
+    const QString chosen = m_chooseExportFile(this, code + QStringLiteral(".bc3"));
+    if (chosen.isEmpty())
+        return;
+    {
+        CWaitCursor wait;
+        status = exporter.Write(CBc3BudgetExport::FileNameWithExtension(chosen));
+    }
+    if (status != CBc3BudgetExport::Ok)
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
 }

@@ -37,6 +37,9 @@ public:
 
     // Runs the budget data dialog for a new budget; replaced in tests.
     std::function<bool(class CDatosPresupuestoDlg& dialog)> m_runDataDialog;
+    // Ask for the file to import and the file to export to; replaced in tests.
+    std::function<QString(QWidget* parent)> m_chooseImportFile;
+    std::function<QString(QWidget* parent, const QString& strSuggested)> m_chooseExportFile;
 
     void reject() override;
 

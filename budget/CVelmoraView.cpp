@@ -429,6 +429,14 @@ void CVelmoraView::OnGestionPresupuestos()
         CPresupuestosDlg dialog(*this, m_strCodigo, this);
         dialog.exec();
         code = dialog.m_strCodigo;
+        // An export leaves the document's sets on the exported budget; the
+        // budget that stays open must have them back before any edit.
+        if (code.isEmpty() && IsBudgetOpen()) {
+            m_doc.m_presupuestosSet.FilterBudget(m_strCodigo);
+            m_doc.m_presupuestosSet.Requery();
+            m_doc.m_articulosSet.FilterBudget(m_strCodigo);
+            m_doc.m_articulosSet.Requery();
+        }
     } catch (const CDBException& e) {
         ReloadAfterError(e);
         return;

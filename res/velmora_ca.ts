@@ -398,7 +398,7 @@
     <message>
         <location filename="../measure/CInsertarMedidaDlg.cpp" line="157"/>
         <source>OK</source>
-        <translation>D'acord</translation>
+        <translation>D&apos;acord</translation>
     </message>
     <message>
         <location filename="../measure/CInsertarMedidaDlg.cpp" line="159"/>
@@ -689,44 +689,55 @@
 <context>
     <name>CPresupuestosDlg</name>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="63"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="68"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="65"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="70"/>
         <source>Presupuestos</source>
         <translation>Pressupostos</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="87"/>
         <source>Nuevo</source>
         <translation>Nou</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="82"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="87"/>
         <source>Abrir</source>
         <translation>Obrir</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="88"/>
         <source>Borrar</source>
         <translation>Esborrar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="83"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="88"/>
         <source>Copiar</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="89"/>
         <source>Importar</source>
         <translation>Importar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="84"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="89"/>
         <source>Exportar</source>
         <translation>Exportar</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="119"/>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
+        <source>Archivos BC3 (*.bc3)</source>
+        <translation>Fitxers BC3 (*.bc3)</translation>
+    </message>
+    <message>
+        <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
+        <source>Todos los ficheros (*.*)</source>
+        <translation>Tots els fitxers (*.*)</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,9 @@
 #include "grid/CNumberEdit.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
+#include "ui/CProgressBarText.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -217,6 +219,96 @@ private slots:
         QCOMPARE(Scalar(app, "SELECT NOMBRE FROM PRESUPUESTOS").toString(), QStringLiteral("Reforma"));
         QCOMPARE(Scalar(app, "SELECT FECENT FROM PRESUPUESTOS").toString(), fecent);
         QVERIFY(Scalar(app, "SELECT FECMOD FROM PRESUPUESTOS").toString() > fecent);
+    }
+
+    void importAndExportFromTheManager()
+    {
+        CTestApp app;
+        const QString source = qEnvironmentVariable("VELMORA_CORPUS_DIR") + "/presto23_budget_jbar.bc3";
+        const QString file = TestHome() + "/OBRA J.bc3";
+        QFile::remove(file);
+        QVERIFY(QFile::copy(source, file));
+        {
+            CPresupuestosDlg manager(app.View(), "");
+            manager.m_chooseImportFile = [&](QWidget*) { return file; };
+            manager.OnImportar();
+            QCOMPARE(manager.m_strCodigo, QStringLiteral("OBRA J"));
+            QVERIFY(manager.ProgressBar()->isHidden());
+            QVERIFY(app.m_messages.isEmpty());
+        }
+        const int lines = Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA J'").toInt();
+        QVERIFY(lines > 50);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM IMPORTAR").toInt(), 0);
+
+        // The same file again asks first; No leaves the budget alone.
+        app.View().OpenBudget("OBRA J");
+        app.List().ExpandAll(0);
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'editado' WHERE CODIGO = 'OBRA J' AND NUMLIN = 2");
+        CPresupuestosDlg manager(app.View(), "OBRA J");
+        manager.m_chooseImportFile = [&](QWidget*) { return file; };
+        app.m_answer = QMessageBox::No;
+        manager.OnImportar();
+        QCOMPARE(app.m_messages, QStringList({"Ya existe, desea reemplazarlo ? "}));
+        QCOMPARE(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString(),
+                 QStringLiteral("editado"));
+
+        // Export writes the selected budget; a name without extension gets ".bc3".
+        const QString target = TestHome() + "/exportado";
+        QFile::remove(target + ".bc3");
+        QString suggestion;
+        manager.m_chooseExportFile = [&](QWidget*, const QString& suggested) {
+            suggestion = suggested;
+            return target;
+        };
+        manager.OnExportar();
+        QCOMPARE(suggestion, QStringLiteral("OBRA J.bc3"));
+        QFile written(target + ".bc3");
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith("~V|EDICIONES TRESCA, S.L.|FIEBDC-3/2004|Velmora 1.3||ANSI|\r\n~K|"));
+        manager.List()->DeselectAll();
+        manager.OnExportar();
+        QCOMPARE(app.m_messages.last(), QStringLiteral("Elija un presupuesto"));
+
+        // Yes replaces it, and what was edited is gone.
+        app.m_answer = QMessageBox::Yes;
+        manager.OnImportar();
+        QCOMPARE(manager.m_strCodigo, QStringLiteral("OBRA J"));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA J'").toInt(), lines);
+        QVERIFY(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString() != "editado");
+
+        // A file that is not BC3 changes nothing and says why.
+        QFile bad(TestHome() + "/NADA.bc3");
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("esto no es un fichero de intercambio");
+        bad.close();
+        manager.m_chooseImportFile = [&](QWidget*) { return bad.fileName(); };
+        manager.OnImportar();
+        QCOMPARE(app.m_messages.last(), QStringLiteral("Formato desconocido"));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM PRESUPUESTOS WHERE CODIGO = 'NADA'").toInt(), 0);
+    }
+
+    void exportingAnotherBudgetLeavesTheOpenOneAlone()
+    {
+        CTestApp app;
+        app.OpenBudget("OTRO", {"0|OTRO##|S", "1|Z|N|1|1"});
+        app.OpenBudget("ABIERTO", {"0|ABIERTO##|S", "1|A|N|2|1", "1|B|N|3|1"});
+        const QString target = TestHome() + "/otro.bc3";
+        WhenShown([&](QWidget* widget) {
+            auto* manager = qobject_cast<CPresupuestosDlg*>(widget);
+            manager->List()->DeselectAll();
+            manager->List()->SelectAndFocus(1);
+            QCOMPARE(manager->List()->GetItemText(1, 1), QStringLiteral("OTRO"));
+            manager->m_chooseExportFile = [&](QWidget*, const QString&) { return target; };
+            manager->OnExportar();
+            manager->reject();
+        });
+        app.Frame().OnCommand(ID_GESTION_PRESUPUESTOS);
+        QVERIFY(QFile::exists(target));
+        // An edit in the open budget lands in the open budget.
+        app.List().SelectAndFocus(app.RowOf("B"));
+        app.List().DeleteLine(app.RowOf("B"), 0);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'ABIERTO'").toInt(), 2);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OTRO'").toInt(), 2);
     }
 
     void percentFieldsKeepTheirLimits()
