@@ -15,6 +15,7 @@
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
 #include "ui/CProgressDisplay.h"
+#include "ui/CWaitCursor.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -27,12 +28,6 @@ namespace {
 
 enum ListColumn { kNum = 0, kCodigo = 1, kNombre = 2 };
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 // The manager's list: a double click opens the budget.
 class CBudgetList : public CEditList

@@ -11,6 +11,7 @@
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
+#include "ui/CWaitCursor.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -26,12 +27,6 @@ constexpr int kConcept = 2;
 constexpr int kCollapsed = 1;
 constexpr int kExpanded = 2;
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

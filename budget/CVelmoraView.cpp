@@ -21,6 +21,7 @@
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
+#include "ui/CWaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,12 +85,6 @@ constexpr GridColumn kColumns[CBudgetRow::ColumnCount] = {
     {"NumLin", "NumLin", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
 };
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

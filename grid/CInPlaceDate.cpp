@@ -20,55 +20,15 @@ CInPlaceDate::CInPlaceDate(CEditList* pList, int nRow, int nCol, const QString& 
 
 bool CInPlaceDate::event(QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
-            const bool bBack = keyEvent->key() == Qt::Key_Backtab || (keyEvent->modifiers() & Qt::ShiftModifier);
-            m_pList->EditorCommit(this, bBack ? CEditList::EditorMove::PrevInRow : CEditList::EditorMove::NextInRow);
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress && HandleTab(static_cast<QKeyEvent*>(event), true))
+        return true;
     return CDateField::event(event);
 }
 
 void CInPlaceDate::keyPressEvent(QKeyEvent* event)
 {
-    const bool bCtrl = event->modifiers() & Qt::ControlModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Stay);
+    if (HandleNavigationKey(event))
         return;
-    case Qt::Key_Escape:
-        m_pList->EditorCancel(this);
-        return;
-    case Qt::Key_Up:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Up);
-        return;
-    case Qt::Key_Down:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Down);
-        return;
-    case Qt::Key_PageUp:
-        m_pList->EditorPage(this, true);
-        return;
-    case Qt::Key_PageDown:
-        m_pList->EditorPage(this, false);
-        return;
-    case Qt::Key_Home:
-        if (bCtrl) {
-            m_pList->EditorCommit(this, CEditList::EditorMove::First);
-            return;
-        }
-        break;
-    case Qt::Key_End:
-        if (bCtrl) {
-            m_pList->EditorCommit(this, CEditList::EditorMove::Last);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
     CDateField::keyPressEvent(event);
 }
 

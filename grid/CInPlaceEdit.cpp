@@ -65,55 +65,15 @@ void CInPlaceEdit::Widen()
 bool CInPlaceEdit::event(QEvent* event)
 {
     // Tab and Shift+Tab move between cells, not between the window's widgets.
-    if (event->type() == QEvent::KeyPress) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
-            const bool bBack = keyEvent->key() == Qt::Key_Backtab || (keyEvent->modifiers() & Qt::ShiftModifier);
-            m_pList->EditorCommit(this, bBack ? CEditList::EditorMove::Prev : CEditList::EditorMove::Next);
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress && HandleTab(static_cast<QKeyEvent*>(event), false))
+        return true;
     return QLineEdit::event(event);
 }
 
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 {
-    const bool bCtrl = event->modifiers() & Qt::ControlModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Stay);
+    if (HandleNavigationKey(event))
         return;
-    case Qt::Key_Escape:
-        m_pList->EditorCancel(this);
-        return;
-    case Qt::Key_Up:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Up);
-        return;
-    case Qt::Key_Down:
-        m_pList->EditorCommit(this, CEditList::EditorMove::Down);
-        return;
-    case Qt::Key_PageUp:
-        m_pList->EditorPage(this, true);
-        return;
-    case Qt::Key_PageDown:
-        m_pList->EditorPage(this, false);
-        return;
-    case Qt::Key_Home:
-        if (bCtrl) {
-            m_pList->EditorCommit(this, CEditList::EditorMove::First);
-            return;
-        }
-        break;
-    case Qt::Key_End:
-        if (bCtrl) {
-            m_pList->EditorCommit(this, CEditList::EditorMove::Last);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
     if (event == QKeySequence::Paste) {
         InsertFiltered(QGuiApplication::clipboard()->text());
         return;

@@ -4,6 +4,7 @@
 #include <QString>
 
 class CEditList;
+class QKeyEvent;
 class QWidget;
 
 // What the list needs of an editor laid over one of its cells. The cell is
@@ -27,6 +28,13 @@ public:
     int Col() const { return m_nCol; }
 
 protected:
+    // Tab and Shift+Tab: commit and move to the next or previous editable
+    // cell (bInRow: of the same row). True when the event was such a key.
+    bool HandleTab(QKeyEvent* event, bool bInRow);
+    // Enter, Escape, the arrows, Page Up and Down and Ctrl+Home/End, as every
+    // editor answers them. True when the key was one of them.
+    bool HandleNavigationKey(QKeyEvent* event);
+
     CEditList* m_pList;
     QPersistentModelIndex m_index;
     int m_nCol;

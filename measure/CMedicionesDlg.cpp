@@ -8,6 +8,7 @@
 #include "store/CDBException.h"
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
+#include "ui/CWaitCursor.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,12 +24,6 @@ namespace {
 constexpr int kStripHeight = 25;
 constexpr int kStatusTimeout = 10000;
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "store/CMedidasSet.h"
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
+#include "ui/CWaitCursor.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -95,12 +96,6 @@ int UserErrorPosition(const QString& strFormula, int nFallback)
     return position > 0 ? position : nFallback;
 }
 
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 // Redrawing stays off while the rows are rebuilt, also when a store error
 // cuts the rebuilding short.
