@@ -55,18 +55,8 @@ QString FindManual(const QString& strName)
     return {};
 }
 
-struct GridColumn {
-    const char* spanish;
-    const char* catalan;
-    int width;
-    int align;
-    int kind;
-    int limit;
-    int editable;
-};
-
 // The budget grid's columns; width 0 hides a column that still holds the line's data.
-constexpr GridColumn kColumns[CBudgetRow::ColumnCount] = {
+constexpr ColumnSpec kColumns[CBudgetRow::ColumnCount] = {
     {"Código", "Codi", 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
     {"Nivel", "Nivell", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
     {"Desglose", "Desglossament", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
@@ -141,17 +131,7 @@ void CVelmoraView::OnInitialUpdate()
 
 void CVelmoraView::SetupGrid()
 {
-    m_pList->SetColumnCount(CBudgetRow::ColumnCount);
-    for (int i = 0; i < CBudgetRow::ColumnCount; ++i) {
-        ColumnInfo& column = m_pList->Column(i);
-        column.strTitle = CLanguage::Text(m_strIdioma, kColumns[i].spanish, kColumns[i].catalan);
-        column.nWidth = kColumns[i].width;
-        column.nAlign = kColumns[i].align;
-        column.nKind = kColumns[i].kind;
-        column.nLimit = kColumns[i].limit;
-        column.nEditable = kColumns[i].editable;
-    }
-    m_pList->ApplyColumns();
+    m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount, IsCatalan());
     m_pList->SetSortEnabled(false);
     m_pList->SetEditEnabled(true);
 }

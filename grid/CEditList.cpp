@@ -144,6 +144,22 @@ const ColumnInfo& CEditList::Column(int nCol) const
     return m_columns[nCol];
 }
 
+void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatalan)
+{
+    SetColumnCount(nCount);
+    for (int i = 0; i < nCount; ++i) {
+        const ColumnSpec& spec = pColumns[i];
+        ColumnInfo& column = Column(i);
+        column.strTitle = QString::fromUtf8(bCatalan ? spec.szCatalan : spec.szSpanish);
+        column.nWidth = spec.nWidth;
+        column.nAlign = spec.nAlign;
+        column.nKind = spec.nKind;
+        column.nLimit = spec.nLimit;
+        column.nEditable = spec.nEditable;
+    }
+    ApplyColumns();
+}
+
 void CEditList::ApplyColumns()
 {
     CloseEditor(true);

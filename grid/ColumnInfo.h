@@ -17,3 +17,15 @@ struct ColumnInfo
     int nWidth = 0;      // pixels
     int nEditable = 0;   // 1: a double click or Tab may open an editor
 };
+
+// A column as a grid declares it, with its title in both languages.
+struct ColumnSpec
+{
+    const char* szSpanish;
+    const char* szCatalan;
+    int nWidth;
+    int nAlign;
+    int nKind;
+    int nLimit;
+    int nEditable;
+};

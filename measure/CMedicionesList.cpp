@@ -25,18 +25,8 @@ namespace {
 constexpr double kFormulaX = 0.0123;
 const QString kFormulaKind = QStringLiteral("3");
 
-struct ListColumn {
-    const char* spanish;
-    const char* catalan;
-    int width;
-    int align;
-    int kind;
-    int limit;
-    int editable;
-};
-
 // Width 0 hides a column that still holds the line's keys.
-constexpr ListColumn kColumns[CMedicionesList::ColumnCount] = {
+constexpr ColumnSpec kColumns[CMedicionesList::ColumnCount] = {
     {"Codigo", "Codigo", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
     {"NumLin", "NumLin", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
     {"Linea", "Linea", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
@@ -127,17 +117,7 @@ CMedicionesList::~CMedicionesList() = default;
 
 void CMedicionesList::SetupColumns(const QString& strIdioma)
 {
-    SetColumnCount(ColumnCount);
-    for (int i = 0; i < ColumnCount; ++i) {
-        ColumnInfo& column = Column(i);
-        column.strTitle = CLanguage::Text(strIdioma, kColumns[i].spanish, kColumns[i].catalan);
-        column.nWidth = kColumns[i].width;
-        column.nAlign = kColumns[i].align;
-        column.nKind = kColumns[i].kind;
-        column.nLimit = kColumns[i].limit;
-        column.nEditable = kColumns[i].editable;
-    }
-    ApplyColumns();
+    ApplyColumns(kColumns, ColumnCount, CLanguage::IsCatalan(strIdioma));
     SetSortEnabled(false);
     SetEditEnabled(true);
 }
