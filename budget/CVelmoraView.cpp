@@ -214,6 +214,19 @@ QString CVelmoraView::ParentCode(long nLine)
     return CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ParentCode(nLine);
 }
 
+bool CVelmoraView::OnPreparePrinting()
+{
+    return false;
+}
+
+void CVelmoraView::OnPrint(QPainter&, int)
+{
+}
+
+void CVelmoraView::OnEndPrinting()
+{
+}
+
 void CVelmoraView::ReloadAfterError(const CDBException& error)
 {
     try {
@@ -341,6 +354,8 @@ bool CVelmoraView::OnCommand(int nID)
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
         // Nothing to print without lines.
+        if (m_pList->GetItemCount() > 0 && OnPreparePrinting())
+            OnEndPrinting();
         return true;
     default:
         return IsBudgetOpen() && m_pList->OnCommand(nID);

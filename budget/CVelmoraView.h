@@ -14,6 +14,7 @@ class CNoSeparatorMemo;
 class CPictureBox;
 class CVelmoraDoc;
 class QLabel;
+class QPainter;
 class QLineEdit;
 
 // The record form that shows the open budget: the budget grid, the long
@@ -54,6 +55,12 @@ public:
     void UpdateTotals();
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
+
+    // The printing hooks: preparing a run (false cancels it), printing a
+    // page and ending the run. The printout itself comes with a later version.
+    virtual bool OnPreparePrinting();
+    virtual void OnPrint(QPainter& painter, int nPage);
+    virtual void OnEndPrinting();
 
     // A database error ended an operation: the store is as it was before
     // it, so the grid is loaded again and the user told.
