@@ -47,7 +47,6 @@ const QStringList& IndexStatements()
 {
     static const QStringList statements = {
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_LINEA ON ARTICULOS (CODIGO, NUMLIN)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_PADRE ON ARTICULOS (CODIGO, DESGLOSE, NIVEL, NUMLIN)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS ARTICULOS_NIVEL ON ARTICULOS (CODIGO, NIVEL, NUMLIN)"),
         QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS PRESUPUESTOS_CODIGO ON PRESUPUESTOS (CODIGO)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS PRESUPUESTOS_NOMBRE ON PRESUPUESTOS (NOMBRE)"),
@@ -154,6 +153,8 @@ void CSchema::Upgrade(CDatabase& database)
         return;
     // An older file: add the indexes the program relies on now.
     CTransaction transaction(database);
+    // The lines by level serve the parent queries that this one served.
+    database.ExecuteSQL(QStringLiteral("DROP INDEX IF EXISTS ARTICULOS_PADRE"));
     for (const QString& statement : IndexStatements())
         database.ExecuteSQL(statement);
     if (database.TableExists(QStringLiteral("MEDIDAS")))
