@@ -192,6 +192,14 @@ void CPresupuestosDlg::OnAbrir()
 void CPresupuestosDlg::OnNuevo()
 {
     CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
+    CreateFromDialog(dialog, [this](const CBudgetHeader& header) {
+        CBudgetAdmin::Create(m_view.GetDocument().Database(), header);
+    });
+}
+
+void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
+                                        const std::function<void(const CBudgetHeader&)>& create)
+{
     if (!m_runDataDialog(dialog))
         return;
     const CBudgetHeader header = dialog.Header();
@@ -200,7 +208,8 @@ void CPresupuestosDlg::OnNuevo()
         return;
     }
     try {
-        CBudgetAdmin::Create(m_view.GetDocument().Database(), header);
+        CWaitCursor wait;
+        create(header);
     } catch (const CDBException& e) {
         CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
         return;
@@ -231,21 +240,9 @@ void CPresupuestosDlg::OnCopiar()
     }
     CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
     dialog.SetHeader(sourceHeader);
-    if (!m_runDataDialog(dialog))
-        return;
-    const CBudgetHeader header = dialog.Header();
-    if (IsListed(header.m_strCodigo)) {
-        CMessageBox::Show(this, Text("Ya existe este presupuesto", "Ja existeix aquest pressupost"));
-        return;
-    }
-    try {
-        CWaitCursor wait;
+    CreateFromDialog(dialog, [this, &source](const CBudgetHeader& header) {
         CBudgetAdmin::Copy(m_view.GetDocument().Database(), source, header);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-        return;
-    }
-    CloseWithCode(header.m_strCodigo);
+    });
 }
 
 void CPresupuestosDlg::OnBorrar()

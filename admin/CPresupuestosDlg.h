@@ -48,6 +48,10 @@ private:
     bool IsListed(const QString& strCode) const;
     QString SelectedCode() const;
     void CloseWithCode(const QString& strCode);
+    // Runs the data dialog for a new budget and, when its code is free,
+    // creates the budget with it and closes the manager on it.
+    void CreateFromDialog(class CDatosPresupuestoDlg& dialog,
+                          const std::function<void(const class CBudgetHeader&)>& create);
 
     CVelmoraView& m_view;
     CEditList* m_pList;

@@ -78,32 +78,18 @@ CBudgetTree::Line CBudgetTree::NewLine(Kind kind, int nLevel)
 {
     Line line;
     line.nivel = QString::number(nLevel);
-    switch (kind) {
-    case Kind::Chapter:
-        line.articulo = QStringLiteral("Nuevo capitulo#");
-        line.desglose = QStringLiteral("S");
-        line.precio = QStringLiteral("0.0");
-        line.factor = QStringLiteral("1.0");
-        line.rendimiento = QStringLiteral("1.0");
-        line.importe = QStringLiteral("0.0");
-        break;
-    case Kind::Folder:
-        line.articulo = QStringLiteral("Nueva carpeta");
-        line.desglose = QStringLiteral("S");
-        line.precio = QStringLiteral("0.0");
-        line.factor = QStringLiteral("1.0");
-        line.rendimiento = QStringLiteral("1.0");
-        line.importe = QStringLiteral("0.0");
-        break;
-    case Kind::Concept:
+    if (kind == Kind::Concept) {
+        // A concept's numbers come from its cells' grid literals.
         line.articulo = QStringLiteral("Nuevo");
         line.desglose = QStringLiteral("N");
-        line.precio = QStringLiteral("0.00000");
-        line.factor = QStringLiteral("1.00000");
-        line.rendimiento = QStringLiteral("1.00000");
-        line.importe = QStringLiteral("0.00000");
-        break;
+        line.precio = line.importe = QStringLiteral("0.00000");
+        line.factor = line.rendimiento = QStringLiteral("1.00000");
+        return line;
     }
+    line.articulo = kind == Kind::Chapter ? QStringLiteral("Nuevo capitulo#") : QStringLiteral("Nueva carpeta");
+    line.desglose = QStringLiteral("S");
+    line.precio = line.importe = QStringLiteral("0.0");
+    line.factor = line.rendimiento = QStringLiteral("1.0");
     return line;
 }
 

@@ -148,14 +148,14 @@ void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatal
 {
     SetColumnCount(nCount);
     for (int i = 0; i < nCount; ++i) {
-        const ColumnSpec& spec = pColumns[i];
+        const ColumnSpec& declared = pColumns[i];
         ColumnInfo& column = Column(i);
-        column.strTitle = QString::fromUtf8(bCatalan ? spec.szCatalan : spec.szSpanish);
-        column.nWidth = spec.nWidth;
-        column.nAlign = spec.nAlign;
-        column.nKind = spec.nKind;
-        column.nLimit = spec.nLimit;
-        column.nEditable = spec.nEditable;
+        column.strTitle = QString::fromUtf8(bCatalan ? declared.szCatalan : declared.szSpanish);
+        column.nWidth = declared.nWidth;
+        column.nAlign = declared.nAlign;
+        column.nKind = declared.nKind;
+        column.nLimit = declared.nLimit;
+        column.nEditable = declared.nEditable;
     }
     ApplyColumns();
 }
