@@ -430,15 +430,9 @@ QString CBudgetTree::ParentCode(long nLine)
         return {};
     if (nLine == 1)
         return m_lines.m_ARTICULO;
-    const long level = m_lines.m_NIVEL.toLong();
-    long n = nLine;
-    while (n >= 2) {
-        Position(n);
-        if (m_lines.m_NIVEL.toLong() < level)
-            break;
-        --n;
-    }
-    Position(n);
+    // Without an earlier line of lower level the walk back ends on the first line.
+    const long parent = CLineQueries::LastBefore(Database(), m_strBudget, nLine, m_lines.m_NIVEL.toLong());
+    Position(parent > 0 ? parent : 1);
     const QString code = m_lines.m_ARTICULO;
     Position(nLine);
     return code;
