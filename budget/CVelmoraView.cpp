@@ -230,10 +230,12 @@ void CVelmoraView::OnEndPrinting()
 void CVelmoraView::ReloadAfterError(const CDBException& error)
 {
     try {
-        m_doc.m_articulosSet.Requery();
         m_doc.m_medidasSet.Requery();
+        // Loading the budget requeries its lines; without one they are requeried alone.
         if (IsBudgetOpen())
             FillList(1);
+        else
+            m_doc.m_articulosSet.Requery();
     } catch (const CDBException&) {
         // The next operation reports it.
     }
