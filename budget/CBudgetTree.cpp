@@ -1,6 +1,7 @@
 #include "budget/CBudgetTree.h"
 
 #include "budget/CLineClipboard.h"
+#include "budget/CRollUp.h"
 #include "store/CArticulosSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
@@ -382,37 +383,29 @@ long CBudgetTree::RollUpOnce(long nLine)
     const long next = CLineQueries::FirstAfterAtMost(Database(), m_strBudget, nLine, level - 1);
     const long first = parent + 1;
     const long last = next > 0 ? next - 1 : LineCount();
-    std::vector<CLineQueries::Sibling> siblings = CLineQueries::LinesAtLevel(Database(), m_strBudget, level, first, last);
+    const std::vector<CLineQueries::Sibling> lines = CLineQueries::LinesAtLevel(Database(), m_strBudget, level, first, last);
 
-    // Percentage lines, the later before the earlier.
-    for (size_t i = siblings.size(); i-- > 0;) {
-        const qsizetype percent = siblings[i].articulo.indexOf(u'%');
-        if (percent < 0)
+    std::vector<CRollUp::Sibling> siblings;
+    siblings.reserve(lines.size());
+    for (const CLineQueries::Sibling& line : lines)
+        siblings.push_back({line.articulo, line.rendimiento, line.precio, line.importe});
+    const QString parentPrice = CRollUp::RollSiblings(siblings);
+    for (size_t i = 0; i < siblings.size(); ++i) {
+        if (!siblings[i].bChanged)
             continue;
-        const QString prefix = siblings[i].articulo.left(percent);
-        double sum = 0.0;
-        for (size_t j = 0; j < i; ++j) {
-            if (siblings[j].articulo.left(percent) == prefix)
-                sum += StoreAtof(siblings[j].importe);
-        }
-        Position(siblings[i].numlin);
+        Position(lines[i].numlin);
         m_lines.Edit();
-        m_lines.m_PRECIO = StoreFormat(sum, 5);
-        m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * sum, 5);
+        m_lines.m_PRECIO = siblings[i].price;
+        m_lines.m_IMPORTE = siblings[i].amount;
         m_lines.Update();
-        siblings[i].importe = m_lines.m_IMPORTE;
-        m_changed.insert(siblings[i].numlin);
+        m_changed.insert(lines[i].numlin);
     }
 
-    double sum = 0.0;
-    for (const CLineQueries::Sibling& sibling : siblings)
-        sum += StoreAtof(sibling.importe);
     if (parent < 1 || !Position(parent))
         return 0;
     m_lines.Edit();
-    m_lines.m_PRECIO = StoreFormat(sum, 5);
-    const double price = StoreAtof(m_lines.m_PRECIO);
-    m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * price, 5);
+    m_lines.m_PRECIO = parentPrice;
+    m_lines.m_IMPORTE = CRollUp::Amount(m_lines.m_RENDIMIENTO, parentPrice);
     m_lines.Update();
     m_changed.insert(parent);
     return parent;

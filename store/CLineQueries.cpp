@@ -37,12 +37,13 @@ std::vector<CLineQueries::Sibling> CLineQueries::LinesAtLevel(CDatabase& databas
                                                               long nLevel, long nFirst, long nLast)
 {
     QSqlQuery& query = database.PreparedQuery(
-        QStringLiteral("SELECT NUMLIN, ARTICULO, IMPORTE FROM ARTICULOS WHERE CODIGO = ? AND NIVEL = ? "
+        QStringLiteral("SELECT NUMLIN, ARTICULO, RENDIMIENTO, PRECIO, IMPORTE FROM ARTICULOS WHERE CODIGO = ? AND NIVEL = ? "
                        "AND NUMLIN BETWEEN ? AND ? ORDER BY NUMLIN"));
     database.Exec(query, {strBudget, qlonglong(nLevel), qlonglong(nFirst), qlonglong(nLast)});
     std::vector<Sibling> lines;
     while (query.next())
-        lines.push_back({long(query.value(0).toLongLong()), query.value(1).toString(), query.value(2).toString()});
+        lines.push_back({long(query.value(0).toLongLong()), query.value(1).toString(), query.value(2).toString(),
+                         query.value(3).toString(), query.value(4).toString()});
     query.finish();
     return lines;
 }

@@ -14,6 +14,8 @@ public:
     struct Sibling {
         long numlin;
         QString articulo;
+        QString rendimiento;
+        QString precio;
         QString importe;
     };
 
