@@ -66,9 +66,9 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
     m_pList->setObjectName(QStringLiteral("budgetList"));
     m_pList->SetColumnCount(3);
     m_pList->Column(kNum).strTitle = QStringLiteral("Num");
-    m_pList->Column(kCodigo).strTitle = Text("Código", "Codi");
+    m_pList->Column(kCodigo).strTitle = tr("Código");
     m_pList->Column(kCodigo).nWidth = 100;
-    m_pList->Column(kNombre).strTitle = Text("Nombre", "Nom");
+    m_pList->Column(kNombre).strTitle = tr("Nombre");
     m_pList->Column(kNombre).nWidth = 250;
     m_pList->ApplyColumns();
     m_pList->SetEditEnabled(false);
@@ -125,11 +125,6 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     FillList();
-}
-
-QString CPresupuestosDlg::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return m_view.Text(szSpanish, szCatalan);
 }
 
 void CPresupuestosDlg::FillList()
@@ -191,7 +186,7 @@ void CPresupuestosDlg::OnAbrir()
 
 void CPresupuestosDlg::OnNuevo()
 {
-    CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
+    CDatosPresupuestoDlg dialog(true, this);
     CreateFromDialog(dialog, [this](const CBudgetHeader& header) {
         CBudgetAdmin::Create(m_view.GetDocument().Database(), header);
     });
@@ -204,7 +199,7 @@ void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
         return;
     const CBudgetHeader header = dialog.Header();
     if (IsListed(header.m_strCodigo)) {
-        CMessageBox::Show(this, Text("Ya existe este presupuesto", "Ja existeix aquest pressupost"));
+        CMessageBox::Show(this, tr("Ya existe este presupuesto"));
         return;
     }
     try {
@@ -221,7 +216,7 @@ void CPresupuestosDlg::OnCopiar()
 {
     const QString source = SelectedCode();
     if (source.isEmpty()) {
-        CMessageBox::Show(this, Text("Elija un presupuesto", "Trii un pressupost"));
+        CMessageBox::Show(this, tr("Elija un presupuesto"));
         return;
     }
     CBudgetHeader sourceHeader;
@@ -230,15 +225,15 @@ void CPresupuestosDlg::OnCopiar()
         set.FilterBudget(source);
         set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
         if (set.IsEOF()) {
-            CMessageBox::Show(this, Text("Ya no existe este presupuesto", "Ja no existeix aquest pressupost"));
+            CMessageBox::Show(this, tr("Ya no existe este presupuesto"));
             return;
         }
         sourceHeader.Load(set);
     } catch (const CDBException&) {
-        CMessageBox::Show(this, Text("Error al abrir tabla Presupuestos", "Error al obrir la taula Pressupostos"));
+        CMessageBox::Show(this, tr("Error al abrir tabla Presupuestos"));
         return;
     }
-    CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
+    CDatosPresupuestoDlg dialog(true, this);
     dialog.SetHeader(sourceHeader);
     CreateFromDialog(dialog, [this, &source](const CBudgetHeader& header) {
         CBudgetAdmin::Copy(m_view.GetDocument().Database(), source, header);
@@ -267,10 +262,9 @@ void CPresupuestosDlg::OnImportar()
     const QString path = m_chooseImportFile(this);
     if (path.isEmpty())
         return;
-    const QString idioma = m_view.m_strIdioma;
     bool replace = false;
     if (IsListed(Bc3BudgetCodeFromFileName(path))) {
-        if (!CMessageBox::AskYesNo(this, CBc3Messages::Text(CBc3Messages::ReplaceQuestion, idioma)))
+        if (!CMessageBox::AskYesNo(this, CBc3Messages::Text(CBc3Messages::ReplaceQuestion)))
             return;
         replace = true;
     }
@@ -284,7 +278,7 @@ void CPresupuestosDlg::OnImportar()
             m_pProgress->hide();
             m_pProgressText->hide();
             QApplication::restoreOverrideCursor();
-            const bool yes = CMessageBox::AskYesNo(this, outcome.Message(idioma));
+            const bool yes = CMessageBox::AskYesNo(this, outcome.Message());
             QApplication::setOverrideCursor(Qt::WaitCursor);
             if (!yes)
                 return;
@@ -294,7 +288,7 @@ void CPresupuestosDlg::OnImportar()
         m_pProgressText->hide();
     }
     if (!outcome.IsOk()) {
-        CMessageBox::Show(this, outcome.Message(idioma));
+        CMessageBox::Show(this, outcome.Message());
         FillList();
         return;
     }
@@ -303,16 +297,15 @@ void CPresupuestosDlg::OnImportar()
 
 void CPresupuestosDlg::OnExportar()
 {
-    const QString idioma = m_view.m_strIdioma;
     const QString code = SelectedCode();
     if (code.isEmpty()) {
-        CMessageBox::Show(this, CBc3Messages::Text(CBc3Messages::ChooseBudget, idioma));
+        CMessageBox::Show(this, CBc3Messages::Text(CBc3Messages::ChooseBudget));
         return;
     }
     CBc3BudgetExport exporter(m_view.GetDocument());
     CBc3BudgetExport::Status status = exporter.Open(code);
     if (status != CBc3BudgetExport::Ok) {
-        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status));
         return;
     }
     const QString chosen = m_chooseExportFile(this, code + QStringLiteral(".bc3"));
@@ -323,5 +316,5 @@ void CPresupuestosDlg::OnExportar()
         status = exporter.Write(CBc3BudgetExport::FileNameWithExtension(chosen));
     }
     if (status != CBc3BudgetExport::Ok)
-        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status));
 }

@@ -44,7 +44,6 @@ public:
     void reject() override;
 
 private:
-    QString Text(const char* szSpanish, const char* szCatalan) const;
     bool IsListed(const QString& strCode) const;
     QString SelectedCode() const;
     void CloseWithCode(const QString& strCode);

@@ -1,6 +1,5 @@
 #include "app/CCommandLineTool.h"
 
-#include "app/CLanguage.h"
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "app/CProfile.h"
@@ -8,6 +7,7 @@
 #include "bc3/CBc3BudgetImport.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
+#include "core/CLanguage.h"
 #include "measure/FormulaParser.h"
 #include "store/CDBException.h"
 #include "store/CArticulosSet.h"
@@ -48,16 +48,10 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
     return commands;
 }
 
-QString CCommandLineTool::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
-}
-
 int CCommandLineTool::Usage(int nStatus)
 {
     QTextStream& stream = nStatus == 0 ? m_out : m_err;
-    stream << Text("Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]\nÓrdenes:\n",
-                   "Ús: velmora-cli [--database RUTA] ORDRE [ARGUMENTS]\nOrdres:\n");
+    stream << tr("Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]\nÓrdenes:\n");
     for (const Command& command : Commands())
         stream << "  " << command.usage << '\n';
     stream.flush();
@@ -66,7 +60,8 @@ int CCommandLineTool::Usage(int nStatus)
 
 int CCommandLineTool::Run(const QStringList& arguments)
 {
-    m_strIdioma = CProfile::Language();
+    // Messages in the user's language, for this run.
+    const CLanguage language(CProfile::Language());
     QStringList rest = arguments;
     while (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))) {
         const QString option = rest.takeFirst();
@@ -77,7 +72,7 @@ int CCommandLineTool::Run(const QStringList& arguments)
         } else if (option == QStringLiteral("--help")) {
             return Usage(0);
         } else {
-            m_err << Text("Opción desconocida: %1\n", "Opció desconeguda: %1\n").arg(option);
+            m_err << tr("Opción desconocida: %1\n").arg(option);
             return Usage(2);
         }
     }
@@ -94,13 +89,13 @@ int CCommandLineTool::Run(const QStringList& arguments)
                 m_out.flush();
                 return status;
             } catch (const CDBException& e) {
-                m_err << Text("Error de base de datos: %1\n", "Error de base de dades: %1\n").arg(e.m_strError);
+                m_err << tr("Error de base de datos: %1\n").arg(e.m_strError);
                 m_err.flush();
                 return 1;
             }
         }
     }
-    m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
+    m_err << tr("Orden desconocida: %1\n").arg(name);
     return Usage(2);
 }
 
@@ -111,7 +106,7 @@ bool CCommandLineTool::OpenStore()
     try {
         m_pSession->Open(m_strDatabase);
     } catch (const CDBException& e) {
-        m_err << Text("No se puede abrir la base de datos %1: %2\n", "No es pot obrir la base de dades %1: %2\n")
+        m_err << tr("No se puede abrir la base de datos %1: %2\n")
                      .arg(m_strDatabase, e.m_strError);
         m_err.flush();
         m_pSession.reset();
@@ -135,7 +130,7 @@ bool CCommandLineTool::RequireBudget(const QString& strCode)
 {
     if (CBudgetAdmin::Exists(Doc().Database(), strCode))
         return true;
-    m_err << Text("No existe este presupuesto: %1\n", "No existeix aquest pressupost: %1\n").arg(strCode);
+    m_err << tr("No existe este presupuesto: %1\n").arg(strCode);
     return false;
 }
 
@@ -165,13 +160,13 @@ int CCommandLineTool::NewBudget(const QStringList& arguments)
         return Usage(2);
     const QString code = rest.first();
     if (code.size() > 20) {
-        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+        m_err << tr("El código tiene más de 20 caracteres: %1\n").arg(code);
         return 1;
     }
     if (!OpenStore())
         return 1;
     if (CBudgetAdmin::Exists(Doc().Database(), code)) {
-        m_err << Text("Ya existe este presupuesto: %1\n", "Ja existeix aquest pressupost: %1\n").arg(code);
+        m_err << tr("Ya existe este presupuesto: %1\n").arg(code);
         return 1;
     }
     CBudgetHeader header = CBudgetHeader::New();
@@ -189,13 +184,13 @@ int CCommandLineTool::CopyBudget(const QStringList& arguments)
     const QString& source = arguments[0];
     const QString& code = arguments[1];
     if (code.size() > 20) {
-        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+        m_err << tr("El código tiene más de 20 caracteres: %1\n").arg(code);
         return 1;
     }
     if (!OpenStore() || !RequireBudget(source))
         return 1;
     if (CBudgetAdmin::Exists(Doc().Database(), code)) {
-        m_err << Text("Ya existe este presupuesto: %1\n", "Ja existeix aquest pressupost: %1\n").arg(code);
+        m_err << tr("Ya existe este presupuesto: %1\n").arg(code);
         return 1;
     }
     CPresupuestosSet set(&Doc().Database());
@@ -293,7 +288,7 @@ int CCommandLineTool::Formula(const QStringList& arguments)
         }
         if (bX) {
             if (!ParseDouble(strX, dX)) {
-                m_err << Text("El valor de x no es un número: %1\n", "El valor de x no és un nombre: %1\n").arg(strX);
+                m_err << tr("El valor de x no es un número: %1\n").arg(strX);
                 m_err.flush();
                 return 2;
             }
@@ -331,17 +326,15 @@ int CCommandLineTool::ImportBudget(const QStringList& arguments)
         return 1;
     const CBc3ImportOutcome outcome = ImportBudgetBc3(Doc().Database(), files.first(), replace);
     if (outcome.m_status == CBc3ImportOutcome::Exists) {
-        m_err << Text("Ya existe el presupuesto %1; --replace lo reemplaza\n",
-                      "Ja existeix el pressupost %1; --replace el reemplaça\n")
+        m_err << tr("Ya existe el presupuesto %1; --replace lo reemplaza\n")
                      .arg(outcome.m_strBudget);
         return 1;
     }
     if (!outcome.IsOk()) {
-        m_err << files.first() << ": " << outcome.Message(m_strIdioma) << '\n';
+        m_err << files.first() << ": " << outcome.Message() << '\n';
         return 1;
     }
-    m_out << Text("Presupuesto %1: %2 líneas, %3 líneas de medición\n",
-                  "Pressupost %1: %2 línies, %3 línies d'amidament\n")
+    m_out << tr("Presupuesto %1: %2 líneas, %3 líneas de medición\n")
                  .arg(outcome.m_strBudget)
                  .arg(outcome.m_nLines)
                  .arg(outcome.m_nMeasurements);
@@ -357,7 +350,7 @@ int CCommandLineTool::ExportBudget(const QStringList& arguments)
     const QString path = CBc3BudgetExport::FileNameWithExtension(arguments[1]);
     const CBc3BudgetExport::Status status = ExportBudgetBc3(Doc(), arguments[0], path);
     if (status != CBc3BudgetExport::Ok) {
-        m_err << arguments[0] << ": " << CBc3BudgetExport::Message(status, m_strIdioma) << '\n';
+        m_err << arguments[0] << ": " << CBc3BudgetExport::Message(status) << '\n';
         return 1;
     }
     m_out << path << '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -15,6 +16,8 @@ class CVelmoraDoc;
 // user's language setting.
 class CCommandLineTool
 {
+    Q_DECLARE_TR_FUNCTIONS(CCommandLineTool)
+
 public:
     CCommandLineTool(QTextStream& out, QTextStream& err);
     ~CCommandLineTool();
@@ -31,7 +34,6 @@ public:
 
 private:
     int Usage(int nStatus);
-    QString Text(const char* szSpanish, const char* szCatalan) const;
     // Opens the store, reporting a failure; false when it could not be opened.
     bool OpenStore();
     CVelmoraDoc& Doc() { return *m_pDoc; }
@@ -51,7 +53,6 @@ private:
 
     QTextStream& m_out;
     QTextStream& m_err;
-    QString m_strIdioma;
     QString m_strDatabase;
     std::unique_ptr<CVelmoraDoc> m_pDoc;
     std::unique_ptr<CStoreSession> m_pSession;

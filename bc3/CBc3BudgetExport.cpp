@@ -175,17 +175,17 @@ QString CBc3BudgetExport::FileNameWithExtension(const QString& strPath)
     return strPath;
 }
 
-QString CBc3BudgetExport::Message(Status status, const QString& strIdioma)
+QString CBc3BudgetExport::Message(Status status)
 {
     switch (status) {
     case Ok:
         return {};
     case NoSuchBudget:
-        return CBc3Messages::Text(CBc3Messages::NoSuchBudget, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::NoSuchBudget);
     case EmptyBudget:
-        return CBc3Messages::Text(CBc3Messages::EmptyBudget, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::EmptyBudget);
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::FileError);
     }
     return {};
 }

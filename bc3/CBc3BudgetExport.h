@@ -43,8 +43,8 @@ public:
 
     // A name typed without extension gets ".bc3".
     static QString FileNameWithExtension(const QString& strPath);
-    // The message for a status, in the language of the language string.
-    static QString Message(Status status, const QString& strIdioma);
+    // The message for a status, in the user's language.
+    static QString Message(Status status);
 
 private:
     // A line with breakdown: its "~C" and "~T" records and its "~M", which

@@ -351,20 +351,20 @@ void CBudgetBuilder::WriteLines()
 
 } // namespace
 
-QString CBc3ImportOutcome::Message(const QString& strIdioma) const
+QString CBc3ImportOutcome::Message() const
 {
     switch (m_status) {
     case Ok:
     case Exists:
-        return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion, strIdioma) : QString();
+        return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion) : QString();
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::FileError);
     case UnknownFormat:
-        return CBc3Messages::Text(CBc3Messages::UnknownFormat, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::UnknownFormat);
     case TooManyLines:
-        return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::TooManyLines);
     case StagingError:
-        return CBc3Messages::Text(CBc3Messages::StagingTableBudget, strIdioma) + QStringLiteral("\n") + m_strError;
+        return CBc3Messages::Text(CBc3Messages::StagingTableBudget) + QStringLiteral("\n") + m_strError;
     case DatabaseError:
         return m_strError;
     }

@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     Save(*view->Mediciones(), folder, QStringLiteral("mediciones"), QSize(560, 240));
     view->Mediciones()->hide();
 
-    CInsertarMedidaDlg measure(view->m_strIdioma, doc.m_medidasSet);
+    CInsertarMedidaDlg measure(doc.m_medidasSet);
     measure.SetShape(CInsertarMedidaDlg::Circulo);
     measure.SizeField(CInsertarMedidaDlg::Circulo, 0)->setText(QStringLiteral("1,2"));
     measure.SizeField(CInsertarMedidaDlg::Circulo, 2)->setText(QStringLiteral("2,8"));
@@ -153,7 +153,7 @@ int main(int argc, char** argv)
     manager.ProgressBar()->SetPos(37);
     Save(manager, folder, QStringLiteral("manager"));
 
-    CDatosPresupuestoDlg data(view->m_strIdioma, false);
+    CDatosPresupuestoDlg data(false);
     CBudgetHeader values;
     values.Load(doc.m_presupuestosSet);
     data.SetHeader(values);

@@ -144,13 +144,13 @@ const ColumnInfo& CEditList::Column(int nCol) const
     return m_columns[nCol];
 }
 
-void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatalan)
+void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount)
 {
     SetColumnCount(nCount);
     for (int i = 0; i < nCount; ++i) {
         const ColumnSpec& declared = pColumns[i];
         ColumnInfo& column = Column(i);
-        column.strTitle = QString::fromUtf8(bCatalan ? declared.szCatalan : declared.szSpanish);
+        column.strTitle = tr(declared.szTitle);
         column.nWidth = declared.nWidth;
         column.nAlign = declared.nAlign;
         column.nKind = declared.nKind;

@@ -40,8 +40,8 @@ public:
     const ColumnInfo& Column(int nCol) const;
     // Shows every column of the table with its title, alignment and width.
     void ApplyColumns();
-    // Sets up and shows a whole table, titled in Catalan or Spanish.
-    void ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatalan);
+    // Sets up and shows a whole table, its titles translated.
+    void ApplyColumns(const ColumnSpec* pColumns, int nCount);
 
     void SetSortEnabled(bool bEnabled);
     void SetEditEnabled(bool bEnabled);

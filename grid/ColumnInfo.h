@@ -18,11 +18,12 @@ struct ColumnInfo
     int nEditable = 0;   // 1: a double click or Tab may open an editor
 };
 
-// A column as a grid declares it, with its title in both languages.
+// A column as a grid declares it. The title is the Spanish source text,
+// declared with QT_TRANSLATE_NOOP("CEditList", ...): the list shows it in the
+// user's language.
 struct ColumnSpec
 {
-    const char* szSpanish;
-    const char* szCatalan;
+    const char* szTitle;
     int nWidth;
     int nAlign;
     int nKind;

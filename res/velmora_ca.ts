@@ -4,22 +4,18 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <location filename="../app/CAboutDlg.cpp" line="14"/>
         <source>Acerca de Velmora</source>
         <translation>Quant a Velmora</translation>
     </message>
     <message>
-        <location filename="../app/CAboutDlg.cpp" line="19"/>
         <source>Velmora - Presupuestos y Facturación Versión 2.0</source>
         <translation>Velmora - Pressupostos i Facturació Versió 2.0</translation>
     </message>
     <message>
-        <location filename="../app/CAboutDlg.cpp" line="20"/>
         <source>Presupuestos, mediciones, bases de precios e intercambio FIEBDC-3.</source>
         <translation>Pressupostos, amidaments, bases de preus i intercanvi FIEBDC-3.</translation>
     </message>
     <message>
-        <location filename="../app/CAboutDlg.cpp" line="26"/>
         <source>Aceptar</source>
         <translation>Acceptar</translation>
     </message>
@@ -27,120 +23,233 @@
 <context>
     <name>CArticulosList</name>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="271"/>
         <source>Insertar</source>
         <translation>Inserir</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="273"/>
         <source>Insertar Capítulo</source>
         <translation>Inserir Capítol</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="273"/>
         <source>Insertar Carpeta</source>
         <translation>Inserir Carpeta</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="274"/>
         <source>Insertar Concepto</source>
         <translation>Inserir Concepte</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="274"/>
         <source>Copiar</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="275"/>
         <source>Pegar</source>
         <translation>Enganxar</translation>
     </message>
     <message>
-        <location filename="../budget/CArticulosList.cpp" line="282"/>
         <source>Expandir todo</source>
         <translation>Expandir-ho tot</translation>
     </message>
 </context>
 <context>
+    <name>CBc3Messages</name>
+    <message>
+        <source>Error fichero .bc3</source>
+        <translation>Error fitxer .bc3</translation>
+    </message>
+    <message>
+        <source>Formato desconocido</source>
+        <translation>Format desconegut</translation>
+    </message>
+    <message>
+        <source>Ya existe, desea reemplazarlo ? </source>
+        <translation>Ja existeix, desitja reemplaçar-lo</translation>
+    </message>
+    <message>
+        <source>Elija un presupuesto</source>
+        <translation>Trii un pressupost</translation>
+    </message>
+    <message>
+        <source>No existe este presupuesto</source>
+        <translation>No existeix aquest pressupost</translation>
+    </message>
+    <message>
+        <source>Presupuesto vacio</source>
+        <translation>Pressupost buit</translation>
+    </message>
+    <message>
+        <source>Error al abrir tabla temporal</source>
+        <comment>budget import</comment>
+        <translation>Error al obrir la taula temporal</translation>
+    </message>
+    <message>
+        <source>Error al abrir tabla temporal</source>
+        <comment>price-base import</comment>
+        <translation>Error al obrir taula temporal</translation>
+    </message>
+    <message>
+        <source>Elija fichero bc3</source>
+        <translation>Trii fitxer</translation>
+    </message>
+    <message>
+        <source>Seleccione uno o varios ambitos de precios</source>
+        <translation>Seleccioni un o diversos àmbits de preus</translation>
+    </message>
+    <message>
+        <source>El fichero .bc3 genera demasiadas líneas</source>
+        <translation>El fitxer .bc3 genera massa línies</translation>
+    </message>
+    <message>
+        <source>Importando desglose %1%</source>
+        <translation>Important desglossament %1%</translation>
+    </message>
+    <message>
+        <source>Creando presupuesto ...</source>
+        <translation>Creant pressupost ...</translation>
+    </message>
+    <message>
+        <source>Creando presupuesto ... %1</source>
+        <translation>Creant pressupost ... %1</translation>
+    </message>
+    <message>
+        <source>Actualizando conceptos y medidas %1%</source>
+        <translation>Actualitzant conceptes i amidaments %1%</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandLineTool</name>
+    <message>
+        <source>Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]
+Órdenes:
+</source>
+        <translation>Ús: velmora-cli [--database RUTA] ORDRE [ARGUMENTS]
+Ordres:
+</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1
+</source>
+        <translation>Opció desconeguda: %1
+</translation>
+    </message>
+    <message>
+        <source>Error de base de datos: %1
+</source>
+        <translation>Error de base de dades: %1
+</translation>
+    </message>
+    <message>
+        <source>Orden desconocida: %1
+</source>
+        <translation>Ordre desconeguda: %1
+</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la base de datos %1: %2
+</source>
+        <translation>No es pot obrir la base de dades %1: %2
+</translation>
+    </message>
+    <message>
+        <source>No existe este presupuesto: %1
+</source>
+        <translation>No existeix aquest pressupost: %1
+</translation>
+    </message>
+    <message>
+        <source>El código tiene más de 20 caracteres: %1
+</source>
+        <translation>El codi té més de 20 caràcters: %1
+</translation>
+    </message>
+    <message>
+        <source>Ya existe este presupuesto: %1
+</source>
+        <translation>Ja existeix aquest pressupost: %1
+</translation>
+    </message>
+    <message>
+        <source>El valor de x no es un número: %1
+</source>
+        <translation>El valor de x no és un nombre: %1
+</translation>
+    </message>
+    <message>
+        <source>Ya existe el presupuesto %1; --replace lo reemplaza
+</source>
+        <translation>Ja existeix el pressupost %1; --replace el reemplaça
+</translation>
+    </message>
+    <message>
+        <source>Presupuesto %1: %2 líneas, %3 líneas de medición
+</source>
+        <translation>Pressupost %1: %2 línies, %3 línies d&apos;amidament
+</translation>
+    </message>
+</context>
+<context>
     <name>CDatosEmpresaDlg</name>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
         <source>Datos empresa</source>
         <translation>Dades empresa</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="20"/>
         <source>Nombre</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="21"/>
         <source>Dirección</source>
         <translation>Adreça</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="22"/>
         <source>Población</source>
         <translation>Població</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="23"/>
         <source>CP</source>
         <translation>CP</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="24"/>
         <source>Provincia</source>
         <translation>Província</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="25"/>
         <source>Telefono</source>
         <translation>Telèfon</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="26"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="27"/>
         <source>E-mail/Web</source>
         <translation>E-mail/Web</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="28"/>
         <source>NIF</source>
         <translation>NIF</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="36"/>
         <source>Elegir el fichero del logotipo</source>
         <translation>Triar el fitxer del logotip</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="41"/>
         <source>Logo</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="43"/>
         <source>Registro fiscal</source>
         <translation>Registre fiscal</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="47"/>
         <source>Aceptar</source>
         <translation>Acceptar</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="48"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosEmpresaDlg.cpp" line="57"/>
         <source>Todos los archivos (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
     </message>
@@ -148,161 +257,244 @@
 <context>
     <name>CDatosPresupuestoDlg</name>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="43"/>
         <source>Datos del presupuesto y factura</source>
         <translation>Dades del pressupost i factura</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="80"/>
         <source>Código</source>
         <translation>Codi</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="81"/>
         <source>Nombre</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="82"/>
         <source>Tarifa</source>
         <translation>Tarifa</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="83"/>
         <source>Carpeta de imagenes</source>
         <translation>Carpeta d&apos;imatges</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="86"/>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="96"/>
         <source>Cliente</source>
         <translation>Client</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="87"/>
         <source>NIF</source>
         <translation>NIF</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="88"/>
         <source>Dirección</source>
         <translation>Adreça</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="89"/>
         <source>Población</source>
         <translation>Població</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="90"/>
         <source>CP</source>
         <translation>CP</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="91"/>
         <source>Provincia</source>
         <translation>Província</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="92"/>
         <source>Contacto</source>
         <translation>Contacte</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="93"/>
         <source>Telefono</source>
         <translation>Telèfon</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="94"/>
         <source>Fax</source>
         <translation>Fax</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="95"/>
         <source>E-mail/Web</source>
         <translation>E-mail/Web</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="100"/>
         <source>Forma de pago</source>
         <translation>Forma de pagament</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="101"/>
         <source>Num. factura</source>
         <translation>Núm. factura</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="102"/>
         <source>Fecha factura</source>
         <translation>Data factura</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="103"/>
         <source>Factura</source>
         <translation>Factura</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="108"/>
         <source>Gastos generales</source>
         <translation>Despeses generals</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="109"/>
         <source>Beneficio industrial</source>
         <translation>Benefici industrial</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="110"/>
         <source>Incremento personalizado</source>
         <translation>Increment personalitzat</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="121"/>
         <source>Base</source>
         <translation>Base</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="123"/>
         <source>Iva</source>
         <translation>IVA</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="127"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="129"/>
         <source>Totales</source>
         <translation>Totals</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="132"/>
         <source>Presupuesto</source>
         <translation>Pressupost</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="141"/>
         <source>Observaciones</source>
         <translation>Observacions</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="148"/>
         <source>Aceptar</source>
         <translation>Acceptar</translation>
     </message>
     <message>
-        <location filename="../admin/CDatosPresupuestoDlg.cpp" line="149"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <source>Falta código de presupuesto</source>
+        <translation>Falta codi pressupost</translation>
+    </message>
+</context>
+<context>
+    <name>CEditList</name>
+    <message>
+        <source>Código</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Nivel</source>
+        <translation>Nivell</translation>
+    </message>
+    <message>
+        <source>Desglose</source>
+        <translation>Desglossament</translation>
+    </message>
+    <message>
+        <source>Unidad</source>
+        <translation>Unitat</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Descripció</translation>
+    </message>
+    <message>
+        <source>Descripción larga</source>
+        <translation>Descripció llarga</translation>
+    </message>
+    <message>
+        <source>Precio</source>
+        <translation>Preu</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Cantidad</source>
+        <translation>Quantitat</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Tipo 1</source>
+        <translation>Tipus 1</translation>
+    </message>
+    <message>
+        <source>Tipo 2</source>
+        <translation>Tipus 2</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Imagen</source>
+        <translation>Imatge</translation>
+    </message>
+    <message>
+        <source>NumLin</source>
+        <translation>NumLin</translation>
+    </message>
+    <message>
+        <source>Codigo</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation>Línia</translation>
+    </message>
+    <message>
+        <source>Código padre</source>
+        <translation>Codi pare</translation>
+    </message>
+    <message>
+        <source>Código hijo</source>
+        <translation>Codi fill</translation>
+    </message>
+    <message>
+        <source>Posición</source>
+        <translation>Posició</translation>
+    </message>
+    <message>
+        <source>Comentario</source>
+        <translation>Comentari</translation>
+    </message>
+    <message>
+        <source>Unidades</source>
+        <translation>Unitats</translation>
+    </message>
+    <message>
+        <source>Largo</source>
+        <translation>Llarg</translation>
+    </message>
+    <message>
+        <source>Ancho</source>
+        <translation>Ample</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipus</translation>
     </message>
 </context>
 <context>
     <name>CImagenDlg</name>
     <message>
-        <location filename="../ui/CImagenDlg.cpp" line="8"/>
         <source>Imagen</source>
         <translation>Imatge</translation>
     </message>
@@ -310,352 +502,285 @@
 <context>
     <name>CInsertarMedidaDlg</name>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="53"/>
         <source>Insertar medida</source>
         <translation>Inserir amidament</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="64"/>
         <source>Comentario</source>
         <translation>Comentari</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="65"/>
         <source>Unidades</source>
         <translation>Unitats</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="66"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
         <source>Línea</source>
         <translation>Línia</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
         <source>Cuadrado</source>
         <translation>Quadrat</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
         <source>Triángulo</source>
         <translation>Triangle</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
         <source>Círculo</source>
         <translation>Cercle</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="68"/>
         <source>Personalizado</source>
         <translation>Personalitzat</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="72"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
         <source>Largo</source>
         <translation>Llarg</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
         <source>Ancho</source>
         <translation>Ample</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="73"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="76"/>
         <source>Alto</source>
         <translation>Alt</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
         <source>Base</source>
         <translation>Base</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="74"/>
         <source>Altura</source>
         <translation>Alçada</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="75"/>
         <source>Radio</source>
         <translation>Radi</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="155"/>
         <source>Calcular</source>
         <translation>Calcular</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="157"/>
         <source>OK</source>
         <translation>D&apos;acord</translation>
     </message>
     <message>
-        <location filename="../measure/CInsertarMedidaDlg.cpp" line="159"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <source>Entre aquí una fórmula</source>
+        <translation>Entri aquí la seva fórmula</translation>
+    </message>
+    <message>
+        <source>Error en fórmula</source>
+        <translation>Error en fórmula</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="15"/>
         <source>Velmora - Presupuestos y Facturación</source>
         <translation>Velmora - Pressupostos i Facturació</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="51"/>
         <source>Gestión de presupuestos</source>
         <translation>Gestió de pressupostos</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="52"/>
         <source>Cerrar presupuesto</source>
         <translation>Tancar pressupost</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="53"/>
         <source>Base de Precios</source>
         <translation>Base de Preus</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="54"/>
         <source>&amp;Imprimir...</source>
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="54"/>
         <source>Imprime el documento activo</source>
         <translation>Imprimeix el document actiu</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="54"/>
         <source>Imprimir</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="56"/>
         <source>&amp;Presentación preliminar</source>
         <translation>&amp;Presentació preliminar</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="56"/>
         <source>Muestra páginas completas</source>
         <translation>Mostra pàgines completes</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="57"/>
         <source>Presentación preliminar</source>
         <translation>Presentació preliminar</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="58"/>
         <source>Con&amp;figurar impresora...</source>
         <translation>Con&amp;figurar impressora...</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="58"/>
         <source>Cambia la impresora y sus opciones</source>
         <translation>Canvia la impressora i les seves opcions</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="59"/>
         <source>Configurar impresora</source>
         <translation>Configurar impressora</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="60"/>
         <source>Castellano</source>
         <translation>Castellà</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="60"/>
         <source>Idioma castellano</source>
         <translation>Idioma castellà</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="61"/>
         <source>Català</source>
         <translation>Català</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="61"/>
         <source>Idioma català</source>
         <translation>Idioma català</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="62"/>
         <source>&amp;Salir</source>
         <translation>&amp;Sortir</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="62"/>
         <source>Sale de la aplicación</source>
         <translation>Surt de l&apos;aplicació</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="62"/>
         <source>Salir</source>
         <translation>Sortir</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="63"/>
         <source>Mediciones</source>
         <translation>Amidaments</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="63"/>
         <source>Mostrar/ocultar mediciones</source>
         <translation>Mostrar/amagar amidaments</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="64"/>
         <source>Exportar a .rtf</source>
         <translation>Exportar a .rtf</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="64"/>
         <source>Exportar a formato rtf</source>
         <translation>Exportar a format rtf</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="65"/>
         <source>Exportar a Excel</source>
         <translation>Exportar a Excel</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="65"/>
         <source>Exportar a formato Excel</source>
         <translation>Exportar a format Excel</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="66"/>
         <source>Renumerar</source>
         <translation>Renumerar</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="66"/>
         <source>Renumerar registros</source>
         <translation>Renumerar registres</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="67"/>
         <source>Datos de la empresa</source>
         <translation>Dades de l&apos;empresa</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="67"/>
         <source>Datos empresa</source>
         <translation>Dades empresa</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="68"/>
         <source>Barra de &amp;herramientas</source>
         <translation>Barra d&apos;&amp;eines</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="68"/>
         <source>Muestra u oculta la barra de herramientas</source>
         <translation>Mostra o amaga la barra d&apos;eines</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="70"/>
         <source>Barra de &amp;estado</source>
         <translation>Barra d&apos;e&amp;stat</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="70"/>
         <source>Muestra u oculta la barra de estado</source>
         <translation>Mostra o amaga la barra d&apos;estat</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="71"/>
         <source>&amp;Acerca de Velmora...</source>
         <translation>&amp;Quant a Velmora...</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="71"/>
         <source>Muestra información del programa</source>
         <translation>Mostra informació del programa</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="71"/>
         <source>Acerca de</source>
         <translation>Quant a</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="72"/>
         <source>Manual</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="73"/>
         <source>Datos y totales</source>
         <translation>Dades i totals</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="74"/>
         <source>Insertar Capítulo</source>
         <translation>Inserir Capítol</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="75"/>
         <source>Insertar Carpeta</source>
         <translation>Inserir Carpeta</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="76"/>
         <source>Insertar Concepto</source>
         <translation>Inserir Concepte</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="81"/>
         <source>&amp;Archivo</source>
         <translation>&amp;Arxiu</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="91"/>
         <source>Idiomas</source>
         <translation>Idiomes</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="97"/>
         <source>Utilidades</source>
         <translation>Utilitats</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="103"/>
         <source>Empresa</source>
         <translation>Empresa</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="106"/>
         <source>&amp;Ver</source>
         <translation>&amp;Veure</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="110"/>
         <source>Ay&amp;uda</source>
         <translation>Aj&amp;uda</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="120"/>
         <source>Estándar</source>
         <translation>Estàndard</translation>
     </message>
     <message>
-        <location filename="../app/CMainFrame.cpp" line="144"/>
-        <location filename="../app/CMainFrame.cpp" line="147"/>
         <source>Preparado</source>
         <translation>Preparat</translation>
     </message>
@@ -663,25 +788,33 @@
 <context>
     <name>CMedicionesDlg</name>
     <message>
-        <location filename="../measure/CMedicionesDlg.cpp" line="41"/>
         <source>Total mediciones</source>
         <translation>Total amidaments</translation>
     </message>
     <message>
-        <location filename="../measure/CMedicionesDlg.cpp" line="42"/>
         <source>Insertar medida</source>
         <translation>Inserir amidament</translation>
     </message>
     <message>
-        <location filename="../measure/CMedicionesDlg.cpp" line="45"/>
         <source>Mediciones</source>
         <translation>Amidaments</translation>
+    </message>
+    <message>
+        <source>No se han podido leer las mediciones.
+
+%1</source>
+        <translation>No s&apos;han pogut llegir els amidaments.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Error en fórmula: posición %1</source>
+        <translation>Error en fórmula: posició %1</translation>
     </message>
 </context>
 <context>
     <name>CMedicionesList</name>
     <message>
-        <location filename="../measure/CMedicionesList.cpp" line="409"/>
         <source>Insertar medida</source>
         <translation>Inserir amidament</translation>
     </message>
@@ -689,63 +822,104 @@
 <context>
     <name>CPresupuestosDlg</name>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="68"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="70"/>
         <source>Presupuestos</source>
         <translation>Pressupostos</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="87"/>
         <source>Nuevo</source>
         <translation>Nou</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="87"/>
         <source>Abrir</source>
         <translation>Obrir</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="88"/>
         <source>Borrar</source>
         <translation>Esborrar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="88"/>
         <source>Copiar</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="89"/>
         <source>Importar</source>
         <translation>Importar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="89"/>
         <source>Exportar</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="119"/>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
         <source>Archivos BC3 (*.bc3)</source>
         <translation>Fitxers BC3 (*.bc3)</translation>
     </message>
     <message>
-        <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
         <source>Todos los ficheros (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Ya existe este presupuesto</source>
+        <translation>Ja existeix aquest pressupost</translation>
+    </message>
+    <message>
+        <source>Elija un presupuesto</source>
+        <translation>Trii un pressupost</translation>
+    </message>
+    <message>
+        <source>Ya no existe este presupuesto</source>
+        <translation>Ja no existeix aquest pressupost</translation>
+    </message>
+    <message>
+        <source>Error al abrir tabla Presupuestos</source>
+        <translation>Error al obrir la taula Pressupostos</translation>
+    </message>
+</context>
+<context>
+    <name>CVelmoraApp</name>
+    <message>
+        <source>No se puede abrir la base de datos
+%1
+
+%2
+
+El programa se cerrará.</source>
+        <translation>No es pot obrir la base de dades
+%1
+
+%2
+
+El programa es tancarà.</translation>
     </message>
 </context>
 <context>
     <name>CVelmoraView</name>
     <message>
-        <location filename="../budget/CVelmoraView.cpp" line="104"/>
         <source>Total presupuesto</source>
         <translation>Total pressupost</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.
+
+%1</source>
+        <translation>No s&apos;ha pogut desar el canvi; el pressupost queda com estava.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Ha de reiniciar el programa</source>
+        <translation>Ha de reiniciar el programa</translation>
     </message>
 </context>
 </TS>

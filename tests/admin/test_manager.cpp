@@ -9,6 +9,7 @@
 #include "budget/CBudgetRow.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
+#include "core/CLanguage.h"
 #include "grid/CEditList.h"
 #include "grid/CNumberEdit.h"
 #include "store/CDatabase.h"
@@ -102,7 +103,7 @@ private slots:
     void newDialogWantsACode()
     {
         CTestApp app;
-        CDatosPresupuestoDlg dialog("0", true);
+        CDatosPresupuestoDlg dialog(true);
         WhenShown([&](QWidget*) {
             QTest::mouseClick(dialog.findChild<QPushButton*>("aceptar"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
@@ -112,7 +113,8 @@ private slots:
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(app.m_messages, QStringList({"Falta código de presupuesto"}));
 
-        CDatosPresupuestoDlg catalan("1", true);
+        const CLanguage language(QStringLiteral("1"));
+        CDatosPresupuestoDlg catalan(true);
         WhenShown([&](QWidget*) {
             catalan.accept();
             catalan.reject();
@@ -313,7 +315,7 @@ private slots:
 
     void percentFieldsKeepTheirLimits()
     {
-        CDatosPresupuestoDlg dialog("0", true);
+        CDatosPresupuestoDlg dialog(true);
         dialog.m_pIva->clear();
         QTest::keyClicks(dialog.m_pIva, "123456");
         QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12345"));
@@ -322,7 +324,7 @@ private slots:
         QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12,56"));
         QVERIFY(dialog.m_pTotal->isReadOnly());
         QVERIFY(!dialog.m_pCodigo->isReadOnly());
-        CDatosPresupuestoDlg edit("0", false);
+        CDatosPresupuestoDlg edit(false);
         QVERIFY(edit.m_pCodigo->isReadOnly());
     }
 };

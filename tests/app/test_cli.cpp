@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "app/CCommandLineTool.h"
+#include "app/CProfile.h"
 #include "store/CDataSourceRegistry.h"
 
 #include <QFile>
@@ -74,6 +75,15 @@ private slots:
         QCOMPARE(Run({"--bogus", "init"}).status, 2);
         QCOMPARE(Run({"--database", m_db, "new-budget", QString(21, 'X')}).status, 1);
         QCOMPARE(Run({"--help"}).status, 0);
+    }
+
+    void messagesFollowTheLanguageSetting()
+    {
+        CProfile::WriteProfileString("Settings", "idioma", "1");
+        const Result catalan = Run({"--database", m_db, "show-budget", "NADA"});
+        CProfile::WriteProfileString("Settings", "idioma", "0");
+        QCOMPARE(catalan.err, QStringLiteral("No existeix aquest pressupost: NADA\n"));
+        QCOMPARE(Run({"--database", m_db, "show-budget", "NADA"}).err, QStringLiteral("No existe este presupuesto: NADA\n"));
     }
 
     void unreadableDatabaseIsReported()

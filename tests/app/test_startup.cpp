@@ -44,7 +44,6 @@ private slots:
             m_messages << text;
             return QMessageBox::Ok;
         });
-        qunsetenv("VELMORA_TRANSLATIONS");
         QFile::remove(CSchema::DefaultDatabasePath());
     }
 
@@ -119,23 +118,20 @@ private slots:
         QVERIFY(!app.MainFrame()->Action(ID_IDIOMA_CASTELLANO)->isChecked());
     }
 
-    void missingCatalanTranslationKeepsSpanishSilently()
+    void unreadableStoreEndsTheProgramCleanly_data()
     {
-        CProfile::WriteProfileString("Settings", "idioma", "1");
-        qputenv("VELMORA_TRANSLATIONS", (TestHome() + "/no-translations").toLocal8Bit());
-        CVelmoraApp app;
-        QVERIFY(app.InitInstance());
-        QVERIFY(!app.IsCatalanLoaded());
-        QCOMPARE(FirstMenuTitle(app.MainFrame()), QStringLiteral("&Archivo"));
-        // Run-time messages still follow the setting.
-        QCOMPARE(app.View()->m_strIdioma, QStringLiteral("1"));
-        QVERIFY(app.View()->IsCatalan());
-        QVERIFY(m_messages.isEmpty());
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Spanish") << "0" << "No se puede abrir la base de datos";
+        QTest::newRow("Catalan") << "1" << "No es pot obrir la base de dades";
     }
 
     void unreadableStoreEndsTheProgramCleanly()
     {
+        QFETCH(QString, idioma);
+        QFETCH(QString, message);
         ResetProfile();
+        CProfile::WriteProfileString("Settings", "idioma", idioma);
         const QString path = CSchema::DefaultDatabasePath();
         QDir().mkpath(QFileInfo(path).absolutePath());
         {
@@ -150,6 +146,7 @@ private slots:
             QVERIFY(!app.MainFrame());
         }
         QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].startsWith(message), qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains(path), qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains("not a database"), qPrintable(m_messages[0]));
         QFile file(path);

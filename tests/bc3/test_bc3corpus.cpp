@@ -155,13 +155,13 @@ private slots:
         QFETCH(QString, file);
         CTestStore store;
         const CBc3ImportOutcome first = ImportBudgetBc3Text(store.Db(), ReadCorpus(file), "FIRST", false);
-        QVERIFY2(first.IsOk(), qPrintable(first.Message("0")));
+        QVERIFY2(first.IsOk(), qPrintable(first.Message()));
         QVERIFY(first.m_nLines >= 1);
 
         const QString exported = TestHome() + "/SECOND.bc3";
         QCOMPARE(ExportBudgetBc3(store.Doc(), "FIRST", exported), CBc3BudgetExport::Ok);
         const CBc3ImportOutcome second = ImportBudgetBc3(store.Db(), exported, true);
-        QVERIFY2(second.IsOk(), qPrintable(second.Message("0")));
+        QVERIFY2(second.IsOk(), qPrintable(second.Message()));
         QCOMPARE(second.m_strBudget, QStringLiteral("SECOND"));
         QCOMPARE(second.m_nLines, first.m_nLines);
         QCOMPARE(second.m_nMeasurements, first.m_nMeasurements);

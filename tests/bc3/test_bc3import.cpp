@@ -186,16 +186,16 @@ private slots:
         // Without replacing, an existing code changes nothing.
         CBc3ImportOutcome outcome = Import(store, {"~D|R##|A\\1\\1\\|"});
         QCOMPARE(outcome.m_status, CBc3ImportOutcome::Exists);
-        QCOMPARE(outcome.Message("0"), QStringLiteral("Ya existe, desea reemplazarlo ? "));
+        QCOMPARE(outcome.Message(), QStringLiteral("Ya existe, desea reemplazarlo ? "));
         QCOMPARE(Lines(store), old);
         // A file that is not BC3 loses nothing, even when replacing.
         outcome = ImportBudgetBc3Text(store.Db(), "not a budget", "B", true);
         QCOMPARE(outcome.m_status, CBc3ImportOutcome::UnknownFormat);
-        QCOMPARE(outcome.Message("1"), QStringLiteral("Format desconegut"));
+        QCOMPARE(outcome.Message(), QStringLiteral("Formato desconocido"));
         QCOMPARE(Lines(store), old);
         outcome = ImportBudgetBc3(store.Db(), TestHome() + "/B.bc3", true);
         QCOMPARE(outcome.m_status, CBc3ImportOutcome::FileError);
-        QCOMPARE(outcome.Message("0"), QStringLiteral("Error fichero .bc3"));
+        QCOMPARE(outcome.Message(), QStringLiteral("Error fichero .bc3"));
         QCOMPARE(Lines(store), old);
         // Replacing puts the new budget in the old one's place.
         QVERIFY(Import(store, {"~D|R##|A\\1\\1\\|"}, "B", true).IsOk());

@@ -1,6 +1,6 @@
 #include "support/TestMain.h"
 
-#include "app/CTranslations.h"
+#include "core/CLanguage.h"
 #include "grid/CEditList.h"
 #include "ui/CImagenDlg.h"
 #include "ui/CPictureBox.h"
@@ -174,7 +174,7 @@ private slots:
     void theImageWindowSpeaksCatalan()
     {
         QTranslator translator;
-        QVERIFY(CTranslations::LoadCatalan(translator));
+        QVERIFY(CLanguage::LoadCatalan(translator));
         QApplication::installTranslator(&translator);
         CImagenDlg dlg;
         QApplication::removeTranslator(&translator);
