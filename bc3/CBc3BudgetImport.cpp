@@ -2,7 +2,7 @@
 
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 #include "store/CArticulosSet.h"
 #include "store/CBulkInsert.h"
 #include "store/CDBException.h"

@@ -52,6 +52,21 @@
     </message>
 </context>
 <context>
+    <name>CBc3Commands</name>
+    <message>
+        <source>Ya existe el presupuesto %1; --replace lo reemplaza
+</source>
+        <translation>Ja existeix el pressupost %1; --replace el reemplaça
+</translation>
+    </message>
+    <message>
+        <source>Presupuesto %1: %2 líneas, %3 líneas de medición
+</source>
+        <translation>Pressupost %1: %2 línies, %3 línies d&apos;amidament
+</translation>
+    </message>
+</context>
+<context>
     <name>CBc3Messages</name>
     <message>
         <source>Error fichero .bc3</source>
@@ -117,6 +132,36 @@
     </message>
 </context>
 <context>
+    <name>CBudgetCommands</name>
+    <message>
+        <source>Ya existe este presupuesto: %1
+</source>
+        <translation>Ja existeix aquest pressupost: %1
+</translation>
+    </message>
+    <message>
+        <source>El código tiene más de 20 caracteres: %1
+</source>
+        <translation>El codi té més de 20 caràcters: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandContext</name>
+    <message>
+        <source>No se puede abrir la base de datos %1: %2
+</source>
+        <translation>No es pot obrir la base de dades %1: %2
+</translation>
+    </message>
+    <message>
+        <source>No existe este presupuesto: %1
+</source>
+        <translation>No existeix aquest pressupost: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>CCommandLineTool</name>
     <message>
         <source>Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]
@@ -142,48 +187,6 @@ Ordres:
         <source>Orden desconocida: %1
 </source>
         <translation>Ordre desconeguda: %1
-</translation>
-    </message>
-    <message>
-        <source>No se puede abrir la base de datos %1: %2
-</source>
-        <translation>No es pot obrir la base de dades %1: %2
-</translation>
-    </message>
-    <message>
-        <source>No existe este presupuesto: %1
-</source>
-        <translation>No existeix aquest pressupost: %1
-</translation>
-    </message>
-    <message>
-        <source>El código tiene más de 20 caracteres: %1
-</source>
-        <translation>El codi té més de 20 caràcters: %1
-</translation>
-    </message>
-    <message>
-        <source>Ya existe este presupuesto: %1
-</source>
-        <translation>Ja existeix aquest pressupost: %1
-</translation>
-    </message>
-    <message>
-        <source>El valor de x no es un número: %1
-</source>
-        <translation>El valor de x no és un nombre: %1
-</translation>
-    </message>
-    <message>
-        <source>Ya existe el presupuesto %1; --replace lo reemplaza
-</source>
-        <translation>Ja existeix el pressupost %1; --replace el reemplaça
-</translation>
-    </message>
-    <message>
-        <source>Presupuesto %1: %2 líneas, %3 líneas de medición
-</source>
-        <translation>Pressupost %1: %2 línies, %3 línies d&apos;amidament
 </translation>
     </message>
 </context>
@@ -490,6 +493,15 @@ Ordres:
     <message>
         <source>Tipo</source>
         <translation>Tipus</translation>
+    </message>
+</context>
+<context>
+    <name>CFormulaCommand</name>
+    <message>
+        <source>El valor de x no es un número: %1
+</source>
+        <translation>El valor de x no és un nombre: %1
+</translation>
     </message>
 </context>
 <context>

@@ -225,8 +225,10 @@ private slots:
 
     void importAndExportFromTheManager()
     {
+        if (CorpusDir().isEmpty())
+            QSKIP(NoCorpusMessage());
         CTestApp app;
-        const QString source = qEnvironmentVariable("VELMORA_CORPUS_DIR") + "/presto23_budget_jbar.bc3";
+        const QString source = CorpusDir() + "/presto23_budget_jbar.bc3";
         const QString file = TestHome() + "/OBRA J.bc3";
         QFile::remove(file);
         QVERIFY(QFile::copy(source, file));

@@ -27,8 +27,6 @@ private:
         QStringList codes;
     };
 
-    static QString CorpusDir() { return qEnvironmentVariable("VELMORA_CORPUS_DIR"); }
-
     static QByteArray ReadCorpus(const QString& strName)
     {
         QByteArray text;
@@ -141,6 +139,12 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        if (CorpusDir().isEmpty())
+            QSKIP(NoCorpusMessage());
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<QString>("file");

@@ -2,13 +2,11 @@
 #include "support/TestMain.h"
 
 #include "Bc3TestSupport.h"
-#include "app/CCommandLineTool.h"
 #include "bc3/CBc3BudgetImport.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
 
-#include <QFile>
 #include <QSqlQuery>
 
 class TestBc3Import : public QObject
@@ -237,43 +235,6 @@ private slots:
         QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/dir.x/Obra nueva.bc3"), QStringLiteral("Obra nueva"));
         QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/a.b.bc3"), QStringLiteral("a.b"));
         QCOMPARE(Bc3BudgetCodeFromFileName("/tmp/0123456789abcdefghijKLMN.bc3"), QStringLiteral("0123456789abcdefghij"));
-    }
-
-    void commandLine()
-    {
-        const QString database = TestHome() + "/cli.db";
-        const QString file = TestHome() + "/Obra 'uno'.bc3";
-        QFile bc3(file);
-        QVERIFY(bc3.open(QIODevice::WriteOnly));
-        bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
-                           "~D|F|X\\1\\1\\|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
-        bc3.close();
-        const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
-            QString out;
-            QString err;
-            QTextStream outStream(&out);
-            QTextStream errStream(&err);
-            const int status = CCommandLineTool(outStream, errStream).Run(QStringList{"--database", database} + arguments);
-            if (pOut)
-                *pOut = out + err;
-            return status;
-        };
-        QString output;
-        QCOMPARE(run({"import-budget", file}, &output), 0);
-        QCOMPARE(output, QStringLiteral("Presupuesto Obra 'uno': 3 líneas, 1 líneas de medición\n"));
-        QCOMPARE(run({"import-budget", file}, &output), 1);
-        QVERIFY(output.contains("--replace"));
-        QCOMPARE(run({"import-budget", file, "--replace"}), 0);
-        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/out"}, &output), 0);
-        QCOMPARE(output.trimmed(), TestHome() + "/out.bc3");
-        QVERIFY(QFile::exists(TestHome() + "/out.bc3"));
-        QCOMPARE(run({"export-budget", "none", TestHome() + "/none.bc3"}, &output), 1);
-        QVERIFY(output.contains("No existe este presupuesto"));
-        QCOMPARE(run({"import-budget"}), 2);
-
-        CTestStore store("cli.db");
-        QCOMPARE(Count(store, "ARTICULOS", "Obra 'uno'"), 3);
-        QCOMPARE(Count(store, "MEDIDAS", "Obra 'uno'"), 1);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "app/CCommandLineTool.h"
+#include "cli/CCommandLineTool.h"
 
 #include <QCoreApplication>
 #include <cstdio>

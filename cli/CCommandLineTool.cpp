@@ -1,0 +1,90 @@
+#include "cli/CCommandLineTool.h"
+
+#include "app/CProfile.h"
+#include "cli/CBc3Commands.h"
+#include "cli/CBudgetCommands.h"
+#include "cli/CCommandContext.h"
+#include "cli/CFormulaCommand.h"
+#include "core/CLanguage.h"
+#include "store/CDBException.h"
+#include "store/CSchema.h"
+
+#include <QFileInfo>
+
+CCommandLineTool::CCommandLineTool(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
+{
+    static const std::vector<Command> commands = {
+        {"init", "init", &CBudgetCommands::Init},
+        {"list-budgets", "list-budgets", &CBudgetCommands::ListBudgets},
+        {"new-budget", "new-budget CODE [--name NAME]", &CBudgetCommands::NewBudget},
+        {"copy-budget", "copy-budget SOURCE NEWCODE", &CBudgetCommands::CopyBudget},
+        {"delete-budget", "delete-budget CODE", &CBudgetCommands::DeleteBudget},
+        {"show-budget", "show-budget CODE", &CBudgetCommands::ShowBudget},
+        {"formula", "formula EXPR [--x VALUE]", &CFormulaCommand::Formula},
+        {"import-budget", "import-budget FILE.bc3 [--replace]", &CBc3Commands::ImportBudget},
+        {"export-budget", "export-budget CODE FILE.bc3", &CBc3Commands::ExportBudget},
+    };
+    return commands;
+}
+
+int CCommandLineTool::Usage(QTextStream& stream, int nStatus)
+{
+    stream << tr("Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]\nÓrdenes:\n");
+    for (const Command& command : Commands())
+        stream << "  " << command.usage << '\n';
+    stream.flush();
+    return nStatus;
+}
+
+int CCommandLineTool::Run(const QStringList& arguments)
+{
+    // Messages in the user's language, for this run.
+    const CLanguage language(CProfile::Language());
+    QString database;
+    QStringList rest = arguments;
+    while (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))) {
+        const QString option = rest.takeFirst();
+        if (option == QStringLiteral("--database") && !rest.isEmpty()) {
+            database = QFileInfo(rest.takeFirst()).absoluteFilePath();
+        } else if (option.startsWith(QStringLiteral("--database="))) {
+            database = QFileInfo(option.mid(11)).absoluteFilePath();
+        } else if (option == QStringLiteral("--help")) {
+            return Usage(m_out, 0);
+        } else {
+            m_err << tr("Opción desconocida: %1\n").arg(option);
+            return Usage(m_err, 2);
+        }
+    }
+    if (rest.isEmpty())
+        return Usage(m_err, 2);
+    if (database.isEmpty())
+        database = CSchema::DefaultDatabasePath();
+
+    const QString name = rest.takeFirst();
+    for (const Command& command : Commands()) {
+        if (name == QLatin1String(command.name))
+            return RunCommand(command, rest, database);
+    }
+    m_err << tr("Orden desconocida: %1\n").arg(name);
+    return Usage(m_err, 2);
+}
+
+int CCommandLineTool::RunCommand(const Command& command, const QStringList& arguments, const QString& strDatabase)
+{
+    CCommandContext context(m_out, m_err, strDatabase);
+    try {
+        const int status = command.run(context, arguments);
+        m_out.flush();
+        return status;
+    } catch (const CDBException& e) {
+        m_err << tr("Error de base de datos: %1\n").arg(e.m_strError);
+        m_err.flush();
+        return 1;
+    }
+}
