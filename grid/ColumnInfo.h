@@ -16,6 +16,18 @@ struct ColumnInfo
     int nAlign = Left;
     int nWidth = 0;      // pixels
     int nEditable = 0;   // 1: a double click or Tab may open an editor
+
+    Qt::Alignment Alignment() const
+    {
+        switch (nAlign) {
+        case Right:
+            return Qt::AlignRight;
+        case Center:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+        }
+    }
 };
 
 // A column as a grid declares it. The title is the Spanish source text,
