@@ -15,6 +15,7 @@
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
 #include "ui/CProgressDisplay.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QApplication>
@@ -202,14 +203,12 @@ void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
         CMessageBox::Show(this, tr("Ya existe este presupuesto"));
         return;
     }
-    try {
+    const bool created = CStoreErrors::Catch(this, [&] {
         CWaitCursor wait;
         create(header);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-        return;
-    }
-    CloseWithCode(header.m_strCodigo);
+    });
+    if (created)
+        CloseWithCode(header.m_strCodigo);
 }
 
 void CPresupuestosDlg::OnCopiar()
@@ -245,19 +244,25 @@ void CPresupuestosDlg::OnBorrar()
     const QString code = SelectedCode();
     if (code.isEmpty())
         return;
-    try {
-        CBudgetAdmin::Delete(m_view.GetDocument().Database(), code);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+    if (!CStoreErrors::Catch(this, [&] { CBudgetAdmin::Delete(m_view.GetDocument().Database(), code); }))
         return;
-    }
     if (code == m_view.m_strCodigo)
         m_view.CloseBudget();
     m_strCodigo.clear();
-    FillList();
+    CStoreErrors::Catch(this, [this] { FillList(); });
 }
 
 void CPresupuestosDlg::OnImportar()
+{
+    CStoreErrors::Catch(this, [this] { Import(); });
+}
+
+void CPresupuestosDlg::OnExportar()
+{
+    CStoreErrors::Catch(this, [this] { Export(); });
+}
+
+void CPresupuestosDlg::Import()
 {
     const QString path = m_chooseImportFile(this);
     if (path.isEmpty())
@@ -295,7 +300,7 @@ void CPresupuestosDlg::OnImportar()
     CloseWithCode(outcome.m_strBudget);
 }
 
-void CPresupuestosDlg::OnExportar()
+void CPresupuestosDlg::Export()
 {
     const QString code = SelectedCode();
     if (code.isEmpty()) {

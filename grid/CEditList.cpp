@@ -7,6 +7,7 @@
 #include "grid/CEditListView.h"
 #include "grid/CellSort.h"
 #include "ui/CSortHeaderCtrl.h"
+#include "ui/CStoreErrors.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -65,7 +66,7 @@ CEditList::CEditList(QWidget* parent)
 
     connect(m_pHeader, &QHeaderView::sectionClicked, this, [this](int nCol) {
         if (m_bSortEnabled)
-            SortByColumn(nCol);
+            CStoreErrors::Catch(this, [&] { SortByColumn(nCol); });
     });
     connect(m_pView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CEditList::OnSelectionModelChanged);
@@ -632,24 +633,27 @@ void CEditList::CloseEditor(bool bRestore)
     m_pEditing->Close(bRestore);
 }
 
+// The editors call these from their key and focus handlers: the edge where
+// a store error of the list's operations stops.
+
 void CEditList::EditorCommit(CInPlaceEditor* pEditor, EditorMove move)
 {
-    m_pEditing->Commit(pEditor, move);
+    CStoreErrors::Catch(this, [&] { m_pEditing->Commit(pEditor, move); });
 }
 
 void CEditList::EditorPage(CInPlaceEditor* pEditor, bool bUp)
 {
-    m_pEditing->Page(pEditor, bUp);
+    CStoreErrors::Catch(this, [&] { m_pEditing->Page(pEditor, bUp); });
 }
 
 void CEditList::EditorCancel(CInPlaceEditor* pEditor)
 {
-    m_pEditing->Cancel(pEditor);
+    CStoreErrors::Catch(this, [&] { m_pEditing->Cancel(pEditor); });
 }
 
 void CEditList::EditorFocusLost(CInPlaceEditor* pEditor)
 {
-    m_pEditing->FocusLost(pEditor);
+    CStoreErrors::Catch(this, [&] { m_pEditing->FocusLost(pEditor); });
 }
 
 void CEditList::WidenEditor(QWidget* pEditor, int nWantedWidth)
@@ -698,6 +702,11 @@ bool CEditList::event(QEvent* event)
 
 void CEditList::keyPressEvent(QKeyEvent* event)
 {
+    CStoreErrors::Catch(this, [&] { HandleKey(event); });
+}
+
+void CEditList::HandleKey(QKeyEvent* event)
+{
     if (m_pDragDrop->IsDragging()) {
         if (event->key() == Qt::Key_Escape)
             m_pDragDrop->End(false);
@@ -736,11 +745,13 @@ void CEditList::keyPressEvent(QKeyEvent* event)
 
 void CEditList::mousePressEvent(QMouseEvent* event)
 {
-    CloseEditor(true);
-    m_bNoClick = false;
-    m_ptPress = event->position().toPoint();
-    m_bPressed = event->button() == Qt::LeftButton && m_pView->indexAt(m_ptPress).isValid();
-    m_pView->DefaultMousePress(event);
+    CStoreErrors::Catch(this, [&] {
+        CloseEditor(true);
+        m_bNoClick = false;
+        m_ptPress = event->position().toPoint();
+        m_bPressed = event->button() == Qt::LeftButton && m_pView->indexAt(m_ptPress).isValid();
+        m_pView->DefaultMousePress(event);
+    });
 }
 
 void CEditList::mouseMoveEvent(QMouseEvent* event)
@@ -764,6 +775,11 @@ void CEditList::mouseMoveEvent(QMouseEvent* event)
 
 void CEditList::mouseReleaseEvent(QMouseEvent* event)
 {
+    CStoreErrors::Catch(this, [&] { HandleRelease(event); });
+}
+
+void CEditList::HandleRelease(QMouseEvent* event)
+{
     if (m_pDragDrop->IsDragging()) {
         m_pDragDrop->End(true);
         m_bNoClick = false;
@@ -784,6 +800,11 @@ void CEditList::mouseReleaseEvent(QMouseEvent* event)
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    CStoreErrors::Catch(this, [&] { HandleDoubleClick(event); });
+}
+
+void CEditList::HandleDoubleClick(QMouseEvent* event)
+{
     CloseEditor(true);
     m_pView->DefaultMouseDoubleClick(event);
     m_bNoClick = true;
@@ -800,14 +821,16 @@ void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CEditList::contextMenuEvent(QContextMenuEvent* event)
 {
-    CloseEditor(true);
-    int nCol = -1;
-    int nRow = HitTest(event->pos(), &nCol);
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        nRow = GetFirstSelected();
-        nCol = nRow >= 0 ? 0 : -1;
-    }
-    OnContextMenu(nRow, nCol, event->globalPos());
+    CStoreErrors::Catch(this, [&] {
+        CloseEditor(true);
+        int nCol = -1;
+        int nRow = HitTest(event->pos(), &nCol);
+        if (event->reason() == QContextMenuEvent::Keyboard) {
+            nRow = GetFirstSelected();
+            nCol = nRow >= 0 ? 0 : -1;
+        }
+        OnContextMenu(nRow, nCol, event->globalPos());
+    });
 }
 
 // ---- Drag and drop ---------------------------------------------------------------

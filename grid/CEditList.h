@@ -229,6 +229,11 @@ private:
     friend class CEditListEditController;
     friend class CEditListView;
 
+    // The event handlers' work, inside their catch of store errors.
+    void HandleKey(QKeyEvent* event);
+    void HandleRelease(QMouseEvent* event);
+    void HandleDoubleClick(QMouseEvent* event);
+
     void CloseEditor(bool bRestore);
     int RowHeight() const;
     void OnSelectionModelChanged();

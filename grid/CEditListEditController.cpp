@@ -6,6 +6,7 @@
 #include "grid/CInPlaceEdit.h"
 #include "grid/CInPlaceFreeEdit.h"
 #include "ui/CSortHeaderCtrl.h"
+#include "ui/CStoreErrors.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -25,10 +26,12 @@ CEditListEditController::CEditListEditController(CEditList& list, CEditListView&
 {
     // An editor stays over its cell only while the cell stays put: scrolling
     // or resizing a column takes the focus back to the list, which closes it.
+    // Closing tells the list (OnCellEditClosed), which may reach the store:
+    // these slots are where its errors stop.
     auto closeOnMove = [this] {
         if (m_pEditor) {
             m_list.setFocus(Qt::OtherFocusReason);
-            Close(true);
+            CStoreErrors::Catch(&m_list, [this] { Close(true); });
         }
     };
     QObject::connect(view.verticalScrollBar(), &QScrollBar::valueChanged, &list, closeOnMove);
@@ -41,9 +44,10 @@ CEditListEditController::CEditListEditController(CEditList& list, CEditListView&
     QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, &list,
                      [this](const QModelIndex&, int nFirst, int nLast) {
                          if (m_pEditor && m_pEditor->Row() >= nFirst && m_pEditor->Row() <= nLast)
-                             Close(false);
+                             CStoreErrors::Catch(&m_list, [this] { Close(false); });
                      });
-    QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, &list, [this] { Close(false); });
+    QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, &list,
+                     [this] { CStoreErrors::Catch(&m_list, [this] { Close(false); }); });
     QObject::connect(model, &QAbstractItemModel::rowsInserted, &list, [this] { PlaceLater(); });
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, &list, [this] { PlaceLater(); });
 }

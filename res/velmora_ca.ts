@@ -899,6 +899,17 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CStoreErrors</name>
+    <message>
+        <source>La operación no se ha podido completar por un error de la base de datos.
+
+%1</source>
+        <translation>L&apos;operació no s&apos;ha pogut completar per un error de la base de dades.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>CVelmoraApp</name>
     <message>
         <source>No se puede abrir la base de datos

@@ -315,6 +315,29 @@ private slots:
         QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OTRO'").toInt(), 2);
     }
 
+    // A store error stops at the manager's button: the user reads it in
+    // their language, with the driver's text, and the manager stays.
+    void storeErrorsStopAtTheButtons()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|F|S|0|2", "2|A|N|5|1"});
+        app.AddMeasure("B", 2, 1, 2);
+        CPresupuestosDlg manager(app.View(), "B");
+        manager.m_chooseExportFile = [](QWidget*, const QString&) { return TestHome() + "/never.bc3"; };
+        Scalar(app, "ALTER TABLE MEDIDAS RENAME TO GONE");
+        manager.OnExportar();
+        manager.OnBorrar();
+        Scalar(app, "ALTER TABLE GONE RENAME TO MEDIDAS");
+        QCOMPARE(app.m_messages.size(), 2);
+        for (const QString& message : std::as_const(app.m_messages)) {
+            QVERIFY2(message.startsWith("La operación no se ha podido completar por un error de la base de datos.")
+                         && message.contains("MEDIDAS"),
+                     qPrintable(message));
+        }
+        QVERIFY(!QFile::exists(TestHome() + "/never.bc3"));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'B'").toInt(), 3);
+    }
+
     void percentFieldsKeepTheirLimits()
     {
         CDatosPresupuestoDlg dialog(true);

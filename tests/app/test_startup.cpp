@@ -6,6 +6,7 @@
 #include "app/CVelmoraApp.h"
 #include "app/CommandIds.h"
 #include "budget/CVelmoraView.h"
+#include "store/CDBException.h"
 #include "store/CDataSourceRegistry.h"
 #include "store/CSchema.h"
 #include "ui/CMessageBox.h"
@@ -153,6 +154,22 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256), before);
         QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+    }
+
+    // Every command goes through the frame, where a store error the command
+    // raises stops: the user is told, and the frame goes on.
+    void aCommandsStoreErrorStopsAtTheFrame()
+    {
+        struct CFailingTarget : CCommandTarget {
+            bool OnCommand(int) override { throw CDBException(QStringLiteral("database is locked")); }
+            bool OnUpdateCommand(int, QAction&) override { return false; }
+        } target;
+        CMainFrame frame;
+        frame.SetView(new QWidget, &target);
+        frame.Action(ID_RENUMERAR)->trigger();
+        QCOMPARE(m_messages, QStringList({"La operación no se ha podido completar por un error de la base de datos."
+                                          "\n\ndatabase is locked"}));
+        QVERIFY(frame.Action(ID_RENUMERAR)->isEnabled());
     }
 
     void aboutBox()

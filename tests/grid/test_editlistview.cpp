@@ -1,6 +1,9 @@
 #include "support/TestMain.h"
 
+#include "core/CLanguage.h"
 #include "grid/CEditList.h"
+#include "store/CDBException.h"
+#include "ui/CMessageBox.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -20,6 +23,8 @@ class CClickList : public CEditList
 public:
     using CEditList::CEditList;
     void OnItemClick(int nRow, int, int) override { m_clicks << nRow; }
+    // The store fails under every insertion.
+    void InsertLine(int, int) override { throw CDBException(QStringLiteral("disk I/O error")); }
     QList<int> m_clicks;
 };
 
@@ -75,6 +80,27 @@ private slots:
         QTest::keyClick(list, Qt::Key_F6);
         QCOMPARE(window.m_keys, QList<int>({Qt::Key_Up, Qt::Key_F5, Qt::Key_F6}));
         QCOMPARE(list->m_clicks, QList<int>({0, 1}));
+    }
+
+    // A store error raised by an operation the list calls from its event
+    // handlers stops there: the user reads it in their language.
+    void storeErrorsStopAtTheHandlers()
+    {
+        QStringList messages;
+        CMessageBox::SetResponder([&](const QString& text, QMessageBox::StandardButtons) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+        CClickList list;
+        QTest::keyClick(&list, Qt::Key_Insert);
+        {
+            const CLanguage catalan(QStringLiteral("1"));
+            QTest::keyClick(&list, Qt::Key_Insert);
+        }
+        CMessageBox::ClearResponder();
+        QCOMPARE(messages,
+                 QStringList({"La operación no se ha podido completar por un error de la base de datos.\n\ndisk I/O error",
+                              "L'operació no s'ha pogut completar per un error de la base de dades.\n\ndisk I/O error"}));
     }
 };
 
