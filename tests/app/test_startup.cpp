@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -179,6 +180,16 @@ private slots:
             QVERIFY(app.MainFrame()->isVisible());
         }
         QCOMPARE(m_messages, QStringList({"Hay varios presupuestos con el mismo código: A"}));
+    }
+
+    void settingsFolderIsPrivate()
+    {
+        const QString folder = QFileInfo(CDataSourceRegistry::FileName()).absolutePath();
+        QDir(folder).removeRecursively();
+        CProfile::WriteProfileString("Settings", "idioma", "0");
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
     }
 
     void aboutBox()

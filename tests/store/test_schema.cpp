@@ -94,6 +94,8 @@ private slots:
         QCOMPARE(Mode(path), 0600);
         QCOMPARE(Mode(folder), 0700);
         QCOMPARE(Mode(folder + "/sub"), 0700);
+        QCOMPARE(Mode(QFileInfo(CDataSourceRegistry::FileName()).absolutePath()), 0700);
+        QCOMPARE(Mode(CDataSourceRegistry::FileName()), 0600);
     }
 
     void emptyAndHalfMadeStoresGetWhatTheyLack()
@@ -231,7 +233,6 @@ private slots:
         QVERIFY(!CDataSourceRegistry::ConfigDataSource(CDataSourceRegistry::ODBC_REMOVE_DSN, "drv", mine));
         QVERIFY(!CDataSourceRegistry::ConfigDataSource(CDataSourceRegistry::ODBC_ADD_DSN, "drv", QString()));
         QVERIFY(RegistryText().startsWith("; kept as it is\n[Other]\n"));
-        QCOMPARE(Mode(CDataSourceRegistry::FileName()), 0600);
     }
 
     void aRunWorksOnItsOwnFileWhateverTheRegistrySays()
