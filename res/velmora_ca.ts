@@ -63,6 +63,37 @@
     </message>
 </context>
 <context>
+    <name>CBudgetCode</name>
+    <message>
+        <location filename="../store/CBudgetCode.cpp" line="52"/>
+        <source>Falta código de presupuesto</source>
+        <translation>Falta codi pressupost</translation>
+    </message>
+    <message>
+        <location filename="../store/CBudgetCode.cpp" line="54"/>
+        <source>El código tiene más de %1 caracteres: %2</source>
+        <translation>El codi té més de %1 caràcters: %2</translation>
+    </message>
+    <message>
+        <location filename="../store/CBudgetCode.cpp" line="56"/>
+        <source>El código tiene caracteres incompletos: %1</source>
+        <translation>El codi té caràcters incomplets: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandLineTool</name>
+    <message>
+        <location filename="../app/CCommandLineTool.cpp" line="91"/>
+        <source>--database necesita la ruta de un fichero</source>
+        <translation>--database necessita la ruta d'un fitxer</translation>
+    </message>
+    <message>
+        <location filename="../app/CCommandLineTool.cpp" line="129"/>
+        <source>Aviso: %1</source>
+        <translation>Avís: %1</translation>
+    </message>
+</context>
+<context>
     <name>CDatosEmpresaDlg</name>
     <message>
         <location filename="../admin/CDatosEmpresaDlg.cpp" line="18"/>
@@ -297,6 +328,14 @@
         <location filename="../admin/CDatosPresupuestoDlg.cpp" line="149"/>
         <source>Cancelar</source>
         <translation>Cancel·lar</translation>
+    </message>
+</context>
+<context>
+    <name>CFileAccess</name>
+    <message>
+        <location filename="../store/CFileAccess.cpp" line="112"/>
+        <source>%1 no es un fichero normal</source>
+        <translation>%1 no és un fitxer normal</translation>
     </message>
 </context>
 <context>
@@ -738,6 +777,32 @@
         <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
         <source>Todos los ficheros (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CSchema</name>
+    <message>
+        <location filename="../store/CSchema.cpp" line="158"/>
+        <source>No se ha indicado el fichero de la base de datos</source>
+        <translation>No s'ha indicat el fitxer de la base de dades</translation>
+    </message>
+    <message>
+        <location filename="../store/CSchema.cpp" line="165"/>
+        <source>No se puede crear el fichero: %1</source>
+        <translation>No es pot crear el fitxer: %1</translation>
+    </message>
+    <message>
+        <location filename="../store/CSchema.cpp" line="180"/>
+        <source>Hay varios presupuestos con el mismo código: %1</source>
+        <translation>Hi ha diversos pressupostos amb el mateix codi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CStoreSession</name>
+    <message>
+        <location filename="../budget/CStoreSession.cpp" line="67"/>
+        <source>No se puede escribir en la carpeta de configuración %1: el origen de datos Velmora no queda registrado.</source>
+        <translation>No es pot escriure a la carpeta de configuració %1: l'origen de dades Velmora no queda registrat.</translation>
     </message>
 </context>
 <context>
