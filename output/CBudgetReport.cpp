@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
+
 // One measurement line as the report shows it.
 struct CReportMeasure
 {
@@ -49,6 +51,33 @@ QString FitRight(const QString& strText, int n)
 QString FitLeft(const QString& strText, int n)
 {
     return strText.size() < n ? CBudgetReport::PadLeft(strText, n) : u' ' + strText;
+}
+
+// Values right-aligned at the ends of their columns after the text on their
+// left. A value wider than its column takes room from the blanks on its left,
+// always keeping one space, rather than be cut; the line grows only when
+// there is no room left. Values that fit give the plain fixed columns.
+QString RightAligned(const QString& strLeft, const QStringList& values, const std::vector<int>& ends)
+{
+    std::vector<qsizetype> starts(values.size(), -1);
+    qsizetype limit = ends.back();
+    for (qsizetype i = values.size() - 1; i >= 0; --i) {
+        if (values[i].isEmpty())
+            continue;
+        starts[i] = std::min<qsizetype>(ends[i], limit) - values[i].size();
+        limit = starts[i] - 1;
+    }
+    qsizetype used = strLeft.size();
+    while (used > 0 && strLeft[used - 1] == u' ')
+        --used;
+    const auto first = std::find_if(starts.begin(), starts.end(), [](qsizetype start) { return start >= 0; });
+    const qsizetype shift = first != starts.end() ? std::max<qsizetype>(0, used + 1 - *first) : 0;
+    QString line = strLeft.left(used);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (starts[i] >= 0)
+            line = line.leftJustified(starts[i] + shift) + values[i];
+    }
+    return line.leftJustified(std::max<qsizetype>(ends.back(), strLeft.size()));
 }
 
 // Stored texts may hold line breaks and tabs; in a column they are spaces.
@@ -304,9 +333,12 @@ void CBudgetReport::WriteLine(const CArticulosSet& line)
     const QString description = fits ? PadRight(text, kDescriptionWidth) : text.left(kDescriptionWidth);
 
     SetBold(chapter);
-    AppendText(QStringLiteral("    ") + FitRight(code, kCodeWidth) + FitRight(OneLine(line.m_MEDIDA), kUnitWidth) +
-               description + FitLeft(Amount(line.m_PRECIO), kPriceWidth) +
-               FitLeft(Amount(line.m_RENDIMIENTO), kQuantityWidth) + FitLeft(Amount(line.m_IMPORTE), kAmountWidth) +
+    const QString left =
+        QStringLiteral("    ") + FitRight(code, kCodeWidth) + FitRight(OneLine(line.m_MEDIDA), kUnitWidth) + description;
+    const int priceEnd = 4 + kCodeWidth + kUnitWidth + kDescriptionWidth + kPriceWidth;
+    AppendText(RightAligned(left,
+                            {Amount(line.m_PRECIO), Amount(line.m_RENDIMIENTO), Amount(line.m_IMPORTE)},
+                            {priceEnd, priceEnd + kQuantityWidth, priceEnd + kQuantityWidth + kAmountWidth}) +
                kEnd);
     for (qsizetype done = fits ? text.size() : kDescriptionWidth; done < text.size(); done += kDescriptionWidth)
         AppendText(Spaces(kDescriptionColumn) + PadRight(text.mid(done, kDescriptionWidth), kDescriptionWidth) + kEnd);

@@ -31,7 +31,8 @@ CSheet CBudgetSheet::Build(CDatabase& db, const QString& strBudget, bool bCatala
             row[1] = CSheetCell::MakeText(lines.m_NOMBRE);
             row[5] = CSheetCell::FromStoreNumber(lines.m_IMPORTE, CSheetCell::Decimals2);
         } else {
-            row[1] = CSheetCell::MakeText(lines.m_DESCRIPCION);
+            // The short name stands in for a missing long description, as in the report.
+            row[1] = CSheetCell::MakeText(lines.m_DESCRIPCION.isEmpty() ? lines.m_NOMBRE : lines.m_DESCRIPCION);
             row[2] = CSheetCell::FromStoreNumber(lines.m_RENDIMIENTO, CSheetCell::Decimals5);
             row[3] = CSheetCell::MakeText(lines.m_MEDIDA);
             row[4] = CSheetCell::FromStoreNumber(lines.m_PRECIO, CSheetCell::Decimals5);

@@ -10,7 +10,8 @@ class CDatabase;
 // The budget's lines as the worksheet EXCEL: a header row with the column
 // names of the language, then one row per line in line order, the root
 // included. A chapter gives its code, short name and amount; any other line
-// its code, long description, quantity, unit, price and amount. Numbers are
+// its code, long description (or short name when it has none), quantity,
+// unit, price and amount. Numbers are
 // numeric cells that show the decimals of the budget grid.
 class CBudgetSheet
 {

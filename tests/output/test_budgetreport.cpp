@@ -95,8 +95,9 @@ private slots:
             Spaces(50) + "PRESUPUESTO: ",
             Spaces(50) + "FECHA: ",
             "    CÓDIGO             UD. DESCRIPCION                          PRECIO   CANTIDAD     IMPORTE",
-            // Amounts wider than their column are written whole, not cut.
-            "    01                     Derribos                          12.345.678,90       1,00 12.345.678,90",
+            // Amounts wider than their column are written whole, not cut,
+            // in the blanks of the column on their left.
+            PadRight("    01                     Derribos", 57) + "12.345.678,90     1,00 12.345.678,90",
             "",
             "    D01                m2  " + QString(ExportFixture::kDescription33) + "     10,50       3,00       31,50",
             "",
@@ -189,14 +190,17 @@ private slots:
         QVERIFY(report.lines.contains(PadLeft("TOTAL NETO:", 73) + PadLeft("5,00", 20)));
     }
 
-    void longTextsStayWholeOnOneLinePerParagraph()
+    void longTextsAndWideAmountsStayWhole()
     {
         CTestStore store;
-        CTestStore::AddBudget(store.Db(), "LARGO", {"0|LARGO##|S|0|1|0", "1|CAPITULO#|S|0|1|0", "2|C|N|1|1|1"});
+        CTestStore::AddBudget(store.Db(), "LARGO",
+                              {"0|LARGO##|S|0|1|0", "1|CAPITULO#|S|0|1|0", "2|C|N|1|1|1", "2|CARO|N|1234567|1|1234567"});
         const QString longName = "Capítulo con un nombre mucho más largo que su columna";
         const QString text = QString("Primera línea\r\nsegunda\tcon tabulador y ") + QString(28, u'x');
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = ? WHERE CODIGO = 'LARGO' AND NUMLIN = 2", {longName});
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET DESCRIPCION = ? WHERE CODIGO = 'LARGO' AND NUMLIN = 3", {text});
+        store.Db().ExecuteSQL("UPDATE ARTICULOS SET DESCRIPCION = ? WHERE CODIGO = 'LARGO' AND NUMLIN = 4",
+                              {ExportFixture::kDescription33});
         const Report report(store.Db(), "LARGO", false);
         // A chapter's name longer than its column goes on below it, as descriptions do.
         const int chapter = report.LineOf("    CAPITULO ");
@@ -211,6 +215,11 @@ private slots:
         QCOMPARE(report.lines[line].mid(27, 33), flat.left(33));
         QCOMPARE(report.lines[line + 1], Spaces(27) + flat.mid(33));
         QCOMPARE(report.lines[line + 2], QString());
+        // With no blanks to take, wide amounts push the line longer, one
+        // space apart.
+        QCOMPARE(report.lines[report.LineOf("    CARO ")], "    CARO" + Spaces(15) + "    " +
+                                                             ExportFixture::kDescription33 +
+                                                             " 1.234.567,00      1,00 1.234.567,00");
     }
 };
 
