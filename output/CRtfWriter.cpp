@@ -158,10 +158,6 @@ void CRtfBuilder::WriteRunFormat(const QTextCharFormat& format)
         run += "\\ul";
     if (font.strikeOut())
         run += "\\strike";
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        run += "\\super";
-    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        run += "\\sub";
     if (format.foreground().style() != Qt::NoBrush)
         run += "\\cf" + QByteArray::number(ColorIndex(format.foreground().color()));
     if (format.background().style() != Qt::NoBrush)
@@ -278,7 +274,14 @@ void CRtfBuilder::WriteBlock(const QTextBlock& block)
             continue;
         }
         WriteRunFormat(format);
-        m_body += EscapeText(text);
+        // Raised and lowered text go in a group of their own: some readers
+        // take a bare \\super for more than the run it starts.
+        if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+            m_body += "{\\super " + EscapeText(text) + '}';
+        else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+            m_body += "{\\sub " + EscapeText(text) + '}';
+        else
+            m_body += EscapeText(text);
         empty = empty && text.isEmpty();
     }
     // An empty paragraph keeps its height through the format of its mark.

@@ -300,6 +300,24 @@
     </message>
 </context>
 <context>
+    <name>CExcelExportCommand</name>
+    <message>
+        <location filename="../output/CExcelExportCommand.cpp" line="45"/>
+        <source>Ficheros Excel (*.xls)</source>
+        <translation>Fitxers Excel (*.xls)</translation>
+    </message>
+    <message>
+        <location filename="../output/CExcelExportCommand.cpp" line="45"/>
+        <source>Libro de Excel (*.xlsx)</source>
+        <translation>Llibre d'Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <location filename="../output/CExcelExportCommand.cpp" line="46"/>
+        <source>Todos los ficheros (*.*)</source>
+        <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>CImagenDlg</name>
     <message>
         <location filename="../ui/CImagenDlg.cpp" line="8"/>
@@ -738,6 +756,107 @@
         <location filename="../admin/CPresupuestosDlg.cpp" line="127"/>
         <source>Todos los ficheros (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CRtfFormatBar</name>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="40"/>
+        <source>Fuente</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="44"/>
+        <source>Tamaño</source>
+        <translation>Mida</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="58"/>
+        <source>Negrita</source>
+        <translation>Negreta</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="59"/>
+        <source>Cursiva</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="60"/>
+        <source>Subrayado</source>
+        <translation>Subratllat</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="63"/>
+        <source>Alinear a la izquierda</source>
+        <translation>Alinear a l'esquerra</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="64"/>
+        <source>Centrar</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="65"/>
+        <source>Alinear a la derecha</source>
+        <translation>Alinear a la dreta</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="67"/>
+        <source>Color del texto</source>
+        <translation>Color del text</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="68"/>
+        <source>Viñetas</source>
+        <translation>Pics</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="69"/>
+        <source>Reducir sangría</source>
+        <translation>Reduir el sagnat</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfFormatBar.cpp" line="70"/>
+        <source>Aumentar sangría</source>
+        <translation>Augmentar el sagnat</translation>
+    </message>
+</context>
+<context>
+    <name>CRtfReportDlg</name>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="35"/>
+        <source>Presupuesto en formato RTF</source>
+        <translation>Pressupost en format RTF</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="43"/>
+        <source>Ficheros RTF (*.rtf)</source>
+        <translation>Fitxers RTF (*.rtf)</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="50"/>
+        <source>Guardar</source>
+        <translation>Desar</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="52"/>
+        <source>Cortar</source>
+        <translation>Retallar</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="53"/>
+        <source>Copiar</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="54"/>
+        <source>Pegar</source>
+        <translation>Enganxar</translation>
+    </message>
+    <message>
+        <location filename="../output/CRtfReportDlg.cpp" line="55"/>
+        <source>Deshacer</source>
+        <translation>Desfer</translation>
     </message>
 </context>
 <context>
