@@ -185,18 +185,31 @@ QString CBudgetReport::Label(const char* szSpanish, const char* szCatalan) const
 
 void CBudgetReport::AppendText(const QString& strText)
 {
+    // Text of one format gathers and goes in at once when the format
+    // changes: one insertion per run of formatting instead of one per line.
+    m_strPending += strText;
+}
+
+void CBudgetReport::Flush()
+{
+    if (m_strPending.isEmpty())
+        return;
     m_cursor.movePosition(QTextCursor::End);
-    const QStringList paragraphs = strText.split(kEnd);
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        if (i > 0)
-            m_cursor.insertBlock(m_block, m_char);
-        if (!paragraphs[i].isEmpty())
-            m_cursor.insertText(paragraphs[i], m_char);
-    }
+    m_cursor.insertText(m_strPending, m_char);
+    m_strPending.clear();
+}
+
+void CBudgetReport::SetCharFormat(const QTextCharFormat& format)
+{
+    if (format == m_char)
+        return;
+    Flush();
+    m_char = format;
 }
 
 void CBudgetReport::SetCentered(bool bCentered)
 {
+    Flush();
     m_block.setAlignment(bCentered ? Qt::AlignHCenter : Qt::AlignLeft);
     m_cursor.movePosition(QTextCursor::End);
     m_cursor.setBlockFormat(m_block);
@@ -205,22 +218,30 @@ void CBudgetReport::SetCentered(bool bCentered)
 
 void CBudgetReport::SetBold(bool bOn)
 {
-    m_char.setFontWeight(bOn ? QFont::Bold : QFont::Normal);
+    QTextCharFormat format = m_char;
+    format.setFontWeight(bOn ? QFont::Bold : QFont::Normal);
+    SetCharFormat(format);
 }
 
 void CBudgetReport::SetItalic(bool bOn)
 {
-    m_char.setFontItalic(bOn);
+    QTextCharFormat format = m_char;
+    format.setFontItalic(bOn);
+    SetCharFormat(format);
 }
 
 void CBudgetReport::SetUnderline(bool bOn)
 {
-    m_char.setFontUnderline(bOn);
+    QTextCharFormat format = m_char;
+    format.setFontUnderline(bOn);
+    SetCharFormat(format);
 }
 
 void CBudgetReport::SetSizeTwips(int nTwips)
 {
-    m_char.setFontPointSize(nTwips / 20.0);
+    QTextCharFormat format = m_char;
+    format.setFontPointSize(nTwips / 20.0);
+    SetCharFormat(format);
 }
 
 void CBudgetReport::WriteReport(CDatabase& db, const QString& strBudget)
@@ -262,6 +283,7 @@ void CBudgetReport::WriteReport(CDatabase& db, const QString& strBudget)
         WriteMeasurements(lineMeasures);
     }
     WriteTotals(netTotal, header);
+    Flush();
     m_cursor.endEditBlock();
 }
 

@@ -50,6 +50,8 @@ private:
     // Inserts the text at the end with the current character and paragraph
     // formats; each "\r\n" ends a paragraph.
     void AppendText(const QString& strText);
+    void Flush();
+    void SetCharFormat(const QTextCharFormat& format);
     void SetCentered(bool bCentered);
     void SetBold(bool bOn);
     void SetItalic(bool bOn);
@@ -68,5 +70,6 @@ private:
     QTextCursor m_cursor;
     QTextCharFormat m_char;
     QTextBlockFormat m_block;
+    QString m_strPending;
     bool m_bCatalan;
 };

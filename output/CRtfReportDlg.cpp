@@ -113,7 +113,8 @@ void CRtfReportDlg::WriteReport()
         CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
     }
     document->setUndoRedoEnabled(true);
-    m_pEdit->moveCursor(QTextCursor::End);
+    // The user starts reading at the title.
+    m_pEdit->moveCursor(QTextCursor::Start);
 }
 
 bool CRtfReportDlg::SaveRtf()

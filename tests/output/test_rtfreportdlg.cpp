@@ -95,8 +95,9 @@ private slots:
         // Writing the report is not the user's first step to undo.
         QVERIFY(!f.Editor().document()->isUndoAvailable());
         QVERIFY(!f.Dialog().Action(CRtfReportDlg::ID_EDIT_UNDO)->isEnabled());
-        QVERIFY(f.Editor().textCursor().atEnd());
-        QCOMPARE(f.Bar().FontSizeBox()->currentText(), QStringLiteral("10"));
+        // The caret starts on the title, and the toolbar shows its format.
+        QVERIFY(f.Editor().textCursor().atStart());
+        QCOMPARE(f.Bar().FontSizeBox()->currentText(), QStringLiteral("20"));
         QVERIFY(f.Dialog().width() > f.Dialog().height());
     }
 
