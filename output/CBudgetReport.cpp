@@ -244,13 +244,36 @@ void CBudgetReport::SetSizeTwips(int nTwips)
     SetCharFormat(format);
 }
 
+namespace {
+
+// The document takes the report as one edit, and is left whole and usable
+// when reading the store fails half-way.
+class CEditBlock
+{
+public:
+    explicit CEditBlock(QTextCursor& cursor)
+        : m_cursor(cursor)
+    {
+        m_cursor.beginEditBlock();
+    }
+    ~CEditBlock() { m_cursor.endEditBlock(); }
+    CEditBlock(const CEditBlock&) = delete;
+    CEditBlock& operator=(const CEditBlock&) = delete;
+
+private:
+    QTextCursor& m_cursor;
+};
+
+} // namespace
+
 void CBudgetReport::WriteReport(CDatabase& db, const QString& strBudget)
 {
     CPresupuestosSet header(&db);
     header.FilterBudget(strBudget);
     header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
 
-    m_cursor.beginEditBlock();
+    const CEditBlock edit(m_cursor);
+    m_strPending.clear();
     WriteTitle();
     WriteAddresses(db, header);
     WriteHeading();
@@ -284,7 +307,6 @@ void CBudgetReport::WriteReport(CDatabase& db, const QString& strBudget)
     }
     WriteTotals(netTotal, header);
     Flush();
-    m_cursor.endEditBlock();
 }
 
 void CBudgetReport::WriteTitle()

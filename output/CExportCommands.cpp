@@ -43,15 +43,23 @@ bool CExportCommands::ParseArguments(const QStringList& arguments, QString& strC
     return true;
 }
 
+int CExportCommands::Begin(CCommandLineTool& tool, const QStringList& arguments, QString& strCode, QString& strFile,
+                           bool& bCatalan)
+{
+    if (!ParseArguments(arguments, strCode, strFile, bCatalan))
+        return tool.Usage(2);
+    if (!tool.OpenStore() || !tool.RequireBudget(strCode))
+        return 1;
+    return 0;
+}
+
 int CExportCommands::ExportRtf(CCommandLineTool& tool, const QStringList& arguments)
 {
     QString code;
     QString file;
     bool catalan = false;
-    if (!ParseArguments(arguments, code, file, catalan))
-        return tool.Usage(2);
-    if (!tool.OpenStore() || !tool.RequireBudget(code))
-        return 1;
+    if (const int status = Begin(tool, arguments, code, file, catalan))
+        return status;
     QTextDocument document;
     CBudgetReport::PrepareDocument(document);
     CBudgetReport(document, catalan).WriteReport(tool.Doc().Database(), code);
@@ -70,10 +78,8 @@ int CExportCommands::ExportXls(CCommandLineTool& tool, const QStringList& argume
     QString code;
     QString file;
     bool catalan = false;
-    if (!ParseArguments(arguments, code, file, catalan))
-        return tool.Usage(2);
-    if (!tool.OpenStore() || !tool.RequireBudget(code))
-        return 1;
+    if (const int status = Begin(tool, arguments, code, file, catalan))
+        return status;
     const QString path = CExcelExport::WithDefaultExtension(file);
     const CExcelExport::Result result = CExcelExport::Export(tool.Doc().Database(), code, path, catalan);
     if (!result.IsOk()) {

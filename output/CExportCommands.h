@@ -22,4 +22,8 @@ private:
     static int ExportXls(CCommandLineTool& tool, const QStringList& arguments);
     // CODE and FILE, and whether --catalan was given; false on a bad command line.
     static bool ParseArguments(const QStringList& arguments, QString& strCode, QString& strFile, bool& bCatalan);
+    // Parses the arguments, opens the store and finds the budget: 0 when
+    // ready, otherwise the exit status, reported.
+    static int Begin(CCommandLineTool& tool, const QStringList& arguments, QString& strCode, QString& strFile,
+                     bool& bCatalan);
 };

@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextList>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -235,6 +236,26 @@ private slots:
         QVERIFY(!f.Dialog().SaveRtf());
         QCOMPARE(f.m_messages.size(), 1);
         QVERIFY(f.m_messages[0].startsWith("No se ha podido guardar"));
+    }
+
+    void aStoreErrorIsToldAndTheEditorStaysUsable()
+    {
+        CTestStore store;
+        ExportFixture::AddSampleBudget(store.Db());
+        store.Db().ExecuteSQL("DROP TABLE MEDIDAS");
+        QStringList messages;
+        CMessageBox::SetResponder([&](const QString& text, QMessageBox::StandardButtons) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+        CRtfReportDlg dialog(store.Db(), "OBRA", "0");
+        CMessageBox::ClearResponder();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("MEDIDAS"), qPrintable(messages[0]));
+        QSignalSpy changes(dialog.Editor()->document(), &QTextDocument::contentsChanged);
+        QTest::keyClicks(dialog.Editor(), "Nota");
+        QVERIFY(!changes.isEmpty());
+        QVERIFY(dialog.Editor()->toPlainText().contains("Nota"));
     }
 
     void theViewRunsTheExports()
