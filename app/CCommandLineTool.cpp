@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -51,6 +52,21 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
     return commands;
 }
 
+std::vector<CCommandLineTool::ExtraCommand>& CCommandLineTool::ExtraCommands()
+{
+    static std::vector<ExtraCommand> commands;
+    return commands;
+}
+
+void CCommandLineTool::AddCommand(const char* szName, const char* szUsage, Handler handler)
+{
+    for (const ExtraCommand& command : ExtraCommands()) {
+        if (qstrcmp(command.name, szName) == 0)
+            return;
+    }
+    ExtraCommands().push_back({szName, szUsage, handler});
+}
+
 QString CCommandLineTool::Text(const char* szSpanish, const char* szCatalan) const
 {
     return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
@@ -62,6 +78,8 @@ int CCommandLineTool::Usage(int nStatus)
     stream << Text("Uso: velmora-cli [--database RUTA] ORDEN [ARGUMENTOS]\nÓrdenes:\n",
                    "Ús: velmora-cli [--database RUTA] ORDRE [ARGUMENTS]\nOrdres:\n");
     for (const Command& command : Commands())
+        stream << "  " << command.usage << '\n';
+    for (const ExtraCommand& command : ExtraCommands())
         stream << "  " << command.usage << '\n';
     stream.flush();
     return nStatus;
@@ -94,21 +112,28 @@ int CCommandLineTool::Run(const QStringList& arguments)
     m_strDatabase = database ? QFileInfo(*database).absoluteFilePath() : CSchema::DefaultDatabasePath();
 
     const QString name = rest.takeFirst();
+    std::function<int()> handler;
     for (const Command& command : Commands()) {
-        if (name == QLatin1String(command.name)) {
-            try {
-                const int status = (this->*command.handler)(rest);
-                m_out.flush();
-                return status;
-            } catch (const CDBException& e) {
-                m_err << Text("Error de base de datos: %1\n", "Error de base de dades: %1\n").arg(e.m_strError);
-                m_err.flush();
-                return 1;
-            }
-        }
+        if (name == QLatin1String(command.name))
+            handler = [this, &rest, command] { return (this->*command.handler)(rest); };
     }
-    m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
-    return Usage(2);
+    for (const ExtraCommand& command : ExtraCommands()) {
+        if (name == QLatin1String(command.name))
+            handler = [this, &rest, command] { return command.handler(*this, rest); };
+    }
+    if (!handler) {
+        m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
+        return Usage(2);
+    }
+    try {
+        const int status = handler();
+        m_out.flush();
+        return status;
+    } catch (const CDBException& e) {
+        m_err << Text("Error de base de datos: %1\n", "Error de base de dades: %1\n").arg(e.m_strError);
+        m_err.flush();
+        return 1;
+    }
 }
 
 bool CCommandLineTool::OpenStore()

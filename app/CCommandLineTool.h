@@ -32,7 +32,20 @@ public:
     };
     static const std::vector<Command>& Commands();
 
+    // Commands of the libraries above the core, added by the program's main
+    // before Run.
+    using Handler = int (*)(CCommandLineTool& tool, const QStringList& arguments);
+    static void AddCommand(const char* szName, const char* szUsage, Handler handler);
+
 private:
+    friend class CExportCommands;
+    struct ExtraCommand {
+        const char* name;
+        const char* usage;
+        Handler handler;
+    };
+    static std::vector<ExtraCommand>& ExtraCommands();
+
     int Usage(int nStatus);
     QString Text(const char* szSpanish, const char* szCatalan) const;
     // Opens the store, reporting a failure; false when it could not be opened.
