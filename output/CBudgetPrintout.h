@@ -9,10 +9,9 @@
 class QPagedPaintDevice;
 
 // The printed budget and invoice. Paginating lays every page out in advance
-// into the job's page list: the rows of the lines (and of their measurement
-// lines), each description split where a page ends; then each page gets its
-// header, column band, page number and, on the last, the totals footer. The
-// page list is all a printer, the preview or a PDF file needs.
+// into the job's page list: the body's rows (CPrintBody), then on each page
+// its header, column band, page number and, on the last, the totals footer.
+// The page list is all a printer, the preview or a PDF file needs.
 //
 // Positions are paper coordinates in 0.1 mm on portrait paper. The Print...
 // functions add what they draw to the page being composed; with measureOnly
@@ -51,28 +50,13 @@ public:
     static int PrintToPdf(CPrintJob& job, const CPrintData& data, const QString& strPath);
 
 private:
-    struct RowCells;
-
-    // Pagination.
-    void LayOutBody(bool bMeasurements);
-    void NewPage(int nBodyTop);
-    bool IsFreshPage() const;
-    void AddLine(const CPrintData::Line& line);
-    void AddMeasures(const CPrintData::Line& line);
-    void AddMeasureRow(const QString& strText, bool bHeading = false);
-    void AddRow(const RowCells* pCells, const QString& strDescription, const TextBlock& description);
-    RowCells LineCells(const CPrintData::Line& line, int y) const;
-    TextBlock DescriptionBlock(const CPrintData::Line& line, int y) const;
-    QString DescriptionOf(const CPrintData::Line& line) const;
-    static QString MeasureText(const CPrintData::Measure& measure);
-
     // Composition of a page: header, band, rows, footer.
     void ComposePage(int nPage, bool bInvoice);
     void PrintLogoAndCompany(bool bClientRight);
     void PrintClientBlock(int x, int nWidth);
     void PrintBandHeadings(int y);
     void PrintPageNumber(int nPage);
-    int PrintTotalRow(int y, const QString& strLabel, const QString& strValue);
+    int PrintTotalRow(int y, const QString& strLabel, const QString& strValue, bool bOverLines = false);
     void PrintTotalsBox();
 
     // What the Print... functions add to the page being composed. Text returns
@@ -84,15 +68,9 @@ private:
     void Image(int x, int y, int nWidth, int nHeight, const QString& strPath);
     void Add(PrintItem item);
 
-    int ColumnUnitX() const;
-    int ColumnDescriptionX() const;
-    int ColumnDescriptionWidth() const;
-    int ColumnQuantityX() const;
-
     CPrintJob& m_job;
     const CPrintData& m_data;
     const CPrintOptions& m_options;
-    int m_y = 0;
     // The items of the page being composed; none while only measuring.
     std::vector<PrintItem>* m_pItems = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QPrintPreviewWidget>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 CLangPrintPreview::CLangPrintPreview(QPrinter* pPrinter, QWidget* parent)
     : QPrintPreviewDialog(pPrinter, parent)
@@ -38,7 +39,11 @@ CLangPrintPreview::CLangPrintPreview(QPrinter* pPrinter, QWidget* parent)
         connect(m_pClose, &QAction::triggered, this, &QDialog::reject);
         toolbar->addSeparator();
         toolbar->addAction(m_pClose);
-        toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        // The buttons that carry a caption show it; the others keep their icon.
+        for (QAction* action : {m_pPrint, m_pNext, m_pPrevious, m_pZoomIn, m_pZoomOut, m_pClose, m_pOneTwoPages}) {
+            if (auto* button = action ? qobject_cast<QToolButton*>(toolbar->widgetForAction(action)) : nullptr)
+                button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
     }
     SetCaptions();
 }

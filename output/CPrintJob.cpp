@@ -269,6 +269,10 @@ void CPrintJob::DrawItem(PrintItem& item)
     case PrintItem::Image:
         DrawImageFile(b.left, b.top, b.width, b.height, item.text);
         break;
+    case PrintItem::Erase:
+        if (m_pPainter)
+            m_pPainter->fillRect(QRectF(b.left - m_nOffsetX, b.top - m_nOffsetY, b.width, b.height), Qt::white);
+        break;
     }
 }
 

@@ -137,6 +137,7 @@ void CPrintRun::Execute(const PageHook& printPage)
         return;
     }
     CLangPrintPreview preview(m_pPrinter, m_pParent);
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, &printPage](QPrinter* printer) { PrintPages(*printer, printPage); });
     preview.exec();

@@ -6,10 +6,10 @@
 #include <vector>
 
 // One thing drawn on a page, in paper coordinates (0.1 mm). A text carries its
-// block; a line, rectangle or image keeps its place in the block's left and
-// top, its length or size in width and height.
+// block; a line, rectangle, image or erased (whitened) area keeps its place in
+// the block's left and top, its length or size in width and height.
 struct PrintItem {
-    enum Kind { Text, HLine, VLine, Rect, Image };
+    enum Kind { Text, HLine, VLine, Rect, Image, Erase };
 
     Kind kind = Text;
     QString text; // the text, or the image file's path

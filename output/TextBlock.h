@@ -29,3 +29,18 @@ inline void ResetTextBlock(TextBlock& block)
 {
     block = TextBlock();
 }
+
+// A block at a place and of a size, in a font size, weight and alignment.
+inline TextBlock MakeTextBlock(int left, int top, int width, int height, int size = 10, bool bold = false,
+                               int alignment = TextBlock::Left)
+{
+    TextBlock block;
+    block.left = left;
+    block.top = top;
+    block.width = width;
+    block.height = height;
+    block.size = size;
+    block.bold = bold;
+    block.alignment = alignment;
+    return block;
+}
