@@ -142,6 +142,26 @@ QString Percent(const QString& strStoreText)
 
 } // namespace
 
+QStringList CBudgetPrintout::AddressLines(const QString& strName, const QString& strAddress, const QString& strCp,
+                                          const QString& strTown, const QString& strProvince, const QString& strPhone,
+                                          const QString& strFax, const QString& strEmail)
+{
+    return {strName,
+            strAddress,
+            QStringLiteral("%1 - %2").arg(strCp, strTown),
+            strProvince,
+            QStringLiteral("%1: %2, Fax: %3").arg(tr("Teléfono"), strPhone, strFax),
+            QStringLiteral("Email: %1").arg(strEmail)};
+}
+
+void CBudgetPrintout::PrintLines(const QStringList& lines, int x, int y, int nWidth, int nSize, bool bBold)
+{
+    for (const QString& line : lines) {
+        Text(line, MakeTextBlock(x, y, nWidth, 50, nSize, bBold));
+        y += 40;
+    }
+}
+
 void CBudgetPrintout::PrintLogoAndCompany(bool bClientRight)
 {
     if (m_options.m_bLogo)
@@ -151,19 +171,9 @@ void CBudgetPrintout::PrintLogoAndCompany(bool bClientRight)
     const int width = bClientRight ? 1150 : 700;
     const CPrintData::Company& c = m_data.m_company;
     if (m_options.m_bCompanyData) {
-        const QString lines[] = {
-            c.strNombre,
-            c.strDireccion,
-            QStringLiteral("%1 - %2").arg(c.strCp, c.strPoblacion),
-            c.strProvincia,
-            QStringLiteral("%1: %2, Fax: %3").arg(tr("Teléfono"), c.strTelefono, c.strFax),
-            QStringLiteral("Email: %1").arg(c.strEmail),
-        };
-        int y = 320;
-        for (const QString& line : lines) {
-            Text(line, MakeTextBlock(x, y, width, 50, 8));
-            y += 40;
-        }
+        PrintLines(AddressLines(c.strNombre, c.strDireccion, c.strCp, c.strPoblacion, c.strProvincia, c.strTelefono,
+                                c.strFax, c.strEmail),
+                   x, 320, width, 8, false);
     }
     if (m_options.m_bCompanyNif)
         Text(QStringLiteral("NIF: %1").arg(c.strNif), MakeTextBlock(x, 560, width, 50, 8));
@@ -173,19 +183,9 @@ void CBudgetPrintout::PrintClientBlock(int x, int nWidth)
 {
     const CBudgetHeader& h = m_data.m_header;
     if (m_options.m_bClientData) {
-        const QString lines[] = {
-            h.m_strCliente,
-            h.m_strDireccion,
-            QStringLiteral("%1 - %2").arg(h.m_strCp, h.m_strPoblacion),
-            h.m_strProvincia,
-            QStringLiteral("%1: %2, Fax: %3").arg(tr("Teléfono"), h.m_strTelefono, h.m_strFax),
-            QStringLiteral("Email: %1").arg(h.m_strEmail),
-        };
-        int y = 190;
-        for (const QString& line : lines) {
-            Text(line, MakeTextBlock(x, y, nWidth, 50, 10, true));
-            y += 40;
-        }
+        PrintLines(AddressLines(h.m_strCliente, h.m_strDireccion, h.m_strCp, h.m_strPoblacion, h.m_strProvincia,
+                                h.m_strTelefono, h.m_strFax, h.m_strEmail),
+                   x, 190, nWidth, 10, true);
     }
     if (m_options.m_bClientNif)
         Text(QStringLiteral("NIF: %1").arg(h.m_strNif), MakeTextBlock(x, 430, nWidth, 50, 10, true));

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 
@@ -52,6 +53,10 @@ public:
 private:
     // Composition of a page: header, band, rows, footer.
     void ComposePage(int nPage, bool bInvoice);
+    static QStringList AddressLines(const QString& strName, const QString& strAddress, const QString& strCp,
+                                    const QString& strTown, const QString& strProvince, const QString& strPhone,
+                                    const QString& strFax, const QString& strEmail);
+    void PrintLines(const QStringList& lines, int x, int y, int nWidth, int nSize, bool bBold);
     void PrintLogoAndCompany(bool bClientRight);
     void PrintClientBlock(int x, int nWidth);
     void PrintBandHeadings(int y);

@@ -201,10 +201,7 @@ void CPrintJob::DrawLine(QPointF from, QPointF to, float fPenWidth, QRgb colour)
 {
     if (!m_pPainter)
         return;
-    QPen pen(QColor::fromRgb(colour));
-    pen.setWidthF(fPenWidth);
-    pen.setCapStyle(Qt::FlatCap);
-    m_pPainter->setPen(pen);
+    m_pPainter->setPen(QPen(QColor::fromRgb(colour), fPenWidth, Qt::SolidLine, Qt::FlatCap));
     m_pPainter->drawLine(from, to);
 }
 
@@ -224,10 +221,7 @@ void CPrintJob::DrawRect(QPoint point, QSize size, float fPenWidth, QRgb colour)
 {
     if (!m_pPainter)
         return;
-    QPen pen(QColor::fromRgb(colour));
-    pen.setWidthF(fPenWidth);
-    pen.setJoinStyle(Qt::MiterJoin);
-    m_pPainter->setPen(pen);
+    m_pPainter->setPen(QPen(QColor::fromRgb(colour), fPenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     m_pPainter->setBrush(Qt::NoBrush);
     m_pPainter->drawRect(QRectF(point.x() - m_nOffsetX, point.y() - m_nOffsetY, size.width(), size.height()));
 }

@@ -165,7 +165,10 @@ QGroupBox* CPrintOptionsDlg::CreateFooterBox()
     m_pBase = AddCheck(grid, 0, 1, tr("Base"), "base");
     m_pVat = AddCheck(grid, 1, 1, tr("Iva"), "iva");
     m_pTotal = AddCheck(grid, 2, 1, tr("Total"), "total");
-    m_pObservations = AddCheck(grid, 3, 1, tr("Observaciones"), "observaciones");
+    m_pObservations = AddCheck(grid, 3, 1, tr("Forma de pago"), "observaciones");
+    // Wide enough for either of its captions, so that choosing the invoice
+    // does not cut it.
+    m_pObservations->setMinimumWidth(m_pObservations->sizeHint().width());
     return box;
 }
 

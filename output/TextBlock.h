@@ -6,8 +6,9 @@
 // One piece of text for the page engine. Positions and sizes are tenths of a
 // millimetre from the paper's edge; left or top 0 stands for the printable
 // area's edge. A block of width and height 0 is drawn at its point without
-// wrapping. Drawing leaves in height the height the text took, never less
-// than 5 mm.
+// wrapping; one with a width and no height takes as many lines as its text
+// needs. Drawing leaves in height the height the text took, never less than
+// 5 mm.
 struct TextBlock {
     enum Alignment { Left = 0, Centre = 1, Right = 2 };
 
