@@ -146,11 +146,14 @@ QStringList CBudgetPrintout::AddressLines(const QString& strName, const QString&
                                           const QString& strTown, const QString& strProvince, const QString& strPhone,
                                           const QString& strFax, const QString& strEmail)
 {
+    // A line that joins two values, both empty, would print its punctuation alone.
+    const bool noTown = strCp.isEmpty() && strTown.isEmpty();
+    const bool noPhone = strPhone.isEmpty() && strFax.isEmpty();
     return {strName,
             strAddress,
-            QStringLiteral("%1 - %2").arg(strCp, strTown),
+            noTown ? QString() : QStringLiteral("%1 - %2").arg(strCp, strTown),
             strProvince,
-            QStringLiteral("%1: %2, Fax: %3").arg(tr("Teléfono"), strPhone, strFax),
+            noPhone ? QString() : QStringLiteral("%1: %2, Fax: %3").arg(tr("Teléfono"), strPhone, strFax),
             QStringLiteral("Email: %1").arg(strEmail)};
 }
 

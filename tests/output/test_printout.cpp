@@ -130,6 +130,35 @@ private slots:
         QCOMPARE(Find(page, Upper("Codigo")) != nullptr, codes);
     }
 
+    void headerBlocksTradePlaces()
+    {
+        CPrintData data = Data(1);
+        data.m_company = {"Construcciones Pérez", "Calle Mayor 1", "Barcelona", "08001", "", "", "", "", "B1234", "", ""};
+        data.m_header.m_strCliente = "Ana Puig";
+        CPrintOptions options;
+        options.m_bBudgetCode = true;
+        for (const bool right : {true, false}) {
+            options.m_nClientPosition = right ? CPrintOptions::ClientRight : CPrintOptions::ClientLeft;
+            CPrintJob job(options);
+            Paginate(job, data);
+            const PrintPage& page = job.m_pages.front();
+            const PrintItem* town = Find(page, "08001 - Barcelona");
+            QVERIFY(town);
+            QCOMPARE(town->block.left, right ? 100 : 1300);
+            QCOMPARE(town->block.top, 400);
+            QCOMPARE(town->block.size, 8);
+            QCOMPARE(Find(page, "NIF: B1234")->block.top, 560);
+            const PrintItem* client = Find(page, "Ana Puig");
+            QVERIFY(client && client->block.bold);
+            QCOMPARE(client->block.left, right ? 1300 : 100);
+            QCOMPARE(Find(page, "OBRA")->block.top, 150);
+            // Neither phone nor fax: no line of bare punctuation, for the
+            // company or for the client.
+            QVERIFY(!Find(page, "Teléfono: , Fax: "));
+            QVERIFY(!Find(page, " - "));
+        }
+    }
+
     void descriptionLongerThanAPageGoesOnAlone()
     {
         QString text;
