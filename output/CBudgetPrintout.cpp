@@ -294,7 +294,7 @@ int CBudgetPrintout::PrintTotalRow(int y, const QString& strLabel, const QString
         // frame: their dividing line stops for it rather than strike it out.
         TextBlock measured = label;
         m_job.DrawTextBlock(strLabel, measured, true);
-        Add({PrintItem::Erase, {}, MakeTextBlock(1201, y, 498, measured.height)});
+        Add({PrintItem::Erase, {}, MakeTextBlock(1205, y, 490, measured.height)});
     }
     const int height = Text(strLabel, label);
     Text(strValue, MakeTextBlock(1700, y, 300, 0, 10, false, TextBlock::Right));
