@@ -58,6 +58,8 @@ bool CPrintRun::Prepare(bool bPreview)
     }
     m_pJob = std::make_unique<CPrintJob>(options);
     m_pPrinter->setDocName(m_strBudget);
+    // The pages are laid out for portrait paper; the preview shows them so.
+    m_pPrinter->setPageOrientation(QPageLayout::Portrait);
     // The page range is known only once the pages are laid out.
     m_pPrinter->setFromTo(0, 0);
     if (!bPreview && !m_printerDialog(*m_pPrinter)) {
