@@ -36,6 +36,44 @@ bool TakeValue(const QStringList& arguments, qsizetype& i, const QString& strNam
     return false;
 }
 
+struct PrintArguments {
+    CPrintOptions options;
+    QString code, pdf, number, date, level;
+};
+
+// False when the command line does not read as the usage says.
+bool ParsePrintArguments(const QStringList& arguments, PrintArguments& parsed)
+{
+    CPrintOptions& options = parsed.options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString argument = arguments[i];
+        bool missing = false;
+        const bool valued = TakeValue(arguments, i, QStringLiteral("--pdf"), parsed.pdf, missing)
+                            || TakeValue(arguments, i, QStringLiteral("--level"), parsed.level, missing)
+                            || TakeValue(arguments, i, QStringLiteral("--date"), parsed.date, missing)
+                            || TakeValue(arguments, i, QStringLiteral("--number"), parsed.number, missing);
+        if (missing)
+            return false;
+        if (valued)
+            continue;
+        if (argument == QStringLiteral("--invoice"))
+            options.m_nDocumentKind = CPrintOptions::Invoice;
+        else if (argument == QStringLiteral("--no-codes"))
+            options.m_bCodes = false;
+        else if (argument == QStringLiteral("--no-amounts"))
+            options.m_bAmounts = false;
+        else if (argument == QStringLiteral("--measurements"))
+            options.m_bMeasurements = true;
+        else if (argument == QStringLiteral("--short-descriptions"))
+            options.m_nDescription = CPrintOptions::ShortDescription;
+        else if (argument.startsWith(QStringLiteral("--")) || !parsed.code.isEmpty())
+            return false;
+        else
+            parsed.code = argument;
+    }
+    return !parsed.code.isEmpty() && !parsed.pdf.isEmpty();
+}
+
 } // namespace
 
 void CCommandLineTool::AddPrintCommand()
@@ -50,71 +88,46 @@ void CCommandLineTool::AddPrintCommand()
 
 int CCommandLineTool::Print(const QStringList& arguments)
 {
-    CPrintOptions options;
-    QString code, pdf, number, date, level;
-    bool haveNumber = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        bool missing = false;
-        if (TakeValue(arguments, i, QStringLiteral("--pdf"), pdf, missing)
-            || TakeValue(arguments, i, QStringLiteral("--level"), level, missing)
-            || TakeValue(arguments, i, QStringLiteral("--date"), date, missing)) {
-        } else if (TakeValue(arguments, i, QStringLiteral("--number"), number, missing)) {
-            haveNumber = true;
-        } else if (argument == QStringLiteral("--invoice")) {
-            options.m_nDocumentKind = CPrintOptions::Invoice;
-        } else if (argument == QStringLiteral("--no-codes")) {
-            options.m_bCodes = false;
-        } else if (argument == QStringLiteral("--no-amounts")) {
-            options.m_bAmounts = false;
-        } else if (argument == QStringLiteral("--measurements")) {
-            options.m_bMeasurements = true;
-        } else if (argument == QStringLiteral("--short-descriptions")) {
-            options.m_nDescription = CPrintOptions::ShortDescription;
-        } else if (argument.startsWith(QStringLiteral("--")) || !code.isEmpty()) {
-            return Usage(2);
-        } else {
-            code = argument;
-        }
-        if (missing)
-            return Usage(2);
-    }
-    if (code.isEmpty() || pdf.isEmpty())
+    PrintArguments parsed;
+    if (!ParsePrintArguments(arguments, parsed))
         return Usage(2);
-    if (number.size() > CPrintOptions::kNumberLimit) {
-        m_err << Text("El número tiene más de 10 caracteres: %1\n", "El número té més de 10 caràcters: %1\n").arg(number);
+    CPrintOptions& options = parsed.options;
+    const QString& code = parsed.code;
+    if (parsed.number.size() > CPrintOptions::kNumberLimit) {
+        m_err << Text("El número tiene más de 10 caracteres: %1\n", "El número té més de 10 caràcters: %1\n")
+                     .arg(parsed.number);
         return 2;
     }
     QDate day = QDate::currentDate();
-    if (!date.isEmpty()) {
-        day = QDate::fromString(date, QStringLiteral("d/M/yyyy"));
+    if (!parsed.date.isEmpty()) {
+        day = QDate::fromString(parsed.date, QStringLiteral("d/M/yyyy"));
         if (!day.isValid()) {
-            m_err << Text("Fecha no válida (DD/MM/AAAA): %1\n", "Data no vàlida (DD/MM/AAAA): %1\n").arg(date);
+            m_err << Text("Fecha no válida (DD/MM/AAAA): %1\n", "Data no vàlida (DD/MM/AAAA): %1\n").arg(parsed.date);
             return 2;
         }
     }
-    if (!level.isEmpty())
-        options.m_strBudgetLevel = options.m_strInvoiceLevel = level;
-    if (haveNumber)
-        (options.IsInvoice() ? options.m_strInvoiceNumber : options.m_strBudgetNumber) = number;
+    if (!parsed.level.isEmpty())
+        options.m_strBudgetLevel = options.m_strInvoiceLevel = parsed.level;
+    (options.IsInvoice() ? options.m_strInvoiceNumber : options.m_strBudgetNumber) = parsed.number;
     (options.IsInvoice() ? options.m_invoiceDate : options.m_budgetDate) = day;
 
     if (!OpenStore() || !RequireBudget(code))
         return 1;
+    CPrintJob job(options);
+    CPrintData data;
+    data.Load(Doc().Database(), code, job.m_nLevelLimit, options.m_bMeasurements && !options.IsInvoice());
+    const QString path = QFileInfo(parsed.pdf).absoluteFilePath();
+    const int pages = CBudgetPrintout::PrintToPdf(job, data, path);
+    if (pages < 0) {
+        m_err << Text("No se puede escribir el fichero %1\n", "No es pot escriure el fitxer %1\n").arg(path);
+        return 1;
+    }
+    // Only an invoice that was written keeps its number and date.
     if (options.IsInvoice()) {
         CPresupuestosSet header(&Doc().Database());
         header.FilterBudget(code);
         header.Open();
         options.StoreInvoiceData(header);
-    }
-    CPrintJob job(options);
-    CPrintData data;
-    data.Load(Doc().Database(), code, job.m_nLevelLimit, options.m_bMeasurements && !options.IsInvoice());
-    const QString path = QFileInfo(pdf).absoluteFilePath();
-    const int pages = CBudgetPrintout::PrintToPdf(job, data, path);
-    if (pages < 0) {
-        m_err << Text("No se puede escribir el fichero %1\n", "No es pot escriure el fitxer %1\n").arg(path);
-        return 1;
     }
     m_out << Text("%1: %2 páginas\n", "%1: %2 pàgines\n").arg(path).arg(pages);
     return 0;

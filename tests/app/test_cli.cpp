@@ -120,6 +120,17 @@ private slots:
         QVERIFY(!text.contains("CODIGO"));
         QVERIFY(!text.contains("DEM010"));
 
+        // An invoice that could not be written keeps no number.
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QCOMPARE(Run({"--database", db, "print", "OBRA", "--pdf", TestHome() + "/cli/no/such/f.pdf", "--invoice",
+                      "--number", "F-1"})
+                     .status,
+                 1);
+        {
+            CDatabase database;
+            database.OpenFile(db);
+            QVERIFY(CTestStore::Scalar(database, "SELECT NUMFAC FROM PRESUPUESTOS").toString().isEmpty());
+        }
         const Result invoice =
             Run({"--database", db, "print", "OBRA", "--pdf=" + pdf, "--invoice", "--number", "F-9", "--date", "5/3/2024"});
         QCOMPARE(invoice.status, 0);
