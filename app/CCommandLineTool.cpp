@@ -38,7 +38,12 @@ CCommandLineTool::~CCommandLineTool()
 
 const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
 {
-    static const std::vector<Command> commands = {
+    return CommandTable();
+}
+
+std::vector<CCommandLineTool::Command>& CCommandLineTool::CommandTable()
+{
+    static std::vector<Command> commands = {
         {"init", "init", &CCommandLineTool::Init},
         {"list-budgets", "list-budgets", &CCommandLineTool::ListBudgets},
         {"new-budget", "new-budget CODE [--name NAME]", &CCommandLineTool::NewBudget},

@@ -31,6 +31,9 @@ public:
         int (CCommandLineTool::*handler)(const QStringList& arguments);
     };
     static const std::vector<Command>& Commands();
+    // Adds "print": its PDF needs QtGui, so it lives above the core and a
+    // program that offers it adds it before Run.
+    static void AddPrintCommand();
 
     // Commands of the libraries above the core, added by the program's main
     // before Run.
@@ -46,6 +49,7 @@ private:
     };
     static std::vector<ExtraCommand>& ExtraCommands();
 
+    static std::vector<Command>& CommandTable();
     int Usage(int nStatus);
     QString Text(const char* szSpanish, const char* szCatalan) const;
     // Opens the store, reporting a failure; false when it could not be opened.
@@ -69,6 +73,7 @@ private:
     int Formula(const QStringList& arguments);
     int ImportBudget(const QStringList& arguments);
     int ExportBudget(const QStringList& arguments);
+    int Print(const QStringList& arguments);
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -46,6 +46,7 @@ bool CVelmoraApp::InitInstance()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->SetAppTarget(this);
     m_pView = new CVelmoraView(*m_pDoc, m_pMainFrame.get());
+    m_pView->SetPrinter(&Printer());
     try {
         m_pView->OnInitialUpdate();
     } catch (const CDBException& e) {

@@ -15,6 +15,9 @@
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
 #include "output/CRtfReportDlg.h"
+#include "output/CBudgetPrintout.h"
+#include "output/CLangPrintPreview.h"
+#include "output/CPrintOptionsDlg.h"
 #include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
@@ -26,6 +29,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -175,5 +180,25 @@ int main(int argc, char** argv)
 
     CRtfReportDlg report(doc.Database(), QStringLiteral("OBRA"), view->m_strIdioma);
     Save(report, folder, QStringLiteral("informe-rtf"), report.size());
+    CPrintOptionsDlg options;
+    Save(options, folder, QStringLiteral("opciones-impresion"));
+    options.findChild<QRadioButton*>(QStringLiteral("factura"))->click();
+    Save(options, folder, QStringLiteral("opciones-impresion-factura"));
+
+    // The preview of the budget with its measurement lines.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    CPrintOptions printOptions;
+    printOptions.m_bMeasurements = true;
+    printOptions.m_strBudgetNumber = QStringLiteral("2024/017");
+    CPrintJob job(printOptions);
+    CPrintData printData;
+    printData.Load(doc.Database(), QStringLiteral("OBRA"), job.m_nLevelLimit, true);
+    CLangPrintPreview preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { CBudgetPrintout::PrintDocument(job, printData, *target); });
+    Save(preview, folder, QStringLiteral("presentacion-preliminar"), QSize(1000, 760));
+    preview.OneTwoPagesAction()->trigger();
+    Save(preview, folder, QStringLiteral("presentacion-preliminar-dos"), QSize(1000, 760));
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "measure/CMedicionesDlg.h"
 #include "output/CExcelExportCommand.h"
 #include "output/CRtfReportDlg.h"
+#include "output/CPrintRun.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
@@ -216,17 +217,24 @@ QString CVelmoraView::ParentCode(long nLine)
     return CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ParentCode(nLine);
 }
 
-bool CVelmoraView::OnPreparePrinting()
+bool CVelmoraView::OnPreparePrinting(bool bPreview)
 {
+    m_pPrintRun = std::make_unique<CPrintRun>(m_doc.Database(), m_doc.m_presupuestosSet, m_strCodigo, m_pPrinter, this);
+    if (m_pPrintRun->Prepare(bPreview))
+        return true;
+    m_pPrintRun.reset();
     return false;
 }
 
-void CVelmoraView::OnPrint(QPainter&, int)
+void CVelmoraView::OnPrint(QPainter&, int nPage)
 {
+    if (m_pPrintRun)
+        m_pPrintRun->PrintPage(nPage);
 }
 
 void CVelmoraView::OnEndPrinting()
 {
+    m_pPrintRun.reset();
 }
 
 void CVelmoraView::ReloadAfterError(const CDBException& error)
@@ -366,8 +374,10 @@ bool CVelmoraView::OnCommand(int nID)
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
         // Nothing to print without lines.
-        if (m_pList->GetItemCount() > 0 && OnPreparePrinting())
+        if (m_pList->GetItemCount() > 0 && OnPreparePrinting(nID == ID_FILE_PRINT_PREVIEW)) {
+            m_pPrintRun->Execute([this](QPainter& painter, int nPage) { OnPrint(painter, nPage); });
             OnEndPrinting();
+        }
         return true;
     default:
         return IsBudgetOpen() && m_pList->OnCommand(nID);
@@ -392,8 +402,10 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
+        action.setEnabled(IsBudgetOpen() && m_pList->GetItemCount() > 0);
+        return true;
     case ID_BASE_PRECIOS:
-        // Printing and the price bases are not part of this version yet.
+        // The price bases are not part of this version yet.
         action.setEnabled(false);
         return true;
     case ID_TB_INSERTAR_CAPITULO:

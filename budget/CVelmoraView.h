@@ -6,16 +6,19 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class CArticulosList;
 class CDBException;
 class CMedicionesDlg;
 class CNoSeparatorMemo;
 class CPictureBox;
+class CPrintRun;
 class CVelmoraDoc;
 class QLabel;
 class QPainter;
 class QLineEdit;
+class QPrinter;
 
 // The record form that shows the open budget: the budget grid, the long
 // description and picture of the selected line, and the budget's total. It
@@ -56,11 +59,15 @@ public:
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
 
-    // The printing hooks: preparing a run (false cancels it), printing a
-    // page and ending the run. The printout itself comes with a later version.
-    virtual bool OnPreparePrinting();
+    // The printing hooks: preparing a print or preview run (the print
+    // options, and the printer to print; false cancels the run), printing a
+    // page of it and ending it.
+    virtual bool OnPreparePrinting(bool bPreview);
     virtual void OnPrint(QPainter& painter, int nPage);
     virtual void OnEndPrinting();
+    // The printer that "Configurar impresora" sets up; not owned.
+    void SetPrinter(QPrinter* pPrinter) { m_pPrinter = pPrinter; }
+    CPrintRun* PrintRun() const { return m_pPrintRun.get(); }
 
     // A database error ended an operation: the store is as it was before
     // it, so the grid is loaded again and the user told.
@@ -110,4 +117,7 @@ private:
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
     CMedicionesDlg* m_pMediciones = nullptr;
+    QPrinter* m_pPrinter = nullptr;
+    // The print or preview run in progress, or none.
+    std::unique_ptr<CPrintRun> m_pPrintRun;
 };

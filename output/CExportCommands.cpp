@@ -15,17 +15,6 @@ void CExportCommands::Register()
                                  &CExportCommands::ExportXls);
 }
 
-bool CExportCommands::NeedsGui(const QStringList& arguments)
-{
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--database"))
-            ++i;
-        else if (!arguments[i].startsWith(QStringLiteral("--")))
-            return arguments[i] == QStringLiteral("export-rtf");
-    }
-    return false;
-}
-
 bool CExportCommands::ParseArguments(const QStringList& arguments, QString& strCode, QString& strFile, bool& bCatalan)
 {
     QStringList rest;

@@ -13,9 +13,6 @@ class CExportCommands
 public:
     // Adds the commands to the tool.
     static void Register();
-    // Whether the command line runs a command that lays out text and so
-    // needs a QGuiApplication.
-    static bool NeedsGui(const QStringList& arguments);
 
 private:
     static int ExportRtf(CCommandLineTool& tool, const QStringList& arguments);

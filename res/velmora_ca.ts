@@ -81,6 +81,123 @@
     </message>
 </context>
 <context>
+    <name>CBudgetPrintout</name>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="159" />
+        <location filename="../output/CBudgetPrintout.cpp" line="181" />
+        <source>Teléfono</source>
+        <translation>Telèfon</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="198" />
+        <location filename="../output/CBudgetPrintout.cpp" line="206" />
+        <source>Presupuesto</source>
+        <translation>Pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="208" />
+        <location filename="../output/CBudgetPrintout.cpp" line="233" />
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="224" />
+        <location filename="../output/CBudgetPrintout.cpp" line="231" />
+        <source>Factura</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="243" />
+        <source>Codigo</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="245" />
+        <source>Un.</source>
+        <translation>Ut.</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="246" />
+        <source>Descripción</source>
+        <translation>Descripció</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="248" />
+        <source>Precio</source>
+        <translation>Preu</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="249" />
+        <source>Cantidad</source>
+        <translation>Quantitat</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="251" />
+        <location filename="../output/CBudgetPrintout.cpp" line="381" />
+        <source>Importe</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="256" />
+        <source>pag. %1/%2</source>
+        <translation>pàg. %1/%2</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="311" />
+        <source>Observaciones</source>
+        <translation>Observacions</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="320" />
+        <source>Total Neto</source>
+        <translation>Total net</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="322" />
+        <location filename="../output/CBudgetPrintout.cpp" line="347" />
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="325" />
+        <location filename="../output/CBudgetPrintout.cpp" line="350" />
+        <source>Gastos generales</source>
+        <translation>Despeses generals</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="328" />
+        <location filename="../output/CBudgetPrintout.cpp" line="376" />
+        <source>Total bruto</source>
+        <translation>Total brut</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="330" />
+        <location filename="../output/CBudgetPrintout.cpp" line="378" />
+        <source>Base imponible</source>
+        <translation>Base imposable</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="334" />
+        <source>Total presupuesto</source>
+        <translation>Total pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="355" />
+        <source>Forma de pago</source>
+        <translation>Forma de pagament</translation>
+    </message>
+    <message>
+        <location filename="../output/CBudgetPrintout.cpp" line="384" />
+        <source>Total factura</source>
+        <translation>Total factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintBody.cpp" line="178" />
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+</context>
+<context>
     <name>CCommandLineTool</name>
     <message>
         <location filename="../app/CCommandLineTool.cpp" line="91" />
@@ -464,6 +581,54 @@
     </message>
 </context>
 <context>
+    <name>CLangPrintPreview</name>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="63" />
+        <source>Presentación preliminar</source>
+        <translation>Presentació preliminar</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="65" />
+        <source>Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="65" />
+        <source>Siguiente</source>
+        <translation>Següent</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="65" />
+        <source>Anterior</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="66" />
+        <source>Cerrar</source>
+        <translation>Tancar</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="66" />
+        <source>Acercar</source>
+        <translation>Acostar</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="66" />
+        <source>Alejar</source>
+        <translation>Allunyar</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="82" />
+        <source>Una página</source>
+        <translation>Una pàgina</translation>
+    </message>
+    <message>
+        <location filename="../output/CLangPrintPreview.cpp" line="82" />
+        <source>Dos páginas</source>
+        <translation>Dues pàgines</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <location filename="../app/CMainFrame.cpp" line="15" />
@@ -795,6 +960,226 @@
         <location filename="../admin/CPresupuestosDlg.cpp" line="127" />
         <source>Todos los ficheros (*.*)</source>
         <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintOptionsDlg</name>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="18" />
+        <source>Opciones de impresión</source>
+        <translation>Opcions d'impressió</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="31" />
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="34" />
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="81" />
+        <source>Factura</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="81" />
+        <source>Presupuesto</source>
+        <translation>Pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="85" />
+        <source>Hasta nivel</source>
+        <translation>Fins al nivell</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="89" />
+        <source>Nº Factura</source>
+        <translation>Núm. factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="89" />
+        <source>Nº Presupuesto</source>
+        <translation>Núm. pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="93" />
+        <source>Fecha Factura</source>
+        <translation>Data factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="93" />
+        <source>Fecha presupesto</source>
+        <translation>Data pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="117" />
+        <source>Cabecera</source>
+        <translation>Capçalera</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="119" />
+        <source>Título presupuesto/factura</source>
+        <translation>Títol pressupost/factura</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="120" />
+        <source>Datos cliente</source>
+        <translation>Dades client</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="121" />
+        <source>NIF cliente</source>
+        <translation>NIF client</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="122" />
+        <source>Código presupuesto</source>
+        <translation>Codi pressupost</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="123" />
+        <source>Datos empresa</source>
+        <translation>Dades empresa</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="124" />
+        <source>NIF empresa</source>
+        <translation>NIF empresa</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="125" />
+        <source>Datos fiscales</source>
+        <translation>Dades fiscals</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="126" />
+        <source>Logo</source>
+        <translation>Logotip</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="128" />
+        <source>Posición datos cliente</source>
+        <translation>Posició dades client</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="130" />
+        <source>Izquierda</source>
+        <translation>Esquerra</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="132" />
+        <source>Derecha</source>
+        <translation>Dreta</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="143" />
+        <source>Datos cuerpo</source>
+        <translation>Dades cos</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="145" />
+        <source>Códigos</source>
+        <translation>Codis</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="146" />
+        <source>Importes</source>
+        <translation>Imports</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="147" />
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="148" />
+        <source>Descripción larga</source>
+        <translation>Descripció llarga</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="150" />
+        <source>Descripción corta</source>
+        <translation>Descripció curta</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="159" />
+        <source>Datos pie</source>
+        <translation>Dades peu</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="161" />
+        <source>Neto</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="162" />
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="163" />
+        <source>Gastos generales</source>
+        <translation>Despeses generals</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="164" />
+        <source>Bruto</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="165" />
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="166" />
+        <source>Iva</source>
+        <translation>IVA</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="167" />
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="168" />
+        <location filename="../output/CPrintOptionsDlg.cpp" line="253" />
+        <source>Observaciones</source>
+        <translation>Observacions</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintOptionsDlg.cpp" line="253" />
+        <source>Forma de pago</source>
+        <translation>Forma de pagament</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintRun</name>
+    <message>
+        <location filename="../output/CPrintRun.cpp" line="55" />
+        <source>No se ha podido guardar el número de la factura.
+
+%1</source>
+        <translation>No s'ha pogut desar el número de la factura.
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintRun.cpp" line="84" />
+        <source>No se puede leer el presupuesto para imprimirlo.
+
+%1</source>
+        <translation>No es pot llegir el pressupost per imprimir-lo.
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../output/CPrintRun.cpp" line="109" />
+        <source>No se puede imprimir en la impresora elegida.</source>
+        <translation>No es pot imprimir a la impressora triada.</translation>
     </message>
 </context>
 <context>

@@ -41,3 +41,9 @@ void CArticulosSet::FilterBudget(const QString& strBudget)
     SetFilter(QStringLiteral("CODIGO = ?"), {strBudget});
     m_strSort = QStringLiteral("CODIGO,NUMLIN");
 }
+
+void CArticulosSet::FilterBudgetToLevel(const QString& strBudget, int nMaxLevel)
+{
+    SetFilter(QStringLiteral("CODIGO = ? AND NIVEL <= ? AND NUMLIN > 1"), {strBudget, nMaxLevel});
+    m_strSort = QStringLiteral("CODIGO,NUMLIN");
+}

@@ -30,6 +30,8 @@ public:
     void FilterNone();
     // The lines of one budget in line order, so that a line's NUMLIN is its row position.
     void FilterBudget(const QString& strBudget);
+    // The lines of one budget below its root down to a level, in line order.
+    void FilterBudgetToLevel(const QString& strBudget, int nMaxLevel);
 
     QString GetDefaultSQL() const override;
 

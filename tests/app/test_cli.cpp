@@ -1,10 +1,11 @@
-#include "support/TestMain.h"
-
 #include "support/CTestStore.h"
+#include "support/PdfText.h"
+#include "support/TestMain.h"
 
 #include "app/CCommandLineTool.h"
 #include "store/CBudgetCode.h"
 #include "store/CDataSourceRegistry.h"
+#include "store/CDatabase.h"
 #include "store/CSchema.h"
 
 #include <QDir>
@@ -53,7 +54,11 @@ class TestCli : public QObject
     QString m_db;
 
 private slots:
-    void initTestCase() { m_db = TestHome() + "/cli/Tresca.db"; }
+    void initTestCase()
+    {
+        m_db = TestHome() + "/cli/Tresca.db";
+        CCommandLineTool::AddPrintCommand();
+    }
 
     void initCreatesAndReportsThePath()
     {
@@ -237,6 +242,54 @@ private slots:
         const Result result = Run({"--database", path, "list-budgets"});
         QCOMPARE(result.status, 1);
         QVERIFY2(result.err.contains(path) && result.err.contains("not a database"), qPrintable(result.err));
+    }
+
+    void printToPdf()
+    {
+        const QString db = TestHome() + "/cli/print.db";
+        QCOMPARE(Run({"--database", db, "init"}).status, 0);
+        {
+            CDatabase database;
+            database.OpenFile(db);
+            CTestStore::AddBudget(database, "OBRA", {"0|OBRA##|S|0|1|50", "1|C01#|S|50|1|50", "2|DEM010|N|12.5|4|50"});
+        }
+        const QString pdf = TestHome() + "/cli/obra.pdf";
+        QCOMPARE(Run({"--database", db, "print", "OBRA"}).status, 2);
+        QCOMPARE(Run({"--database", db, "print", "OBRA", "--pdf", pdf, "--date", "31/02/2024"}).status, 2);
+        QCOMPARE(Run({"--database", db, "print", "OBRA", "--pdf", pdf, "--number", "12345678901"}).status, 2);
+        QCOMPARE(Run({"--database", db, "print", "NADA", "--pdf", pdf}).status, 1);
+        QVERIFY(!QFile::exists(pdf));
+
+        const Result budget = Run({"--database", db, "print", "OBRA", "--pdf", pdf, "--no-codes", "--level", "1"});
+        QCOMPARE(budget.status, 0);
+        QVERIFY2(budget.out.contains("1 páginas"), qPrintable(budget.out));
+        QString text = PdfText(pdf);
+        QVERIFY(text.contains("PRESUPUESTO"));
+        QVERIFY(text.contains("pag. 1/1"));
+        QVERIFY(!text.contains("CODIGO"));
+        QVERIFY(!text.contains("DEM010"));
+
+        // An invoice that could not be written keeps no number.
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QCOMPARE(Run({"--database", db, "print", "OBRA", "--pdf", TestHome() + "/cli/no/such/f.pdf", "--invoice",
+                      "--number", "F-1"})
+                     .status,
+                 1);
+        {
+            CDatabase database;
+            database.OpenFile(db);
+            QVERIFY(CTestStore::Scalar(database, "SELECT NUMFAC FROM PRESUPUESTOS").toString().isEmpty());
+        }
+        const Result invoice =
+            Run({"--database", db, "print", "OBRA", "--pdf=" + pdf, "--invoice", "--number", "F-9", "--date", "5/3/2024"});
+        QCOMPARE(invoice.status, 0);
+        text = PdfText(pdf);
+        QVERIFY2(text.contains("FACTURA: F-9") && text.contains("FECHA: 05-03-2024"), qPrintable(text));
+        QVERIFY(text.contains("DEM010"));
+        CDatabase database;
+        database.OpenFile(db);
+        QCOMPARE(CTestStore::Scalar(database, "SELECT NUMFAC || ' ' || FECFAC FROM PRESUPUESTOS").toString(),
+                 "F-9 2024-03-05 00:00:00");
     }
 };
 

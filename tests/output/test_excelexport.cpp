@@ -283,8 +283,6 @@ private slots:
         QVERIFY(!QFile::exists(folder + "/nada.rtf"));
         QCOMPARE(RunCli({"--database", db, "export-xls", "OBRA"}).status, 2);
         QVERIFY(RunCli({"--help"}).out.contains("export-xls CODE FILE.xls|FILE.xlsx [--catalan]"));
-        QVERIFY(CExportCommands::NeedsGui({"--database", "export-xls", "export-rtf", "X", "Y"}));
-        QVERIFY(!CExportCommands::NeedsGui({"export-xls", "export-rtf", "Y"}));
     }
 };
 
