@@ -3,6 +3,7 @@
 #include "TestMain.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
+#include "store/CPreciosSet.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CTransaction.h"
 
@@ -25,6 +26,35 @@ CTestStore::~CTestStore()
     m_pDoc.reset();
 }
 
+namespace {
+
+// Lines "NIVEL|ARTICULO|DESGLOSE|PRECIO|RENDIMIENTO|IMPORTE" numbered 1..n.
+void AddLines(CLineSet& set, const QString& strCode, const QStringList& lines)
+{
+    const QString tariff = set.Tariff();
+    set.FilterNone();
+    set.Open();
+    int numlin = 0;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(u'|');
+        set.AddNew();
+        set.SetFieldNull(nullptr);
+        set.m_CODIGO = strCode;
+        set.SetTariff(tariff);
+        set.m_NUMLIN = QString::number(++numlin);
+        set.m_NIVEL = f.value(0);
+        set.m_ARTICULO = f.value(1);
+        set.m_DESGLOSE = f.value(2, QStringLiteral("N"));
+        set.m_PRECIO = f.value(3, QStringLiteral("0"));
+        set.m_RENDIMIENTO = f.value(4, QStringLiteral("1"));
+        set.m_IMPORTE = f.value(5, QStringLiteral("0"));
+        set.m_FACTOR = QStringLiteral("1.0");
+        set.Update();
+    }
+}
+
+} // namespace
+
 void CTestStore::AddBudget(const QString& strCode, const QStringList& lines, const QString& strName)
 {
     AddBudget(Db(), strCode, lines, strName);
@@ -43,25 +73,15 @@ void CTestStore::AddBudget(CDatabase& db, const QString& strCode, const QStringL
     header.Update();
 
     CArticulosSet set(&db);
-    set.FilterNone();
-    set.Open();
-    int numlin = 0;
-    for (const QString& line : lines) {
-        const QStringList f = line.split(u'|');
-        set.AddNew();
-        set.SetFieldNull(nullptr);
-        set.m_CODIGO = strCode;
-        set.m_NUMLIN = QString::number(++numlin);
-        set.m_NIVEL = f.value(0);
-        set.m_ARTICULO = f.value(1);
-        set.m_DESGLOSE = f.value(2, QStringLiteral("N"));
-        set.m_PRECIO = f.value(3, QStringLiteral("0"));
-        set.m_RENDIMIENTO = f.value(4, QStringLiteral("1"));
-        set.m_IMPORTE = f.value(5, QStringLiteral("0"));
-        set.m_FACTOR = QStringLiteral("1.0");
-        set.Update();
-    }
+    AddLines(set, strCode, lines);
     transaction.Commit();
+}
+
+void CTestStore::AddTariff(const QString& strCode, const QString& strTariff, const QStringList& lines)
+{
+    CPreciosSet set(&Db());
+    set.m_TARIFA = strTariff;
+    AddLines(set, strCode, lines);
 }
 
 QStringList CTestStore::Lines(const QString& strCode)
