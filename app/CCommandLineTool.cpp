@@ -1,5 +1,6 @@
 #include "app/CCommandLineTool.h"
 
+#include "app/CCliEditCommands.h"
 #include "app/CLanguage.h"
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
@@ -60,6 +61,8 @@ int CCommandLineTool::Usage(int nStatus)
                    "Ús: velmora-cli [--database RUTA] ORDRE [ARGUMENTS]\nOrdres:\n");
     for (const Command& command : Commands())
         stream << "  " << command.usage << '\n';
+    for (const char* usage : CCliEditCommands::Usages())
+        stream << "  " << usage << '\n';
     stream.flush();
     return nStatus;
 }
@@ -100,6 +103,8 @@ int CCommandLineTool::Run(const QStringList& arguments)
             }
         }
     }
+    if (const std::optional<int> status = CCliEditCommands::Run(name, rest, m_strDatabase, m_out, m_err))
+        return *status;
     m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
     return Usage(2);
 }
