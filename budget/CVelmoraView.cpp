@@ -151,7 +151,14 @@ void CVelmoraView::OpenBudget(const QString& strCode)
         return;
     ShowBudgetControls(true);
     m_strCodigo = strCode;
-    FillList(1);
+    try {
+        FillList(1);
+    } catch (const CDBException& e) {
+        // A budget that cannot be read is not shown half-loaded.
+        CloseBudget();
+        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+        return;
+    }
     emit CommandStateChanged();
 }
 
