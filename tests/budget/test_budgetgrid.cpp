@@ -1,4 +1,5 @@
 #include "support/CTestApp.h"
+#include "support/CTestStore.h"
 #include "support/TestMain.h"
 
 #include "admin/CBudgetAdmin.h"
@@ -88,58 +89,13 @@ void TypeIntoCell(CArticulosList& list, int row, int col, const QString& text)
 void CheckBudget(CTestApp& app, const QString& budget)
 {
     const QStringList store = StoreLines(app, budget);
-    for (int i = 0; i < store.size(); ++i)
-        QCOMPARE(store[i].section(u'|', 0, 0).toInt(), i + 1);
-    QCOMPARE(store.value(0).section(u'|', 1, 1), QStringLiteral("0"));
-    long previous = 0;
-    for (int i = 1; i < store.size(); ++i) {
-        const long level = store[i].section(u'|', 1, 1).toLong();
-        QVERIFY2(level >= 1 && level <= previous + 1, qPrintable(store[i]));
-        previous = level;
-    }
     // Every row of the grid shows the line its number names.
     for (const QString& row : GridLines(app.List())) {
         const int numlin = row.section(u'|', 0, 0).toInt();
         QVERIFY2(numlin >= 1 && numlin <= store.size(), qPrintable(row));
         QCOMPARE(store[numlin - 1], row);
     }
-    // Measurement lines stay on folders.
-    QSqlQuery query(app.Doc().Database().Connection());
-    query.prepare("SELECT m.NUMLIN, a.DESGLOSE, a.ARTICULO FROM MEDIDAS m LEFT JOIN ARTICULOS a "
-                  "ON a.CODIGO = m.CODIGO AND a.NUMLIN = m.NUMLIN WHERE m.CODIGO = ?");
-    query.addBindValue(budget);
-    QVERIFY(query.exec());
-    while (query.next()) {
-        QCOMPARE(query.value(1).toString(), QStringLiteral("S"));
-        QVERIFY(!query.value(2).toString().endsWith(u'#'));
-    }
-    // Decomposed prices are the sums of their children's amounts.
-    CArticulosSet set(&app.Doc().Database());
-    set.FilterBudget(budget);
-    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    QList<long> levels;
-    QList<double> amounts, prices;
-    QStringList kinds;
-    for (; !set.IsEOF(); set.MoveNext()) {
-        levels << set.m_NIVEL.toLong();
-        amounts << StoreAtof(set.m_IMPORTE);
-        prices << StoreAtof(set.m_PRECIO);
-        kinds << set.m_DESGLOSE;
-    }
-    for (qsizetype i = 0; i < levels.size(); ++i) {
-        if (kinds[i] != "S")
-            continue;
-        double sum = 0;
-        bool children = false;
-        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
-            if (levels[j] == levels[i] + 1) {
-                sum += amounts[j];
-                children = true;
-            }
-        }
-        if (children)
-            QVERIFY2(qAbs(prices[i] - sum) < 0.0002, qPrintable(QString("line %1: %2 vs %3").arg(i + 1).arg(prices[i]).arg(sum)));
-    }
+    CheckLineTree(app.Doc().Database(), CLineTable::ForBudget(budget));
 }
 
 // Everything a budget holds, but its code: lines, measurement lines and totals.

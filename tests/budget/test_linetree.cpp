@@ -1,7 +1,6 @@
 #include "support/CTestStore.h"
 #include "support/TestMain.h"
 
-#include "budget/CBudgetTotals.h"
 #include "budget/CLineTree.h"
 #include "budget/CLineClipboard.h"
 #include "store/CArticulosSet.h"
@@ -71,53 +70,6 @@ QStringList TreeLines(CTestStore& store, const CLineTable& table)
     return lines;
 }
 
-// Every invariant of a line tree: dense numbers, the root first, levels
-// that step down by one at most, measurement lines only on folders, and
-// decomposed prices equal to the sum of their children (in a price base,
-// chapters carry none).
-void CheckTree(CTestStore& store, const CLineTable& table)
-{
-    CPreciosSet tariff(&store.Db());
-    CArticulosSet budget(&store.Db());
-    CLineSet& set = table.IsTariff() ? static_cast<CLineSet&>(tariff) : budget;
-    set.FilterTree(table);
-    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    QList<long> levels;
-    QList<CLineRecord> lines;
-    long expected = 1;
-    for (; !set.IsEOF(); set.MoveNext()) {
-        QCOMPARE(set.m_NUMLIN.toLong(), expected++);
-        levels << set.m_NIVEL.toLong();
-        lines << CLineRecord::From(set);
-    }
-    QVERIFY(!levels.isEmpty());
-    QCOMPARE(levels[0], 0L);
-    for (qsizetype i = 1; i < levels.size(); ++i) {
-        QVERIFY(levels[i] >= 1);
-        QVERIFY2(levels[i] <= levels[i - 1] + 1, qPrintable(QString("line %1").arg(i + 1)));
-    }
-    for (const QString& row : Measures(store, table.Code())) {
-        const long numlin = row.section(u'/', 0, 0).toLong();
-        QVERIFY2(numlin >= 1 && numlin <= levels.size(), qPrintable(row));
-        QVERIFY(lines[numlin - 1].IsFolder());
-    }
-    for (qsizetype i = 0; i < levels.size(); ++i) {
-        if (!lines[i].IsDecomposed() || (table.IsTariff() && lines[i].IsChapter()))
-            continue;
-        double sum = 0;
-        bool any = false;
-        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
-            if (levels[j] == levels[i] + 1) {
-                sum += StoreAtof(lines[j].importe);
-                any = true;
-            }
-        }
-        const double price = StoreAtof(lines[i].precio);
-        if (any)
-            QVERIFY2(qAbs(price - sum) < 0.0001, qPrintable(QString("line %1: %2 != %3").arg(i + 1).arg(price).arg(sum)));
-    }
-}
-
 } // namespace
 
 class TestLineTree : public QObject
@@ -140,7 +92,7 @@ private slots:
         QCOMPARE(Field(store, "B", 5, "PRECIO"), QStringLiteral("12.75000"));
         QCOMPARE(Field(store, "B", 5, "IMPORTE"), QStringLiteral("38.25000"));
         QCOMPARE(Field(store, "B", 1, "IMPORTE"), QStringLiteral("51.00000"));
-        CheckTree(store, CLineTable::ForBudget("B"));
+        CheckLineTree(store.Db(), CLineTable::ForBudget("B"));
 
         // From the root nothing changes.
         const QString before = Field(store, "B", 1, "PRECIO");
@@ -165,36 +117,6 @@ private slots:
         other.RollUpTotals(5);
         QCOMPARE(Field(store, "M", 5, "PRECIO"), QStringLiteral("130.00000"));
         QCOMPARE(Field(store, "M", 5, "IMPORTE"), QStringLiteral("13.00000"));
-    }
-
-    void budgetTotals()
-    {
-        const CBudgetTotals totals = CBudgetTotals::Compute(1000, 13, 6, 21);
-        QCOMPARE(totals.m_dGastos, 130.0);
-        QCOMPARE(totals.m_dBeneficio, 60.0);
-        QCOMPARE(totals.m_dBase, 1190.0);
-        QCOMPARE(totals.m_dIva, 249.9);
-        QCOMPARE(totals.m_dTotal, 1439.9);
-
-        CTestStore store;
-        store.AddBudget("B", {"0|B##|S|1000|1|1000"});
-        CPresupuestosSet& header = store.Doc().m_presupuestosSet;
-        header.FilterBudget("B");
-        header.Requery();
-        header.Edit();
-        header.m_GGEN = "13";
-        header.m_BIND = "6";
-        header.m_IVA = "21";
-        header.Update();
-        // The root amount counts in cents, as the grid shows it.
-        QVERIFY(CBudgetTotals::Update(header, "999.996").has_value());
-        QCOMPARE(store.Scalar("SELECT IMPGGEN || ' ' || IMPBIND || ' ' || BASE || ' ' || IMPIVA || ' ' || TOTAL "
-                              "FROM PRESUPUESTOS WHERE CODIGO = 'B'")
-                     .toString(),
-                 QStringLiteral("130.00 60.00 1190.00 249.90 1439.90"));
-        header.FilterBudget("NONE");
-        header.Requery();
-        QVERIFY(!CBudgetTotals::Update(header, "1").has_value());
     }
 
     void customIncreaseAndBack()
@@ -233,7 +155,7 @@ private slots:
 
         // After the last line nothing is renumbered.
         QCOMPARE(tree.InsertLine(5, CLineTree::NewLine(CLineTree::Kind::Concept, 1)), 6L);
-        CheckTree(store, CLineTable::ForBudget("B"));
+        CheckLineTree(store.Db(), CLineTable::ForBudget("B"));
     }
 
     void deleteChapterWithMeasuredFolders()
@@ -256,7 +178,7 @@ private slots:
         QCOMPARE(store.Lines("B"), QStringList({"1|0|B##", "2|1|C2#", "3|2|F3", "4|3|D"}));
         QCOMPARE(Measures(store, "B"), QStringList({"3/1:F3"}));
         QCOMPARE(Field(store, "B", 1, "IMPORTE"), QStringLiteral("4.00000"));
-        CheckTree(store, CLineTable::ForBudget("B"));
+        CheckLineTree(store.Db(), CLineTable::ForBudget("B"));
         // The root and lines past the end are left alone.
         QCOMPARE(tree.DeleteBranch(1), 0L);
         QCOMPARE(tree.DeleteBranch(99), 0L);
@@ -289,7 +211,7 @@ private slots:
         QCOMPARE(Measures(store, "B"), QStringList({"3/1:F1", "7/1:F1"}));
         QCOMPARE(store.Scalar("SELECT CODIGOPADRE FROM MEDIDAS WHERE NUMLIN = 7").toString(), QStringLiteral("C1#"));
         tree.RollUpTotals(6);
-        CheckTree(store, CLineTable::ForBudget("B"));
+        CheckLineTree(store.Db(), CLineTable::ForBudget("B"));
 
         // A second paste without a new copy does nothing.
         QCOMPARE(tree.PasteBranch(5, true, clipboard), -1L);
@@ -303,7 +225,7 @@ private slots:
                                                  "7|2|C1#", "8|3|F1", "9|4|A"}));
         QCOMPARE(Measures(store, "B"), QStringList({"4/1:F1", "8/1:F1"}));
         tree.RollUpTotals(7);
-        CheckTree(store, CLineTable::ForBudget("B"));
+        CheckLineTree(store.Db(), CLineTable::ForBudget("B"));
     }
 
     void pasteAfterADecomposedTargetFollowsItsBranch()
@@ -450,7 +372,7 @@ private slots:
                 }
                 break;
             }
-            CheckTree(store, table);
+            CheckLineTree(store.Db(), table);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QString("after step %1").arg(step)));
         }
@@ -490,7 +412,7 @@ private slots:
         tree.CarryToOccurrences(2);
         QCOMPARE(TariffField(store, 2, "PRECIO") + TariffField(store, 2, "RENDIMIENTO") + TariffField(store, 2, "IMPORTE"),
                  QStringLiteral("0.00.00.0"));
-        CheckTree(store, CLineTable::ForTariff("BP", "T1"));
+        CheckLineTree(store.Db(), CLineTable::ForTariff("BP", "T1"));
     }
 
     void branchesTravelBetweenABudgetAndATariff()

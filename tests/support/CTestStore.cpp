@@ -3,12 +3,17 @@
 #include "TestMain.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
+#include "store/CLineRecord.h"
+#include "store/CLineTable.h"
+#include "store/CMedidasSet.h"
 #include "store/CPreciosSet.h"
+#include "store/NumberText.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CTransaction.h"
 
 #include <QAtomicInteger>
 #include <QSqlQuery>
+#include <QTest>
 
 CTestStore::CTestStore(const QString& strName)
 {
@@ -110,3 +115,52 @@ QVariant CTestStore::Scalar(CDatabase& db, const QString& strSQL, const QVariant
         return {};
     return query.value(0);
 }
+
+void CheckLineTree(CDatabase& db, const CLineTable& table)
+{
+    CPreciosSet tariff(&db);
+    CArticulosSet budget(&db);
+    CLineSet& set = table.IsTariff() ? static_cast<CLineSet&>(tariff) : budget;
+    set.FilterTree(table);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QList<long> levels;
+    QList<CLineRecord> lines;
+    long expected = 1;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        QCOMPARE(set.m_NUMLIN.toLong(), expected++);
+        levels << set.m_NIVEL.toLong();
+        lines << CLineRecord::From(set);
+    }
+    QVERIFY(!levels.isEmpty());
+    QCOMPARE(levels[0], 0L);
+    for (qsizetype i = 1; i < levels.size(); ++i) {
+        QVERIFY(levels[i] >= 1);
+        QVERIFY2(levels[i] <= levels[i - 1] + 1, qPrintable(QString("line %1").arg(i + 1)));
+    }
+    if (table.HasMeasurements()) {
+        CMedidasSet measures(&db);
+        measures.FilterBudget(table.Code());
+        measures.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        for (; !measures.IsEOF(); measures.MoveNext()) {
+            const long numlin = measures.m_NUMLIN.toLong();
+            QVERIFY2(numlin >= 1 && numlin <= levels.size(), qPrintable(measures.m_NUMLIN));
+            QVERIFY2(lines[numlin - 1].IsFolder(), qPrintable(lines[numlin - 1].articulo));
+        }
+    }
+    for (qsizetype i = 0; i < levels.size(); ++i) {
+        if (!lines[i].IsDecomposed() || (table.IsTariff() && lines[i].IsChapter()))
+            continue;
+        double sum = 0;
+        bool any = false;
+        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
+            if (levels[j] == levels[i] + 1) {
+                sum += StoreAtof(lines[j].importe);
+                any = true;
+            }
+        }
+        const double price = StoreAtof(lines[i].precio);
+        if (any)
+            QVERIFY2(qAbs(price - sum) < 0.0001, qPrintable(QString("line %1: %2 != %3").arg(i + 1).arg(price).arg(sum)));
+    }
+}
+

@@ -9,6 +9,14 @@
 
 #include "store/CDatabase.h"
 
+class CLineTable;
+
+// Checks every invariant of a line tree in the store: dense numbers, the
+// root first, levels that step down by one at most, measurement lines only
+// on folders, and decomposed prices equal to the sum of their children (in
+// a price base, chapters carry none).
+void CheckLineTree(CDatabase& db, const CLineTable& table);
+
 // A fresh store for one test: a new database file in the test home, the
 // data source registered and the document's sets open on it.
 class CTestStore
