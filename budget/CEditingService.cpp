@@ -337,10 +337,7 @@ void CEditingService::SetMeasuredQuantity(long nLine, CChangeSet& changes)
     lines.Load(Table().Code(), QString::number(nLine));
     changes.m_nMeasuredLine = nLine;
     changes.m_measures = lines.Records();
-    double sum = 0.0;
-    for (const CMeasureRecord& measure : changes.m_measures)
-        sum += StoreAtof(measure.total);
-    changes.m_strMeasureSum = StoreFormat(sum, 5);
+    changes.m_strMeasureSum = StoreFormat(CMeasurementLines::SumOf(changes.m_measures), 5);
     // A folder without measurement lines counts once.
     const QString quantity = changes.m_measures.empty() ? QStringLiteral("1") : changes.m_strMeasureSum;
     CLineRecord line = RequireLine(nLine);

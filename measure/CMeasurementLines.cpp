@@ -55,10 +55,7 @@ std::optional<CMeasureRecord> CMeasurementLines::Record(long nLin)
 
 double CMeasurementLines::Sum()
 {
-    double sum = 0.0;
-    for (m_set.MoveFirst(); !m_set.IsEOF(); m_set.MoveNext())
-        sum += StoreAtof(m_set.m_TOTAL);
-    return sum;
+    return SumOf(Records());
 }
 
 void CMeasurementLines::Save(long nLin, const Values& values)
@@ -124,22 +121,30 @@ void CMeasurementLines::Append(const QString& strBudget, const QString& strLine,
     m_set.Requery();
 }
 
-double CMeasurementLines::FactorTotal(const QString& strUnits, const QString& strLength, const QString& strWidth,
-                                      const QString& strHeight)
+double CMeasurementLines::SumOf(const std::vector<CMeasureRecord>& lines)
 {
-    return StoreAtof(NormalizeNumberText(strUnits)) * StoreAtof(NormalizeNumberText(strLength))
-        * StoreAtof(NormalizeNumberText(strWidth)) * StoreAtof(NormalizeNumberText(strHeight));
+    double sum = 0.0;
+    for (const CMeasureRecord& line : lines)
+        sum += StoreAtof(line.total);
+    return sum;
 }
 
 QString CMeasurementLines::SubstituteLetters(const QString& strFormula, const QString& strUnits,
                                              const QString& strLength, const QString& strWidth,
                                              const QString& strHeight)
 {
+    return Substitute(strFormula, NormalizeNumberText(strUnits), NormalizeNumberText(strLength),
+                      NormalizeNumberText(strWidth), NormalizeNumberText(strHeight));
+}
+
+QString CMeasurementLines::Substitute(const QString& strFormula, const QString& strUnits, const QString& strLength,
+                                      const QString& strWidth, const QString& strHeight)
+{
     QString formula = strFormula;
-    formula.replace(u'a', NormalizeNumberText(strUnits));
-    formula.replace(u'b', NormalizeNumberText(strLength));
-    formula.replace(u'c', NormalizeNumberText(strWidth));
-    formula.replace(u'd', NormalizeNumberText(strHeight));
+    formula.replace(u'a', strUnits);
+    formula.replace(u'b', strLength);
+    formula.replace(u'c', strWidth);
+    formula.replace(u'd', strHeight);
     formula.replace(u'p', QStringLiteral("3.1415926535897932"));
     return formula;
 }
@@ -151,12 +156,7 @@ std::optional<QString> CMeasurementLines::ComputeTotal(const Values& values, boo
             * StoreAtof(values.alto);
         return StoreFormat(total, 5);
     }
-    QString formula = values.nombre;
-    formula.replace(u'a', values.unidades);
-    formula.replace(u'b', values.largo);
-    formula.replace(u'c', values.ancho);
-    formula.replace(u'd', values.alto);
-    formula.replace(u'p', QStringLiteral("3.1415926535897932"));
+    const QString formula = Substitute(values.nombre, values.unidades, values.largo, values.ancho, values.alto);
     FormulaParser parser;
     int position = 0;
     QString message;

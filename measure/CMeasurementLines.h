@@ -46,15 +46,15 @@ public:
     void Append(const QString& strBudget, const QString& strLine, const QString& strLineCode,
                 const QString& strParentCode, long nExisting, const Values& values, bool bFormula);
 
-    // u × l × w × h of display texts; an empty or non-numeric factor counts as 0.
-    static double FactorTotal(const QString& strUnits, const QString& strLength, const QString& strWidth,
-                              const QString& strHeight);
+    // The sum of the lines' totals.
+    static double SumOf(const std::vector<CMeasureRecord>& lines);
     // A formula line's formula with its letters replaced: a units, b length,
     // c width, d height (display texts) and p pi.
     static QString SubstituteLetters(const QString& strFormula, const QString& strUnits, const QString& strLength,
                                      const QString& strWidth, const QString& strHeight);
     // The total of a line from its stored values, as store text: the product
-    // of its factors, or its formula's value. Nothing when the formula does
+    // of its factors (an empty or non-numeric one counts as 0), or its
+    // formula's value. Nothing when the formula does
     // not parse; *pErrorPosition then tells where it stops, counted in the
     // formula as written. An evaluation error (a division by zero) keeps the
     // stored total.
@@ -64,5 +64,9 @@ public:
     static int FormulaErrorPosition(const QString& strFormula, int nFallback);
 
 private:
+    // The letters of a formula replaced by the factors' store texts and pi.
+    static QString Substitute(const QString& strFormula, const QString& strUnits, const QString& strLength,
+                              const QString& strWidth, const QString& strHeight);
+
     CMedidasSet& m_set;
 };

@@ -125,9 +125,7 @@ double CMedicionesList::FillFromSet()
 {
     const std::vector<CMeasureRecord> measures = CMeasurementLines(m_window.Measurements()).Records();
     FillRows(measures);
-    double total = 0.0;
-    for (const CMeasureRecord& measure : measures)
-        total += StoreAtof(measure.total);
+    const double total = CMeasurementLines::SumOf(measures);
     m_window.ShowTotal(total);
     return total;
 }
