@@ -1,5 +1,6 @@
 #include "app/CCommandLineTool.h"
 
+#include "app/CCliEditCommands.h"
 #include "app/CLanguage.h"
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
@@ -86,6 +87,8 @@ int CCommandLineTool::Usage(int nStatus)
         stream << "  " << command.usage << '\n';
     for (const ExtraCommand& command : ExtraCommands())
         stream << "  " << command.usage << '\n';
+    for (const char* usage : CCliEditCommands::Usages())
+        stream << "  " << usage << '\n';
     stream.flush();
     return nStatus;
 }
@@ -127,6 +130,8 @@ int CCommandLineTool::Run(const QStringList& arguments)
             handler = [this, &rest, command] { return command.handler(*this, rest); };
     }
     if (!handler) {
+        if (const std::optional<int> status = CCliEditCommands::Run(name, rest, m_strDatabase, m_out, m_err))
+            return *status;
         m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
         return Usage(2);
     }

@@ -5,6 +5,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "store/CArticulosSet.h"
 #include "store/CMedidasSet.h"
+#include "store/CPresupuestosSet.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -45,16 +46,12 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     m_decomposed.clear();
     m_concepts.clear();
 
-    CPresupuestosSet& header = m_doc.m_presupuestosSet;
+    // Its own sets: the document's stay on the budget the user has open.
+    CPresupuestosSet header(&m_doc.Database());
     header.FilterBudget(strBudget);
-    header.Requery();
+    header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
     if (header.IsEOF())
         return NoSuchBudget;
-    CArticulosSet& documentLines = m_doc.m_articulosSet;
-    documentLines.FilterBudget(strBudget);
-    documentLines.Requery();
-    if (documentLines.IsEOF())
-        return EmptyBudget;
 
     const auto record = [](const QString& text) { return CBc3CodePage::EncodeAnsi(text) + "\r\n"; };
 
@@ -65,6 +62,8 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     CArticulosSet lines(&m_doc.Database());
     lines.FilterBudget(strBudget);
     lines.Open(CRecordset::forwardOnly, {}, CRecordset::readOnly);
+    if (lines.IsEOF())
+        return EmptyBudget;
     for (long numlin = 1; !lines.IsEOF(); lines.MoveNext(), ++numlin) {
         const QString code = Subfield(lines.m_ARTICULO);
         m_levels.push_back(lines.m_NIVEL.toInt());

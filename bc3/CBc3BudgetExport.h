@@ -27,9 +27,9 @@ public:
 
     explicit CBc3BudgetExport(CVelmoraDoc& doc);
 
-    // Filters the document's header and line sets on the budget (they stay
-    // so) and reads its lines and measurement lines once, in line order,
-    // keeping them as the records they become. Changes nothing.
+    // Reads the budget's lines and measurement lines once, in line order,
+    // through sets of its own, keeping them as the records they become.
+    // Changes nothing.
     Status Open(const QString& strBudget);
     // The file's text for the budget opened.
     QByteArray Text() const;

@@ -6,7 +6,7 @@
 #include "admin/CDatosPresupuestoDlg.h"
 #include "admin/CPresupuestosDlg.h"
 #include "budget/CArticulosList.h"
-#include "budget/CBudgetTree.h"
+#include "budget/CLineTree.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNumberEdit.h"
@@ -37,7 +37,7 @@
 
 namespace {
 
-long BranchEndOf(CBudgetTree& tree, long line)
+long BranchEndOf(CLineTree& tree, long line)
 {
     return tree.BranchEnd(line);
 }
@@ -86,14 +86,14 @@ int main(int argc, char** argv)
     CBudgetAdmin::Create(doc.Database(), header);
     doc.m_articulosSet.FilterBudget(QStringLiteral("OBRA"));
     doc.m_articulosSet.Requery();
-    CBudgetTree tree(doc.m_articulosSet, QStringLiteral("OBRA"));
-    auto add = [&](long after, CBudgetTree::Kind kind, int level, const char* code, const char* name, const char* unit,
+    CLineTree tree(doc.m_articulosSet, CLineTable::ForBudget(QStringLiteral("OBRA")));
+    auto add = [&](long after, CLineTree::Kind kind, int level, const char* code, const char* name, const char* unit,
                    double price, double quantity) {
-        CBudgetTree::Line line = CBudgetTree::NewLine(kind, level);
+        CLineRecord line = CLineTree::NewLine(kind, level);
         line.articulo = QString::fromUtf8(code);
         line.nombre = QString::fromUtf8(name);
         line.medida = QString::fromUtf8(unit);
-        if (kind != CBudgetTree::Kind::Chapter) {
+        if (kind != CLineTree::Kind::Chapter) {
             line.precio = StoreFormat(price, 5);
             line.rendimiento = StoreFormat(quantity, 5);
             line.importe = StoreFormat(price * quantity, 5);
@@ -102,16 +102,16 @@ int main(int argc, char** argv)
         tree.RollUpTotals(number);
         return number;
     };
-    long c1 = add(1, CBudgetTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
-    long f1 = add(c1, CBudgetTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 23.8);
-    long k = add(f1, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
-    k = add(k, CBudgetTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
-    long f2 = add(BranchEndOf(tree, c1), CBudgetTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
-    add(f2, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.28);
-    long c2 = add(tree.LineCount(), CBudgetTree::Kind::Chapter, 1, "C02#", "Albañilería", "", 0, 0);
-    long f3 = add(c2, CBudgetTree::Kind::Folder, 2, "ALB010", "Tabique de ladrillo hueco doble", "m2", 0, 31.2);
-    add(f3, CBudgetTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
-    add(tree.LineCount(), CBudgetTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
+    long c1 = add(1, CLineTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
+    long f1 = add(c1, CLineTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 23.8);
+    long k = add(f1, CLineTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
+    k = add(k, CLineTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
+    long f2 = add(BranchEndOf(tree, c1), CLineTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
+    add(f2, CLineTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.28);
+    long c2 = add(tree.LineCount(), CLineTree::Kind::Chapter, 1, "C02#", "Albañilería", "", 0, 0);
+    long f3 = add(c2, CLineTree::Kind::Folder, 2, "ALB010", "Tabique de ladrillo hueco doble", "m2", 0, 31.2);
+    add(f3, CLineTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
+    add(tree.LineCount(), CLineTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
     tree.RollUpTotals(tree.LineCount());
     // The first folder's quantity measured: two walls and a gable.
     {

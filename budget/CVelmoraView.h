@@ -4,12 +4,15 @@
 #include "budget/CLineClipboard.h"
 #include "budget/CStoreSession.h"
 
+struct CChangeSet;
+
 #include <QString>
 #include <QWidget>
 #include <memory>
 
 class CArticulosList;
 class CDBException;
+class CEditingService;
 class CMedicionesDlg;
 class CNoSeparatorMemo;
 class CPictureBox;
@@ -54,8 +57,12 @@ public:
     // Loads the open budget into the grid down to a level (-1: every level).
     void FillList(int nMaxLevel);
     void Renumber();
-    // Recomputes and stores the budget's totals from the root line's amount.
+    // Recomputes and stores the budget's totals from the root line's stored amount.
     void UpdateTotals();
+    // The editing service on the open budget's lines and header.
+    CEditingService Service();
+    // Shows the totals an edit left.
+    void ShowTotals(const CChangeSet& changes);
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
 
@@ -72,9 +79,14 @@ public:
     // A database error ended an operation: the store is as it was before
     // it, so the grid is loaded again and the user told.
     void ReloadAfterError(const CDBException& error);
+    // An edit was refused: the user is told why.
+    void ShowRefusal(const QString& strMessage);
 
+    // The description box shows a line's long description and takes its
+    // edits; with no line shown it is empty and read-only.
     void ClearDescription();
-    void SetDescription(const QString& strText);
+    void SetDescription(long nLine, const QString& strText);
+    long DescriptionLine() const { return m_nDescriptionLine; }
     void ShowLinePicture(const QString& strImage);
     CLineClipboard& Clipboard() { return m_clipboard; }
     CArticulosList* List() const { return m_pList; }
@@ -120,4 +132,6 @@ private:
     QPrinter* m_pPrinter = nullptr;
     // The print or preview run in progress, or none.
     std::unique_ptr<CPrintRun> m_pPrintRun;
+    // The line whose description the box shows; 0 for none.
+    long m_nDescriptionLine = 0;
 };

@@ -1317,4 +1317,160 @@
         <translation>Total pressupost</translation>
     </message>
 </context>
+<context>
+    <name>CCliEditCommands</name>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="41"/>
+        <source>Uso: velmora-cli %1</source>
+        <translation>Ús: velmora-cli %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="50"/>
+        <source>Falta el valor de %1</source>
+        <translation>Falta el valor de %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="55"/>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="65"/>
+        <source>Número de argumentos incorrecto</source>
+        <translation>Nombre d&apos;arguments incorrecte</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="80"/>
+        <source>No es un número de línea: %1</source>
+        <translation>No és un número de línia: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="109"/>
+        <source>No existe este presupuesto: %1</source>
+        <translation>No existeix aquest pressupost: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="162"/>
+        <source>No existe la columna %1</source>
+        <translation>No existeix la columna %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="175"/>
+        <source>Tipo de línea desconocido: %1</source>
+        <translation>Tipus de línia desconegut: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="180"/>
+        <source>Un capítulo solo se inserta en un capítulo</source>
+        <translation>Un capítol només s&apos;insereix en un capítol</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="195"/>
+        <source>Un capítulo no puede ir dentro de una partida</source>
+        <translation>Un capítol no pot anar dins d&apos;una partida</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="245"/>
+        <source>Una línea de fórmula guarda la fórmula en lugar del comentario</source>
+        <translation>Una línia de fórmula desa la fórmula en lloc del comentari</translation>
+    </message>
+    <message>
+        <location filename="../app/CCliEditCommands.cpp" line="320"/>
+        <source>Error de base de datos: %1</source>
+        <translation>Error de base de dades: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CEditingService</name>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="101"/>
+        <location filename="../app/CCliEditCommands.cpp" line="226"/>
+        <source>No existe la línea %1</source>
+        <translation>No existeix la línia %1</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="109"/>
+        <source>La línea raíz no se puede borrar ni mover</source>
+        <translation>La línia arrel no es pot esborrar ni moure</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="115"/>
+        <source>Solo las partidas tienen mediciones: la línea %1 no es una partida</source>
+        <translation>Només les partides tenen amidaments: la línia %1 no és una partida</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="159"/>
+        <location filename="../budget/CEditingService.cpp" line="398"/>
+        <source>La columna %1 no se puede editar</source>
+        <translation>La columna %1 no es pot editar</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="164"/>
+        <source>El código de la línea raíz no se puede editar</source>
+        <translation>El codi de la línia arrel no es pot editar</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="166"/>
+        <source>El precio de un capítulo o de una partida es la suma de sus líneas</source>
+        <translation>El preu d&apos;un capítol o d&apos;una partida és la suma de les seves línies</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="169"/>
+        <source>Un capítulo no tiene unidad, factor ni cantidad</source>
+        <translation>Un capítol no té unitat, factor ni quantitat</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="171"/>
+        <source>La cantidad de esta partida sale de sus mediciones</source>
+        <translation>La quantitat d&apos;aquesta partida surt dels seus amidaments</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="180"/>
+        <location filename="../budget/CEditingService.cpp" line="357"/>
+        <location filename="../budget/CEditingService.cpp" line="389"/>
+        <source>El texto tiene más de %1 caracteres</source>
+        <translation>El text té més de %1 caràcters</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="199"/>
+        <source>La descripción no puede contener «|»</source>
+        <translation>La descripció no pot contenir «|»</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="205"/>
+        <location filename="../budget/CEditingService.cpp" line="394"/>
+        <location filename="../app/CCliEditCommands.cpp" line="254"/>
+        <source>«%1» no es un número</source>
+        <translation>«%1» no és un nombre</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="270"/>
+        <location filename="../budget/CEditingService.cpp" line="290"/>
+        <source>La línea %1 no es un capítulo ni una partida</source>
+        <translation>La línia %1 no és un capítol ni una partida</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="272"/>
+        <location filename="../budget/CEditingService.cpp" line="292"/>
+        <source>Nada puede seguir a la línea raíz: se pega dentro de ella</source>
+        <translation>Res no pot seguir la línia arrel: s&apos;enganxa dins seu</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="288"/>
+        <source>Una rama no se puede mover dentro de sí misma</source>
+        <translation>Una branca no es pot moure dins de si mateixa</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="362"/>
+        <location filename="../budget/CEditingService.cpp" line="403"/>
+        <source>Error en fórmula: posición %1</source>
+        <translation>Error en fórmula: posició %1</translation>
+    </message>
+    <message>
+        <location filename="../budget/CEditingService.cpp" line="384"/>
+        <location filename="../budget/CEditingService.cpp" line="419"/>
+        <source>No existe la línea de medición %1</source>
+        <translation>No existeix la línia d&apos;amidament %1</translation>
+    </message>
+</context>
 </TS>

@@ -172,3 +172,20 @@ double Round2(double dValue)
 {
     return StoreAtof(StoreFormat(dValue, 2));
 }
+
+QString RoundNumberText(const QString& strText, int nDecimals)
+{
+    ParsedNumber number;
+    if (!ParseStoreNumber(strText, number))
+        return strText;
+    QString integerDigits = number.integerDigits.isEmpty() ? QStringLiteral("0") : number.integerDigits;
+    QString fractionDigits = number.fractionDigits;
+    RoundDigits(integerDigits, fractionDigits, nDecimals);
+    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
+        integerDigits.remove(0, 1);
+    QString result = integerDigits;
+    if (nDecimals > 0)
+        result += u'.' + fractionDigits;
+    const bool isZero = std::all_of(result.begin(), result.end(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return number.negative && !isZero ? u'-' + result : result;
+}

@@ -22,3 +22,8 @@ QString StoreFormat(double dValue, int nDecimals);
 
 // Rounds to cents the way money totals are rounded: "%.2f", then read back.
 double Round2(double dValue);
+
+// Store text rounded to the given decimals on its digits, half away from
+// zero, as FormatLocaleNumber shows it: "0.333333" to 5 gives "0.33333".
+// Text that is not a number comes back unchanged.
+QString RoundNumberText(const QString& strText, int nDecimals);

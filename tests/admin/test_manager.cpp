@@ -221,6 +221,37 @@ private slots:
         QVERIFY(Scalar(app, "SELECT FECMOD FROM PRESUPUESTOS").toString() > fecent);
     }
 
+    void aFailedIncreaseChangesNothing()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|A|N|100|1"});
+        app.Doc().Database().ExecuteSQL("CREATE TRIGGER fail BEFORE UPDATE OF PRECIO ON ARTICULOS "
+                                        "BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            dialog->m_pCper->setText("10");
+            dialog->OnLeavePercentage();
+            // The prices stand as they were, and so do the field and CPER.
+            QCOMPARE(dialog->m_pCper->text(), QString());
+            app.Doc().Database().ExecuteSQL("DROP TRIGGER fail");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY(app.m_messages[0].contains("bloqueado"));
+        QCOMPARE(Scalar(app, "SELECT CPER FROM PRESUPUESTOS").toDouble(), 0.0);
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("100.00000"));
+        // The next increase starts from the prices as they are.
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            dialog->m_pCper->setText("10");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("110.00000"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("110,00"));
+    }
+
     void importAndExportFromTheManager()
     {
         CTestApp app;
