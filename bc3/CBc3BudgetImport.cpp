@@ -1,8 +1,11 @@
 #include "bc3/CBc3BudgetImport.h"
 
 #include "bc3/CBc3Reader.h"
+#include "bc3/CBc3RollUp.h"
 #include "bc3/CBc3Staging.h"
 #include "bc3/IProgress.h"
+#include "budget/CBudgetTotals.h"
+#include "budget/CRollUp.h"
 #include "store/CArticulosSet.h"
 #include "store/CBulkInsert.h"
 #include "store/CDBException.h"
@@ -14,62 +17,71 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace {
 
 // The deepest level of the tree; entries below it are dropped.
 constexpr int kMaxLevel = 10;
+// Lines laid out between two updates of the status text.
+constexpr long kStatusEvery = 4096;
 
 struct TooManyLines {};
 
+using Staged = CBc3StagedRecords;
+
 // A code without its trailing "#" marks: FIEBDC-3 makes the marks optional
 // outside "~C", and "~D" and "~M" records often leave them out.
-QStringView Bare(QStringView code)
+std::string_view Bare(std::string_view code)
 {
-    while (code.endsWith(u'#'))
-        code.chop(1);
+    while (!code.empty() && code.back() == '#')
+        code.remove_suffix(1);
     return code;
 }
 
-// Orders codes as the store orders text: by code point, which for UTF-16
-// means moving the surrogates above the rest of the basic plane.
-bool CodeLess(const QString& a, const QString& b)
+bool IsPercentage(std::string_view code)
 {
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        const auto fix = [](char16_t u) -> char16_t {
-            if (u >= 0xD800 && u <= 0xDFFF)
-                return char16_t(u + 0x2000);
-            if (u >= 0xE000)
-                return char16_t(u - 0x800);
-            return u;
-        };
-        return fix(x) < fix(y);
-    }
-    return a.size() < b.size();
+    return code.find('%') != std::string_view::npos;
 }
 
-// One line of the new budget as the tree walk lays it out.
+// A value as it reads back from its store text with five decimals.
+double Rounded5(double dValue)
+{
+    char text[kStoreFormatBuffer];
+    return StoreAtof(std::string_view(text, size_t(StoreFormatTo(text, dValue, 5))));
+}
+
+QString Q(std::string_view text)
+{
+    return Staged::ToQString(text);
+}
+
+// One line of the new budget.
 struct Line {
-    int decomposition; // staged "D" row, or -1 for the root
-    int level;
-    int parent;        // index of the parent line, or -1 for the root
-    bool decomposed;
+    int decomposition = -1;     // staged "D" row, or -1 for the root
+    int parent = -1;            // index of the parent line, or -1 for the root
+    int item = -1;              // staged concept, or -1 when no "~C" describes the code
+    short level = 0;
+    bool decomposed = false;
+    bool percentChild = false;  // a child's code holds "%"
+    bool priced = false;        // PRECIO and IMPORTE are written
+    std::string_view articulo;
+    std::string_view yield;     // RENDIMIENTO as written, for a line without concept
+    std::string_view price;     // PRECIO as written
+    double quantity = 0.0;
+    double amount = 0.0;        // IMPORTE as written
+    const Staged::Measure* measure = nullptr;
 };
 
 class CBudgetBuilder
 {
 public:
-    CBudgetBuilder(CDatabase& database, const QString& strBudget, const CBc3StagedRecords& staged, IProgress& progress,
+    CBudgetBuilder(CDatabase& database, const QString& strBudget, const Staged& staged, IProgress& progress,
                    long nMaxLines)
         : m_nMaxLines(nMaxLines)
         , m_database(database)
-        , m_strBudget(strBudget)
+        , m_strBudget(strBudget.toUtf8())
         , m_staged(staged)
         , m_progress(progress)
     {
@@ -77,6 +89,8 @@ public:
     }
 
     void LayOutTree();
+    void PriceLines();
+    void RollUp();
     void AddHeader();
     void WriteLines();
 
@@ -85,93 +99,78 @@ public:
 
 private:
     void IndexStagedRows();
-    const std::vector<int>& Children(const QString& strParent, bool bSorted);
-    void Walk(const QString& strParent, int nLevel, int nParentLine);
-    int FindConcept(const QString& strCode) const;
-    QString FindParentLineCode(size_t nLine) const;
-    const CBc3StagedRecords::Measure* FindMeasure(const QString& strCode, const QString& strParentCode) const;
-    void AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert);
+    const std::vector<int>& Children(std::string_view parent) const;
+    void Walk(std::string_view parent, int nLevel, int nParentLine);
+    int FindConcept(std::string_view code) const;
+    const Staged::Measure* FindMeasure(std::string_view code, std::string_view parentCode) const;
+    std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
+    void AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert);
+    std::string_view Keep(const QString& text);
 
     const long m_nMaxLines;
     CDatabase& m_database;
-    const QString m_strBudget;
-    const CBc3StagedRecords& m_staged;
+    const QByteArray m_strBudget;
+    const Staged& m_staged;
     IProgress& m_progress;
-    QString m_strRoot;
 
     // Decompositions by parent as written, and by parent without its marks,
     // in file order.
-    QHash<QString, std::vector<int>> m_byParent;
-    QHash<QString, std::vector<int>> m_byBareParent;
-    QHash<QString, std::vector<int>> m_sortedChildren;
+    std::unordered_map<std::string_view, std::vector<int>> m_byParent;
+    std::unordered_map<std::string_view, std::vector<int>> m_byBareParent;
     // Concepts by code without marks; measures by child, with and without marks.
-    QHash<QString, int> m_conceptByBare;
-    QHash<QString, std::vector<int>> m_measuresByChild;
-    QHash<QString, std::vector<int>> m_measuresByBareChild;
+    std::unordered_map<std::string_view, int> m_conceptByBare;
+    std::unordered_map<std::string_view, std::vector<int>> m_measuresByChild;
+    std::unordered_map<std::string_view, std::vector<int>> m_measuresByBareChild;
     const std::vector<int> m_noRows;
 
     std::vector<Line> m_lines;
-    std::vector<QString> m_articulos;
+    // Prices the roll-up computed.
+    std::vector<QByteArray> m_computed;
     long m_nMeasurements = 0;
 };
 
 void CBudgetBuilder::IndexStagedRows()
 {
-    m_strRoot = m_staged.Root();
     const auto& decompositions = m_staged.m_decompositions;
     for (size_t i = 0; i < decompositions.size(); ++i) {
         if (decompositions[i].replaced)
             continue;
         m_byParent[decompositions[i].parent].push_back(int(i));
-        m_byBareParent[Bare(decompositions[i].parent).toString()].push_back(int(i));
+        m_byBareParent[Bare(decompositions[i].parent)].push_back(int(i));
     }
-    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i) {
-        const QString bare = Bare(m_staged.m_concepts[i].code).toString();
-        if (!m_conceptByBare.contains(bare))
-            m_conceptByBare.insert(bare, int(i));
-    }
+    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i)
+        m_conceptByBare.try_emplace(Bare(m_staged.m_concepts[i].code), int(i));
     // Measures of a concept in the order of their parent code, those without
     // a parent first, as the store sorts them.
     std::vector<int> measures(m_staged.m_measures.size());
     for (size_t i = 0; i < measures.size(); ++i)
         measures[i] = int(i);
     std::stable_sort(measures.begin(), measures.end(), [this](int a, int b) {
-        return CodeLess(m_staged.m_measures[size_t(a)].parent, m_staged.m_measures[size_t(b)].parent);
+        return m_staged.m_measures[size_t(a)].parent < m_staged.m_measures[size_t(b)].parent;
     });
     for (const int i : measures) {
-        const QString& child = m_staged.m_measures[size_t(i)].child;
+        const std::string_view child = m_staged.m_measures[size_t(i)].child;
         m_measuresByChild[child].push_back(i);
-        m_measuresByBareChild[Bare(child).toString()].push_back(i);
+        m_measuresByBareChild[Bare(child)].push_back(i);
     }
 }
 
-// The staged children of a line's code: the decompositions of that code as
-// written, or when there are none, those whose parent differs from it only
-// in its "#" marks. The first level keeps the file's order; deeper levels
-// come in ascending child code.
-const std::vector<int>& CBudgetBuilder::Children(const QString& strParent, bool bSorted)
+// The staged children of a line's code, in the order of the file: the
+// decompositions of that code as written, or when there are none, those
+// whose parent differs from it only in its "#" marks. The file's order is
+// the one in which a percentage applies to the lines before it.
+const std::vector<int>& CBudgetBuilder::Children(std::string_view parent) const
 {
     // An empty code is stored as no code at all, and no code has children.
-    if (strParent.isEmpty())
+    if (parent.empty())
         return m_noRows;
-    if (bSorted) {
-        const auto cached = m_sortedChildren.constFind(strParent);
-        if (cached != m_sortedChildren.constEnd())
-            return cached.value();
-    }
-    auto it = m_byParent.constFind(strParent);
-    if (it == m_byParent.constEnd()) {
-        it = m_byBareParent.constFind(Bare(strParent).toString());
-        if (it == m_byBareParent.constEnd())
+    auto it = m_byParent.find(parent);
+    if (it == m_byParent.end()) {
+        it = m_byBareParent.find(Bare(parent));
+        if (it == m_byBareParent.end())
             return m_noRows;
     }
-    if (!bSorted)
-        return it.value();
-    std::vector<int> sorted = it.value();
-    std::stable_sort(sorted.begin(), sorted.end(), [this](int a, int b) {
-        return CodeLess(m_staged.m_decompositions[size_t(a)].child, m_staged.m_decompositions[size_t(b)].child);
-    });
-    return m_sortedChildren.insert(strParent, std::move(sorted)).value();
+    return it->second;
 }
 
 void CBudgetBuilder::LayOutTree()
@@ -179,111 +178,239 @@ void CBudgetBuilder::LayOutTree()
     m_progress.ShowBar(false);
     m_progress.SetStatusText(CBc3Messages::CreatingBudget());
     m_progress.ShowStatus(true);
-    m_lines.push_back(Line{-1, 0, -1, true});
-    Walk(m_strRoot, 1, 0);
+    Line root;
+    root.level = 0;
+    root.decomposed = true;
+    root.articulo = m_staged.Root();
+    m_lines.push_back(root);
+    Walk(root.articulo, 1, 0);
+    m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
     m_progress.ShowStatus(false);
 }
 
-void CBudgetBuilder::Walk(const QString& strParent, int nLevel, int nParentLine)
+void CBudgetBuilder::Walk(std::string_view parent, int nLevel, int nParentLine)
 {
-    // Copied: the walk below may add to the cache the list lives in.
-    const std::vector<int> rows = Children(strParent, nLevel > 1);
-    for (const int row : rows) {
+    for (const int row : Children(parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
         const int index = int(m_lines.size());
-        m_lines.push_back(Line{row, nLevel, nParentLine, false});
-        m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
-        if (nLevel >= kMaxLevel)
-            continue;
-        const QString& child = m_staged.m_decompositions[size_t(row)].child;
-        if (!Children(child, true).empty()) {
+        const std::string_view child = m_staged.m_decompositions[size_t(row)].child;
+        Line line;
+        line.decomposition = row;
+        line.parent = nParentLine;
+        line.level = short(nLevel);
+        line.articulo = child;
+        m_lines.push_back(line);
+        if (IsPercentage(child))
+            m_lines[size_t(nParentLine)].percentChild = true;
+        if (m_lines.size() % kStatusEvery == 0)
+            m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
+        if (nLevel < kMaxLevel && !Children(child).empty()) {
             m_lines[size_t(index)].decomposed = true;
             Walk(child, nLevel + 1, index);
         }
     }
 }
 
-void CBudgetBuilder::AddHeader()
-{
-    CPresupuestosSet header(&m_database);
-    header.FilterNone();
-    header.Open();
-    header.AddNew();
-    header.SetFieldNull(nullptr);
-    header.m_CODIGO = m_strBudget;
-    header.Update();
-    header.Close();
-}
-
 // The concept of a code: the one "~C" wrote with that code, or else the one
 // whose code differs from it only in its "#" marks.
-int CBudgetBuilder::FindConcept(const QString& strCode) const
+int CBudgetBuilder::FindConcept(std::string_view code) const
 {
-    if (strCode.isEmpty())
+    if (code.empty())
         return -1;
-    const auto exact = m_staged.m_conceptIndex.constFind(strCode);
-    if (exact != m_staged.m_conceptIndex.constEnd())
-        return exact.value();
-    return m_conceptByBare.value(Bare(strCode).toString(), -1);
-}
-
-// The code of the decomposed line one level up that precedes the line in the
-// pre-order list, which the walk knows as the line's parent.
-QString CBudgetBuilder::FindParentLineCode(size_t nLine) const
-{
-    const int parent = m_lines[nLine].parent;
-    return parent < 0 ? QString() : m_articulos[size_t(parent)];
+    const int exact = m_staged.FindConcept(code);
+    if (exact >= 0)
+        return exact;
+    const auto it = m_conceptByBare.find(Bare(code));
+    return it == m_conceptByBare.end() ? -1 : it->second;
 }
 
 // The measure that applies to a line: among the concept's staged measures
 // in parent code order, the first without a parent or under the line's
 // parent, marks aside.
-const CBc3StagedRecords::Measure* CBudgetBuilder::FindMeasure(const QString& strCode, const QString& strParentCode) const
+const Staged::Measure* CBudgetBuilder::FindMeasure(std::string_view code, std::string_view parentCode) const
 {
-    auto it = m_measuresByChild.constFind(strCode);
-    if (it == m_measuresByChild.constEnd()) {
-        it = m_measuresByBareChild.constFind(Bare(strCode).toString());
-        if (it == m_measuresByBareChild.constEnd())
+    auto it = m_measuresByChild.find(code);
+    if (it == m_measuresByChild.end()) {
+        it = m_measuresByBareChild.find(Bare(code));
+        if (it == m_measuresByBareChild.end())
             return nullptr;
     }
-    const QStringView parent = Bare(strParentCode);
-    for (const int index : it.value()) {
-        const CBc3StagedRecords::Measure& measure = m_staged.m_measures[size_t(index)];
-        if (measure.parent.isEmpty() || Bare(measure.parent) == parent)
+    const std::string_view parent = Bare(parentCode);
+    for (const int index : it->second) {
+        const Staged::Measure& measure = m_staged.m_measures[size_t(index)];
+        if (measure.parent.empty() || Bare(measure.parent) == parent)
             return &measure;
     }
     return nullptr;
 }
 
-void CBudgetBuilder::AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert)
+// Each line's concept, quantity, price and amount as the file gives them.
+void CBudgetBuilder::PriceLines()
 {
-    const QString& budget = m_strBudget;
-    const qint64 numlin = nNumLin;
-    const QString& parent = measure.parent;
-    const QString& child = measure.child;
+    for (Line& line : m_lines) {
+        const Staged::Decomposition* entry =
+            line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
+        line.item = FindConcept(line.articulo);
+        // A line keeps the code its concept has in "~C", so that a chapter
+        // named without its mark stays a chapter; the root keeps its own.
+        if (entry && line.item >= 0)
+            line.articulo = m_staged.m_concepts[size_t(line.item)].code;
+        line.yield = entry ? entry->yield : std::string_view("1.0");
+        if (line.item < 0)
+            continue;
+        line.priced = true;
+        line.price = m_staged.m_concepts[size_t(line.item)].price;
+        line.quantity = line.yield.empty() ? 0.0 : StoreAtof(line.yield);
+        if (line.decomposed && line.parent >= 0) {
+            line.measure = FindMeasure(line.articulo, m_lines[size_t(line.parent)].articulo);
+            if (line.measure)
+                line.quantity = StoreAtof(line.measure->total);
+        }
+        // The amount is that of the quantity as stored, with five decimals,
+        // as an edit of the line computes it.
+        line.quantity = Rounded5(line.quantity);
+        line.amount = Rounded5(StoreAtof(line.price) * line.quantity);
+    }
+}
+
+std::string_view CBudgetBuilder::Keep(const QString& text)
+{
+    m_computed.push_back(text.toUtf8());
+    return {m_computed.back().constData(), size_t(m_computed.back().size())};
+}
+
+// The direct children of a line as the roll-up sees them in the store.
+std::vector<CRollUp::Sibling> CBudgetBuilder::Siblings(size_t nParent, std::vector<size_t>& indexes) const
+{
+    std::vector<CRollUp::Sibling> siblings;
+    indexes.clear();
+    const int level = m_lines[nParent].level;
+    for (size_t i = nParent + 1; i < m_lines.size() && m_lines[i].level > level; ++i) {
+        const Line& child = m_lines[i];
+        if (child.level != level + 1)
+            continue;
+        indexes.push_back(i);
+        CRollUp::Sibling sibling;
+        sibling.code = Q(child.articulo);
+        sibling.quantity = child.item >= 0 ? StoreFormat(child.quantity, 5) : Q(child.yield);
+        if (child.priced) {
+            sibling.price = Q(child.price);
+            sibling.amount = StoreFormat(child.amount, 5);
+        }
+        siblings.push_back(std::move(sibling));
+    }
+    return siblings;
+}
+
+// Prices that the file leaves to the reader: a decomposed line whose price
+// is empty or 0 gets the roll-up of its children, and a percentage line the
+// sum it applies to, as the first edit under them would give. The lines are
+// taken from the last, so that children are final before their parent.
+void CBudgetBuilder::RollUp()
+{
+    std::vector<size_t> indexes;
+    for (size_t k = m_lines.size(); k-- > 0;) {
+        Line& line = m_lines[k];
+        const bool unpriced = line.decomposed && StoreAtof(line.price) == 0.0;
+        if (!unpriced && !line.percentChild)
+            continue;
+        std::vector<CRollUp::Sibling> siblings = Siblings(k, indexes);
+        if (siblings.empty())
+            continue;
+        const QString price = SettledRollUp(siblings);
+        for (size_t s = 0; s < siblings.size(); ++s) {
+            if (!siblings[s].bChanged)
+                continue;
+            Line& child = m_lines[indexes[s]];
+            child.priced = true;
+            child.price = Keep(siblings[s].price);
+            child.amount = StoreAtof(siblings[s].amount);
+        }
+        if (unpriced) {
+            const QString quantity = line.item >= 0 ? StoreFormat(line.quantity, 5) : Q(line.yield);
+            line.priced = true;
+            line.price = Keep(price);
+            line.amount = StoreAtof(CRollUp::Amount(quantity, price));
+        }
+    }
+}
+
+// The header: the code, the rates the file gives, and the totals.
+void CBudgetBuilder::AddHeader()
+{
+    const Staged::Rates& rates = m_staged.m_rates;
+    CPresupuestosSet header(&m_database);
+    header.FilterNone();
+    header.Open();
+    header.AddNew();
+    header.SetFieldNull(nullptr);
+    header.m_CODIGO = QString::fromUtf8(m_strBudget);
+    header.m_GGEN = Q(rates.overheads);
+    header.m_BIND = Q(rates.profit);
+    header.m_IVA = Q(rates.vat);
+    const CBudgetTotals totals =
+        CBudgetTotals::Compute(CBudgetTotals::PemFromAmount(StoreFormat(m_lines.front().amount, 5)),
+                               StoreAtof(header.m_GGEN), StoreAtof(header.m_BIND), StoreAtof(header.m_IVA));
+    header.m_IMPGGEN = StoreFormat(totals.m_dGastos, 2);
+    header.m_IMPBIND = StoreFormat(totals.m_dBeneficio, 2);
+    header.m_BASE = StoreFormat(totals.m_dBase, 2);
+    header.m_IMPIVA = StoreFormat(totals.m_dIva, 2);
+    header.m_TOTAL = StoreFormat(totals.m_dTotal, 2);
+    header.Update();
+    header.Close();
+}
+
+void CBudgetBuilder::AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert)
+{
+    const std::string_view budget(m_strBudget.constData(), size_t(m_strBudget.size()));
     const qint64 position = 1;
-    const QString one = QStringLiteral("1.0");
-    if (!measure.list.contains(u'\\')) {
-        insert.Add({budget, numlin, qint64(1), parent, child, position, nullptr, nullptr, measure.total, one, one, one,
-                    StoreFormat(StoreAtof(measure.total), 5)});
+    const std::string_view one = "1.0";
+    if (measure.list.find('\\') == std::string_view::npos) {
+        insert.Add({budget, nNumLin, qint64(1), measure.parent, measure.child, position, nullptr, nullptr,
+                    measure.total, one, one, one, CBulkInsert::Value::Fixed(StoreAtof(measure.total), 5)});
         ++m_nMeasurements;
         return;
     }
-    const QList<QStringView> parts = QStringView(measure.list).split(u'\\');
-    const qsizetype groups = (parts.size() - 1) / 6;
-    for (qsizetype g = 0; g < groups; ++g) {
-        QString factors[4];
-        double total = 1.0;
+    std::vector<std::string_view> parts;
+    CBc3Reader::Split(measure.list, '\\', parts);
+    const size_t groups = (parts.size() - 1) / 6;
+    for (size_t g = 0; g < groups; ++g) {
+        std::string_view factors[4];
+        bool empty = true;
         for (int f = 0; f < 4; ++f) {
-            factors[f] = parts[6 * g + 2 + f].trimmed().toString();
-            if (factors[f].isEmpty())
-                factors[f] = one;
-            total *= StoreAtof(factors[f]);
+            factors[f] = CBc3Reader::Trim(parts[6 * g + 2 + size_t(f)]);
+            empty = empty && factors[f].empty();
         }
-        insert.Add({budget, numlin, qint64(g + 1), parent, child, position, parts[6 * g].toString(),
-                    parts[6 * g + 1].toString(), factors[0], factors[1], factors[2], factors[3], StoreFormat(total, 5)});
+        const std::string_view type = CBc3Reader::Trim(parts[6 * g]);
+        const std::string_view comment = CBc3Reader::TrimText(parts[6 * g + 1]);
+        const qint64 lin = qint64(g + 1);
         ++m_nMeasurements;
+        // A comment or a heading: a row with no number counts for nothing,
+        // and stays without numbers, as the measurement window keeps it.
+        if (empty) {
+            insert.Add({budget, nNumLin, lin, measure.parent, measure.child, position, type, comment, nullptr, nullptr,
+                        nullptr, nullptr, CBulkInsert::Value::Fixed(0.0, 5)});
+            continue;
+        }
+        std::string cleaned[4];
+        for (int f = 0; f < 4; ++f) {
+            if (factors[f].empty()) {
+                factors[f] = one;
+            } else if (factors[f].find_first_of(" \t\r\n") != std::string_view::npos) {
+                // A number wrapped onto the next line.
+                for (const char c : factors[f]) {
+                    if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+                        cleaned[f] += c;
+                }
+                factors[f] = cleaned[f];
+            }
+        }
+        const QByteArray total = StoreProduct({factors[0], factors[1], factors[2], factors[3]}, 5).toLatin1();
+        using Value = CBulkInsert::Value;
+        insert.Add({budget, nNumLin, lin, measure.parent, measure.child, position, type, comment,
+                    Value::Copy(factors[0]), Value::Copy(factors[1]), Value::Copy(factors[2]), Value::Copy(factors[3]),
+                    Value::Copy(std::string_view(total.constData(), size_t(total.size())))});
     }
 }
 
@@ -298,43 +425,32 @@ void CBudgetBuilder::WriteLines()
 
     const std::unique_ptr<CBulkInsert> lines = CStoreStatements::BudgetLineInserter(m_database);
     const std::unique_ptr<CBulkInsert> measurements = CStoreStatements::MeasurementInserter(m_database);
-    const QString& budget = m_strBudget;
+    const std::string_view budget(m_strBudget.constData(), size_t(m_strBudget.size()));
     const std::nullptr_t null = nullptr;
-    const QString one = QStringLiteral("1.0");
     int shown = -1;
-    m_articulos.reserve(size_t(count));
     for (long k = 0; k < count; ++k) {
         const Line& line = m_lines[size_t(k)];
-        const CBc3StagedRecords::Decomposition* entry =
+        const Staged::Decomposition* entry =
             line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
-        const QString& code = entry ? entry->child : m_strRoot;
-        const int conceptIndex = FindConcept(code);
-        // A line keeps the code its concept has in "~C", so that a chapter
-        // named without its mark stays a chapter; the root keeps its own.
-        m_articulos.push_back(entry && conceptIndex >= 0 ? m_staged.m_concepts[size_t(conceptIndex)].code : code);
-        const QString& articulo = m_articulos.back();
         const qint64 numlin = k + 1;
-        const QString desglose = line.decomposed ? QStringLiteral("S") : QStringLiteral("N");
-        const QString& factor = entry ? entry->factor : one;
-        const QString& yield = entry ? entry->yield : one;
+        const std::string_view desglose = line.decomposed ? "S" : "N";
+        const std::string_view factor = entry ? entry->factor : std::string_view("1.0");
+        const CBulkInsert::Value price = line.priced ? CBulkInsert::Value(line.price) : CBulkInsert::Value(null);
+        const CBulkInsert::Value amount = line.priced ? CBulkInsert::Value::Fixed(line.amount, 5) : CBulkInsert::Value(null);
 
-        if (conceptIndex < 0) {
-            // A code no "~C" describes: the line has its place and nothing more.
-            lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, yield, null, null, null, null,
-                        null, null});
+        if (line.item < 0) {
+            // A code no "~C" describes: the line has its place, and a price
+            // only when its children give it one.
+            lines->Add({budget, numlin, line.articulo, qint64(line.level), desglose, factor, line.yield, null, null,
+                        null, null, price, amount});
             continue;
         }
-        const CBc3StagedRecords::Concept& item = m_staged.m_concepts[size_t(conceptIndex)];
-        const double price = StoreAtof(item.price);
-        double quantity = yield.isEmpty() ? 0.0 : StoreAtof(yield);
-        if (line.decomposed) {
-            if (const CBc3StagedRecords::Measure* measure = FindMeasure(articulo, FindParentLineCode(size_t(k)))) {
-                quantity = StoreAtof(measure->total);
-                AddMeasurementRows(*measure, k + 1, *measurements);
-            }
-        }
-        lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, StoreFormat(quantity, 5), item.name,
-                    item.text, item.image, item.unit, item.price, StoreFormat(price * quantity, 5)});
+        const Staged::Concept& item = m_staged.m_concepts[size_t(line.item)];
+        if (line.measure)
+            AddMeasurementRows(*line.measure, numlin, *measurements);
+        lines->Add({budget, numlin, line.articulo, qint64(line.level), desglose, factor,
+                    CBulkInsert::Value::Fixed(line.quantity, 5), item.name, item.text, item.image, item.unit, price,
+                    amount});
 
         int percent = int(qint64(k + 1) * 100 / count);
         if (percent < 0)
@@ -364,9 +480,9 @@ QString CBc3ImportOutcome::Message(const QString& strIdioma) const
     case TooManyLines:
         return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
     case StagingError:
-        return CBc3Messages::Text(CBc3Messages::StagingTableBudget, strIdioma) + QStringLiteral("\n") + m_strError;
+        return CBc3Messages::StoreError(CBc3Messages::StagingWriteFailed, strIdioma, m_strError);
     case DatabaseError:
-        return m_strError;
+        return CBc3Messages::StoreError(CBc3Messages::BudgetWriteFailed, strIdioma, m_strError);
     }
     return {};
 }
@@ -414,19 +530,11 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             CStoreStatements::DeleteStaging(database, strBudget);
         }
 
+        // The budget is built straight from the records staged in memory;
+        // the staging table is for the price-base import's scope dialog.
+        CStoreStatements::DeleteStaging(database, strBudget);
         CBc3StagedRecords staged;
-        try {
-            // The budget is built from the staged records as staging keeps
-            // them in memory; once staged, the rows in the table are undone,
-            // which costs far less than deleting them one by one at the end.
-            CTransaction stagingRows(database);
-            StageBc3Records(database, reader, strBudget, EBc3Staging::Budget, &progress, &staged);
-            stagingRows.Rollback();
-        } catch (const CDBException& e) {
-            outcome.m_status = CBc3ImportOutcome::StagingError;
-            outcome.m_strError = e.m_strError;
-            return outcome;
-        }
+        staged.Stage(reader, EBc3Staging::Budget, progress);
 
         CBudgetBuilder builder(database, strBudget, staged, progress, nMaxLines < 0 ? kBc3MaxBudgetLines : nMaxLines);
         try {
@@ -436,9 +544,10 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             outcome.m_status = CBc3ImportOutcome::TooManyLines;
             return outcome;
         }
+        builder.PriceLines();
+        builder.RollUp();
         builder.AddHeader();
         builder.WriteLines();
-        CStoreStatements::DeleteStaging(database, strBudget);
         transaction.Commit();
 
         outcome.m_nLines = builder.LineCount();

@@ -27,8 +27,14 @@ public:
     // keep their Latin-1 meaning; an unknown code page reads as kAnsi.
     static QString Decode(std::string_view text, int nCodePage);
 
-    // Windows-1252 bytes of a text; a character missing from it becomes "?".
-    static QByteArray EncodeAnsi(QStringView text);
+    // True when text made only of ASCII bytes reads as itself in the code
+    // page, so that it needs no decoding.
+    static bool KeepsAscii(int nCodePage);
+    static bool IsAscii(std::string_view text);
+
+    // Windows-1252 bytes of a text; a character missing from it becomes "?",
+    // and is added to pMissing when given (a surrogate pair as one).
+    static QByteArray EncodeAnsi(QStringView text, QString* pMissing = nullptr);
 
     // True when the bytes are well-formed UTF-8; bMultibyte tells whether
     // they hold any sequence beyond ASCII.

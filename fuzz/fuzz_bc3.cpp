@@ -52,11 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every record, field and subfield by position.
     const CBc3Reader reader(text);
     std::vector<std::string_view> parts;
-    for (const std::string_view record : reader.Records()) {
+    reader.ForEachRecord([&parts](std::string_view record) {
         CBc3Reader::Split(record, '|', parts);
         for (int field = 0; field < 6; ++field)
             CBc3Reader::Trim(CBc3Reader::Subfield(CBc3Reader::Field(record, field), field));
-    }
+    });
     for (const int codePage : {CBc3CodePage::kAnsi, 850, 437, 1252, 932, CBc3CodePage::FromField(bytes.substr(0, 8))})
         Consume(QString::fromLatin1(CBc3CodePage::EncodeAnsi(ConvertFromFileCodePage(bytes, codePage))));
     QStringList labels;

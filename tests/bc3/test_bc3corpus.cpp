@@ -213,9 +213,9 @@ private slots:
         StageBc3Records(store.Db(), ReadCorpus("charset850_declared_pasarela.bc3"), "P", EBc3Staging::Budget, nullptr,
                         &staged);
         QCOMPARE(staged.m_nCodePage, 850);
-        const int index = staged.m_conceptIndex.value("CM1U00U020", -1);
+        const int index = staged.FindConcept("CM1U00U020");
         QVERIFY(index >= 0);
-        QVERIFY(staged.m_concepts[size_t(index)].text.contains("según NTE/ADD-18"));
+        QVERIFY(CBc3StagedRecords::ToQString(staged.m_concepts[size_t(index)].text).contains("según NTE/ADD-18"));
     }
 };
 

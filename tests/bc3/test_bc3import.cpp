@@ -63,8 +63,9 @@ private:
 private slots:
     void treeInPreOrder()
     {
-        // The first level keeps the file's order; deeper levels come by code.
-        // A concept under two chapters is a line under each, with each entry's factor and yield.
+        // Every level keeps the file's order. A concept under two chapters is
+        // a line under each, with each entry's factor and yield. Chapters and
+        // a root without a price get the sum of their children.
         CTestStore store;
         const CBc3ImportOutcome outcome = Import(store, {"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|",
                                                          "~D|R##|C2#\\1\\1\\C1#\\1\\1\\|", "~C|C1#||Cap 1||",
@@ -72,14 +73,15 @@ private slots:
                                                          "~C|A|m|Item A|10|", "~C|B|m|Item B|5|"});
         QVERIFY(outcome.IsOk());
         QCOMPARE(outcome.m_nLines, 6L);
-        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|0|0.00000", "1|C2#|S|1|1.00000|0|0.00000",
-                                            "2|A|N|1|4.00000|10|40.00000", "1|C1#|S|1|1.00000|0|0.00000",
-                                            "2|A|N|2|3.00000|10|30.00000", "2|B|N|1|2.00000|5|10.00000"}));
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|80.00000|80.00000", "1|C2#|S|1|1.00000|40.00000|40.00000",
+                                            "2|A|N|1|4.00000|10|40.00000", "1|C1#|S|1|1.00000|40.00000|40.00000",
+                                            "2|B|N|1|2.00000|5|10.00000", "2|A|N|2|3.00000|10|30.00000"}));
         QCOMPARE(store.Scalar("SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'B' AND NUMLIN = 4").toString(),
                  QStringLiteral("Cap 1"));
-        // The header holds the code only; the staging rows are gone.
+        // The header holds the code and the totals; no staging rows are left.
         QCOMPARE(Count(store, "PRESUPUESTOS"), 1);
         QVERIFY(store.Scalar("SELECT NOMBRE FROM PRESUPUESTOS WHERE CODIGO = 'B'").isNull());
+        QCOMPARE(store.Scalar("SELECT TOTAL FROM PRESUPUESTOS WHERE CODIGO = 'B'").toString(), QStringLiteral("80.00"));
         QCOMPARE(store.Scalar("SELECT COUNT(*) FROM IMPORTAR").toInt(), 0);
     }
 
@@ -162,7 +164,7 @@ private slots:
         QVERIFY(Import(store, {"~C|PB##||Obra||", "~D|PB|CAP\\1\\1\\|", "~C|CAP#||Capitulo||", "~D|CAP|F\\1\\1\\|",
                                "~C|F|u|Folder|3|", "~D|F#|X\\1\\2\\|", "~C|X|h|Hora|1.5|", "~M|CAP\\F|1|4|\\m\\4\\\\\\\\|"})
                     .IsOk());
-        QCOMPARE(Lines(store), QStringList({"0|PB##|S|1.0|1.00000|0|0.00000", "1|CAP#|S|1|1.00000|0|0.00000",
+        QCOMPARE(Lines(store), QStringList({"0|PB##|S|1.0|1.00000|12.00000|12.00000", "1|CAP#|S|1|1.00000|12.00000|12.00000",
                                             "2|F|S|1|4.00000|3|12.00000", "3|X|N|1|2.00000|1.5|3.00000"}));
         QCOMPARE(Measurements(store, 3), QStringList({"1|CAP|F||m|4|1|1|1|4"}));
     }
@@ -172,7 +174,7 @@ private slots:
         CTestStore store;
         // A code no "~C" describes gets its place only; an empty price is "0".
         QVERIFY(Import(store, {"~D|R##|A\\1\\2\\B\\1\\3\\|", "~C|B|u|Sin precio||"}).IsOk());
-        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.0||", "1|A|N|1|2||", "1|B|N|1|3.00000|0|0.00000"}));
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.0|0.00000|0.00000", "1|A|N|1|2||", "1|B|N|1|3.00000|0|0.00000"}));
         // Without a "##" the budget is its root line, with no code.
         QVERIFY(Import(store, {"~C|A||x|1|", "~D|A|B\\1\\1\\|"}, "C").IsOk());
         QCOMPARE(Lines(store, "C"), QStringList({"0||S|1.0|1.0||"}));
@@ -226,8 +228,7 @@ private slots:
         QCOMPARE(progress.m_barTexts.mid(3), QStringList({"Importando desglose 100%", "Actualizando conceptos y medidas 0%",
                                                           "Actualizando conceptos y medidas 33%",
                                                           "Actualizando conceptos y medidas 66%"}));
-        QCOMPARE(progress.m_statusTexts, QStringList({"Creando presupuesto ...", "Creando presupuesto ... 2",
-                                                      "Creando presupuesto ... 3"}));
+        QCOMPARE(progress.m_statusTexts, QStringList({"Creando presupuesto ...", "Creando presupuesto ... 3"}));
         // Line B has no concept: the bar does not move for it.
         QCOMPARE(progress.m_nPos, 2);
     }
