@@ -1,5 +1,6 @@
 #include "bc3/CBc3BudgetImport.h"
 
+#include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3RollUp.h"
 #include "bc3/CBc3Staging.h"
@@ -62,6 +63,7 @@ struct Line {
     int decomposition = -1;     // staged "D" row, or -1 for the root
     int parent = -1;            // index of the parent line, or -1 for the root
     int item = -1;              // staged concept, or -1 when no "~C" describes the code
+    int id = -1;                // the code's entry in the builder's index
     short level = 0;
     bool decomposed = false;
     bool percentChild = false;  // a child's code holds "%"
@@ -98,11 +100,31 @@ public:
     long MeasurementCount() const { return m_nMeasurements; }
 
 private:
+    // What the file says about one code, marks aside: its concepts, the
+    // decompositions it heads and the measures of it, each in the builder's
+    // lists from first to first + count.
+    struct CodeInfo {
+        int item = -1;               // the first concept "~C" wrote with the code
+        bool manyConcepts = false;   // several, written with different marks
+        std::string_view parent;     // the code as the first "~D" of it wrote it
+        bool manyParents = false;    // "~D" of it written with different marks
+        int firstRow = 0, rowCount = 0;
+        int firstMeasure = 0, measureCount = 0;
+    };
+    struct Span {
+        const int* first;
+        const int* last;
+        const int* begin() const { return first; }
+        const int* end() const { return last; }
+        bool empty() const { return first == last; }
+    };
+
     void IndexStagedRows();
-    const std::vector<int>& Children(std::string_view parent) const;
-    void Walk(std::string_view parent, int nLevel, int nParentLine);
-    int FindConcept(std::string_view code) const;
-    const Staged::Measure* FindMeasure(std::string_view code, std::string_view parentCode) const;
+    int Intern(std::string_view code);
+    Span Children(int nId, std::string_view parent);
+    void Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine);
+    int FindConcept(int nId, std::string_view code) const;
+    const Staged::Measure* FindMeasure(int nId, std::string_view code, std::string_view parentCode) const;
     std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
     void AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert);
     std::string_view Keep(const QString& text);
@@ -113,15 +135,18 @@ private:
     const Staged& m_staged;
     IProgress& m_progress;
 
-    // Decompositions by parent as written, and by parent without its marks,
-    // in file order.
-    std::unordered_map<std::string_view, std::vector<int>> m_byParent;
-    std::unordered_map<std::string_view, std::vector<int>> m_byBareParent;
-    // Concepts by code without marks; measures by child, with and without marks.
-    std::unordered_map<std::string_view, int> m_conceptByBare;
-    std::unordered_map<std::string_view, std::vector<int>> m_measuresByChild;
-    std::unordered_map<std::string_view, std::vector<int>> m_measuresByBareChild;
-    const std::vector<int> m_noRows;
+    // Codes without their marks, and what each one has.
+    CBc3CodeIndex m_codes;
+    std::vector<CodeInfo> m_infos;
+    // Per staged decomposition, the entry of its child's code.
+    std::vector<int> m_childIds;
+    // Decompositions by parent in file order; measures by child in parent
+    // code order.
+    std::vector<int> m_rows;
+    std::vector<int> m_measures;
+    // The decompositions of a code written with marks that others of the
+    // same code lack, the few times a file does that.
+    std::unordered_map<std::string_view, std::vector<int>> m_exactRows;
 
     std::vector<Line> m_lines;
     // Prices the roll-up computed.
@@ -129,29 +154,75 @@ private:
     long m_nMeasurements = 0;
 };
 
+int CBudgetBuilder::Intern(std::string_view code)
+{
+    bool added = false;
+    const int id = m_codes.Insert(Bare(code), int(m_infos.size()), &added);
+    if (added)
+        m_infos.emplace_back();
+    return id;
+}
+
+// Every code once, so that laying out and pricing the lines needs no more
+// look-ups than the file has records.
 void CBudgetBuilder::IndexStagedRows()
 {
     const auto& decompositions = m_staged.m_decompositions;
+    const auto& measures = m_staged.m_measures;
+    m_codes.Reserve(m_staged.m_concepts.size() + decompositions.size() / 2);
+    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i) {
+        CodeInfo& info = m_infos[size_t(Intern(m_staged.m_concepts[i].code))];
+        if (info.item < 0)
+            info.item = int(i);
+        else
+            info.manyConcepts = true;
+    }
+    std::vector<int> parentIds(decompositions.size(), -1);
+    m_childIds.assign(decompositions.size(), -1);
     for (size_t i = 0; i < decompositions.size(); ++i) {
         if (decompositions[i].replaced)
             continue;
-        m_byParent[decompositions[i].parent].push_back(int(i));
-        m_byBareParent[Bare(decompositions[i].parent)].push_back(int(i));
+        m_childIds[i] = Intern(decompositions[i].child);
+        parentIds[i] = Intern(decompositions[i].parent);
+        CodeInfo& info = m_infos[size_t(parentIds[i])];
+        if (info.rowCount++ == 0)
+            info.parent = decompositions[i].parent;
+        else if (info.parent != decompositions[i].parent)
+            info.manyParents = true;
     }
-    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i)
-        m_conceptByBare.try_emplace(Bare(m_staged.m_concepts[i].code), int(i));
     // Measures of a concept in the order of their parent code, those without
     // a parent first, as the store sorts them.
-    std::vector<int> measures(m_staged.m_measures.size());
-    for (size_t i = 0; i < measures.size(); ++i)
-        measures[i] = int(i);
-    std::stable_sort(measures.begin(), measures.end(), [this](int a, int b) {
-        return m_staged.m_measures[size_t(a)].parent < m_staged.m_measures[size_t(b)].parent;
-    });
-    for (const int i : measures) {
-        const std::string_view child = m_staged.m_measures[size_t(i)].child;
-        m_measuresByChild[child].push_back(i);
-        m_measuresByBareChild[Bare(child)].push_back(i);
+    std::vector<int> byParent(measures.size());
+    for (size_t i = 0; i < byParent.size(); ++i)
+        byParent[i] = int(i);
+    std::stable_sort(byParent.begin(), byParent.end(),
+                     [&measures](int a, int b) { return measures[size_t(a)].parent < measures[size_t(b)].parent; });
+    std::vector<int> measureIds(measures.size());
+    for (size_t i = 0; i < measures.size(); ++i) {
+        measureIds[i] = Intern(measures[i].child);
+        ++m_infos[size_t(measureIds[i])].measureCount;
+    }
+
+    int rows = 0;
+    int measured = 0;
+    for (CodeInfo& info : m_infos) {
+        info.firstRow = rows;
+        info.firstMeasure = measured;
+        rows += info.rowCount;
+        measured += info.measureCount;
+        info.rowCount = info.measureCount = 0;
+    }
+    m_rows.resize(size_t(rows));
+    m_measures.resize(size_t(measured));
+    for (size_t i = 0; i < decompositions.size(); ++i) {
+        if (parentIds[i] >= 0) {
+            CodeInfo& info = m_infos[size_t(parentIds[i])];
+            m_rows[size_t(info.firstRow + info.rowCount++)] = int(i);
+        }
+    }
+    for (const int i : byParent) {
+        CodeInfo& info = m_infos[size_t(measureIds[size_t(i)])];
+        m_measures[size_t(info.firstMeasure + info.measureCount++)] = i;
     }
 }
 
@@ -159,18 +230,28 @@ void CBudgetBuilder::IndexStagedRows()
 // decompositions of that code as written, or when there are none, those
 // whose parent differs from it only in its "#" marks. The file's order is
 // the one in which a percentage applies to the lines before it.
-const std::vector<int>& CBudgetBuilder::Children(std::string_view parent) const
+CBudgetBuilder::Span CBudgetBuilder::Children(int nId, std::string_view parent)
 {
     // An empty code is stored as no code at all, and no code has children.
-    if (parent.empty())
-        return m_noRows;
-    auto it = m_byParent.find(parent);
-    if (it == m_byParent.end()) {
-        it = m_byBareParent.find(Bare(parent));
-        if (it == m_byBareParent.end())
-            return m_noRows;
+    if (nId < 0 || parent.empty())
+        return {nullptr, nullptr};
+    const CodeInfo& info = m_infos[size_t(nId)];
+    const int* first = m_rows.data() + info.firstRow;
+    const Span all{first, first + info.rowCount};
+    if (!info.manyParents)
+        return all;
+    auto it = m_exactRows.find(parent);
+    if (it == m_exactRows.end()) {
+        std::vector<int> exact;
+        for (const int row : all) {
+            if (m_staged.m_decompositions[size_t(row)].parent == parent)
+                exact.push_back(row);
+        }
+        it = m_exactRows.emplace(parent, std::move(exact)).first;
     }
-    return it->second;
+    if (it->second.empty())
+        return all;
+    return {it->second.data(), it->second.data() + it->second.size()};
 }
 
 void CBudgetBuilder::LayOutTree()
@@ -182,15 +263,16 @@ void CBudgetBuilder::LayOutTree()
     root.level = 0;
     root.decomposed = true;
     root.articulo = m_staged.Root();
+    root.id = root.articulo.empty() ? -1 : m_codes.Find(Bare(root.articulo));
     m_lines.push_back(root);
-    Walk(root.articulo, 1, 0);
+    Walk(root.id, root.articulo, 1, 0);
     m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
     m_progress.ShowStatus(false);
 }
 
-void CBudgetBuilder::Walk(std::string_view parent, int nLevel, int nParentLine)
+void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
 {
-    for (const int row : Children(parent)) {
+    for (const int row : Children(nParentId, parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
         const int index = int(m_lines.size());
@@ -200,45 +282,50 @@ void CBudgetBuilder::Walk(std::string_view parent, int nLevel, int nParentLine)
         line.parent = nParentLine;
         line.level = short(nLevel);
         line.articulo = child;
+        line.id = m_childIds[size_t(row)];
         m_lines.push_back(line);
         if (IsPercentage(child))
             m_lines[size_t(nParentLine)].percentChild = true;
         if (m_lines.size() % kStatusEvery == 0)
             m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
-        if (nLevel < kMaxLevel && !Children(child).empty()) {
+        if (nLevel < kMaxLevel && !Children(line.id, child).empty()) {
             m_lines[size_t(index)].decomposed = true;
-            Walk(child, nLevel + 1, index);
+            Walk(line.id, child, nLevel + 1, index);
         }
     }
 }
 
 // The concept of a code: the one "~C" wrote with that code, or else the one
 // whose code differs from it only in its "#" marks.
-int CBudgetBuilder::FindConcept(std::string_view code) const
+int CBudgetBuilder::FindConcept(int nId, std::string_view code) const
 {
-    if (code.empty())
+    if (nId < 0 || code.empty())
         return -1;
-    const int exact = m_staged.FindConcept(code);
-    if (exact >= 0)
-        return exact;
-    const auto it = m_conceptByBare.find(Bare(code));
-    return it == m_conceptByBare.end() ? -1 : it->second;
+    const CodeInfo& info = m_infos[size_t(nId)];
+    if (info.manyConcepts) {
+        const int exact = m_staged.FindConcept(code);
+        if (exact >= 0)
+            return exact;
+    }
+    return info.item;
 }
 
 // The measure that applies to a line: among the concept's staged measures
-// in parent code order, the first without a parent or under the line's
-// parent, marks aside.
-const Staged::Measure* CBudgetBuilder::FindMeasure(std::string_view code, std::string_view parentCode) const
+// (those of its very code, when there are any) in parent code order, the
+// first without a parent or under the line's parent, marks aside.
+const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view code, std::string_view parentCode) const
 {
-    auto it = m_measuresByChild.find(code);
-    if (it == m_measuresByChild.end()) {
-        it = m_measuresByBareChild.find(Bare(code));
-        if (it == m_measuresByBareChild.end())
-            return nullptr;
-    }
+    if (nId < 0)
+        return nullptr;
+    const CodeInfo& info = m_infos[size_t(nId)];
+    const int* first = m_measures.data() + info.firstMeasure;
+    const int* last = first + info.measureCount;
+    const bool exact = std::any_of(first, last, [&](int i) { return m_staged.m_measures[size_t(i)].child == code; });
     const std::string_view parent = Bare(parentCode);
-    for (const int index : it->second) {
-        const Staged::Measure& measure = m_staged.m_measures[size_t(index)];
+    for (const int* i = first; i != last; ++i) {
+        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
+        if (exact && measure.child != code)
+            continue;
         if (measure.parent.empty() || Bare(measure.parent) == parent)
             return &measure;
     }
@@ -251,7 +338,7 @@ void CBudgetBuilder::PriceLines()
     for (Line& line : m_lines) {
         const Staged::Decomposition* entry =
             line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
-        line.item = FindConcept(line.articulo);
+        line.item = FindConcept(line.id, line.articulo);
         // A line keeps the code its concept has in "~C", so that a chapter
         // named without its mark stays a chapter; the root keeps its own.
         if (entry && line.item >= 0)
@@ -263,7 +350,7 @@ void CBudgetBuilder::PriceLines()
         line.price = m_staged.m_concepts[size_t(line.item)].price;
         line.quantity = line.yield.empty() ? 0.0 : StoreAtof(line.yield);
         if (line.decomposed && line.parent >= 0) {
-            line.measure = FindMeasure(line.articulo, m_lines[size_t(line.parent)].articulo);
+            line.measure = FindMeasure(line.id, line.articulo, m_lines[size_t(line.parent)].articulo);
             if (line.measure)
                 line.quantity = StoreAtof(line.measure->total);
         }

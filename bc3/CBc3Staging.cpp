@@ -125,19 +125,19 @@ std::string_view CBc3StagedRecords::TextField(std::string_view text, bool bConve
 
 int CBc3StagedRecords::FindConcept(std::string_view code) const
 {
-    const auto it = m_conceptIndex.find(code);
-    return it == m_conceptIndex.end() ? -1 : it->second;
+    return m_conceptIndex.Find(code);
 }
 
 CBc3StagedRecords::Concept& CBc3StagedRecords::FindOrAddConcept(std::string_view code, bool* pAdded)
 {
-    const auto [it, added] = m_conceptIndex.try_emplace(code, int(m_concepts.size()));
+    bool added = false;
+    const int index = m_conceptIndex.Insert(code, int(m_concepts.size()), &added);
     if (pAdded)
         *pAdded = added;
     if (!added)
-        return m_concepts[size_t(it->second)];
+        return m_concepts[size_t(index)];
     m_concepts.push_back(Concept{code, {}, {}, {}, {}, {}});
-    m_order.emplace_back(KindConcept, it->second);
+    m_order.emplace_back(KindConcept, index);
     return m_concepts.back();
 }
 
@@ -145,6 +145,8 @@ void CBc3StagedRecords::Stage(const CBc3Reader& reader, EBc3Staging variant, IPr
 {
     m_text = reader.Text();
     const int count = reader.RecordCount();
+    // Most records are concepts: a guess that spares the index most of its growing.
+    m_conceptIndex.Reserve(size_t(count) / 3);
     progress.SetRange(0, count);
     progress.SetStep(1);
     progress.SetPos(0);
@@ -238,14 +240,15 @@ void CBc3StagedRecords::StageText(std::string_view record, EBc3Staging variant)
         return;
     }
     const std::string_view code = Code(field1);
-    const auto [it, added] = m_textIndex.try_emplace(code, int(m_texts.size()));
+    bool added = false;
+    const int index = m_textIndex.Insert(code, int(m_texts.size()), &added);
     if (added) {
         m_texts.push_back(Text{code, text});
-        m_order.emplace_back(KindText, it->second);
+        m_order.emplace_back(KindText, index);
         ++m_nNewTexts;
         return;
     }
-    std::string_view& joined = m_texts[size_t(it->second)].text;
+    std::string_view& joined = m_texts[size_t(index)].text;
     joined = Keep(std::string(joined) + std::string(text));
 }
 
@@ -263,7 +266,11 @@ void CBc3StagedRecords::StageDecomposition(std::string_view record, EBc3Staging 
     if (parent.size() >= 2 && parent.substr(parent.size() - 2) == "##")
         m_strRootFromD = parent;
 
-    std::vector<int>& rows = m_decompositionsOf[parent];
+    bool added = false;
+    const int list = m_parentIndex.Insert(parent, int(m_decompositionsOf.size()), &added);
+    if (added)
+        m_decompositionsOf.emplace_back();
+    std::vector<int>& rows = m_decompositionsOf[size_t(list)];
     // A "~D" states the whole decomposition: one repeated for the same parent
     // replaces the earlier one, where "~Y" adds to it.
     if (!bAdd) {

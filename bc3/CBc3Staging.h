@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3CodePage.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -117,14 +117,15 @@ private:
     // The file's bytes, which the views point into.
     QByteArray m_text;
     std::unique_ptr<CStorage> m_pStorage;
-    std::unordered_map<std::string_view, int> m_conceptIndex;
-    std::unordered_map<std::string_view, int> m_textIndex;
+    CBc3CodeIndex m_conceptIndex;
+    CBc3CodeIndex m_textIndex;
     std::string_view m_strRootFromD;
     std::string_view m_strRootFromC;
     // The rows in the order they were made, so that IMPORTAR gets them in file order.
     std::vector<std::pair<RowKind, int>> m_order;
     // The live decomposition rows of each parent, as "~D" wrote the parent.
-    std::unordered_map<std::string_view, std::vector<int>> m_decompositionsOf;
+    CBc3CodeIndex m_parentIndex;
+    std::vector<std::vector<int>> m_decompositionsOf;
     std::vector<std::string_view> m_parts;
 };
 
