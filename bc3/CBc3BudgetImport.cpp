@@ -46,6 +46,15 @@ bool IsPercentage(std::string_view code)
     return code.find('%') != std::string_view::npos;
 }
 
+// True when a number's text has no more than five decimals, so that its
+// value is already the one its store text with five decimals reads as.
+bool HasFiveDecimals(std::string_view text)
+{
+    const size_t point = text.find('.');
+    return text.find_first_of("eE") == std::string_view::npos
+        && (point == std::string_view::npos || text.size() - point - 1 <= 5);
+}
+
 // A value as it reads back from its store text with five decimals.
 double Rounded5(double dValue)
 {
@@ -138,6 +147,7 @@ private:
     // Codes without their marks, and what each one has.
     CBc3CodeIndex m_codes;
     std::vector<CodeInfo> m_infos;
+    std::vector<std::string_view> m_parts;
     // Per staged decomposition, the entry of its child's code.
     std::vector<int> m_childIds;
     // Decompositions by parent in file order; measures by child in parent
@@ -149,6 +159,8 @@ private:
     std::unordered_map<std::string_view, std::vector<int>> m_exactRows;
 
     std::vector<Line> m_lines;
+    // The concepts' prices as numbers.
+    std::vector<double> m_prices;
     // Prices the roll-up computed.
     std::vector<QByteArray> m_computed;
     long m_nMeasurements = 0;
@@ -335,6 +347,9 @@ const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view cod
 // Each line's concept, quantity, price and amount as the file gives them.
 void CBudgetBuilder::PriceLines()
 {
+    m_prices.resize(m_staged.m_concepts.size());
+    for (size_t i = 0; i < m_prices.size(); ++i)
+        m_prices[i] = StoreAtof(m_staged.m_concepts[i].price);
     for (Line& line : m_lines) {
         const Staged::Decomposition* entry =
             line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
@@ -348,16 +363,18 @@ void CBudgetBuilder::PriceLines()
             continue;
         line.priced = true;
         line.price = m_staged.m_concepts[size_t(line.item)].price;
-        line.quantity = line.yield.empty() ? 0.0 : StoreAtof(line.yield);
+        std::string_view quantity = line.yield;
         if (line.decomposed && line.parent >= 0) {
             line.measure = FindMeasure(line.id, line.articulo, m_lines[size_t(line.parent)].articulo);
             if (line.measure)
-                line.quantity = StoreAtof(line.measure->total);
+                quantity = line.measure->total;
         }
         // The amount is that of the quantity as stored, with five decimals,
         // as an edit of the line computes it.
-        line.quantity = Rounded5(line.quantity);
-        line.amount = Rounded5(StoreAtof(line.price) * line.quantity);
+        line.quantity = quantity.empty() ? 0.0 : StoreAtof(quantity);
+        if (!HasFiveDecimals(quantity))
+            line.quantity = Rounded5(line.quantity);
+        line.amount = m_prices[size_t(line.item)] * line.quantity;
     }
 }
 
@@ -459,7 +476,7 @@ void CBudgetBuilder::AddMeasurementRows(const Staged::Measure& measure, qint64 n
         ++m_nMeasurements;
         return;
     }
-    std::vector<std::string_view> parts;
+    std::vector<std::string_view>& parts = m_parts;
     CBc3Reader::Split(measure.list, '\\', parts);
     const size_t groups = (parts.size() - 1) / 6;
     for (size_t g = 0; g < groups; ++g) {

@@ -1,8 +1,6 @@
 #include "bc3/CBc3CodeIndex.h"
 
-#include <cstring>
-
-std::uint64_t CBc3CodeIndex::Hash(std::string_view code)
+std::uint32_t CBc3CodeIndex::Hash(std::string_view code)
 {
     // FNV-1a, then mixed so that the low bits that pick a slot depend on
     // every byte.
@@ -14,16 +12,16 @@ std::uint64_t CBc3CodeIndex::Hash(std::string_view code)
     hash ^= hash >> 29;
     hash *= 0xbf58476d1ce4e5b9ULL;
     hash ^= hash >> 32;
-    return hash;
+    return std::uint32_t(hash);
 }
 
 // The slot holding the code, or the empty slot where it would go.
-size_t CBc3CodeIndex::Probe(std::string_view code, std::uint64_t hash) const
+size_t CBc3CodeIndex::Probe(std::string_view code, std::uint32_t hash) const
 {
     const size_t mask = m_slots.size() - 1;
-    for (size_t i = size_t(hash) & mask;; i = (i + 1) & mask) {
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = m_slots[i];
-        if (slot.value < 0 || (slot.hash == hash && slot.code == code))
+        if (slot.entry == 0 || (slot.hash == hash && m_entries[slot.entry - 1].code == code))
             return i;
     }
 }
@@ -32,7 +30,8 @@ int CBc3CodeIndex::Find(std::string_view code) const
 {
     if (m_slots.empty())
         return -1;
-    return m_slots[Probe(code, Hash(code))].value;
+    const Slot& slot = m_slots[Probe(code, Hash(code))];
+    return slot.entry == 0 ? -1 : m_entries[slot.entry - 1].value;
 }
 
 int CBc3CodeIndex::Insert(std::string_view code, int nValue, bool* pAdded)
@@ -40,16 +39,17 @@ int CBc3CodeIndex::Insert(std::string_view code, int nValue, bool* pAdded)
     // At most half full, so that probes stay short.
     if ((m_nCount + 1) * 2 > m_slots.size())
         Grow(m_slots.empty() ? 64 : m_slots.size() * 2);
-    const std::uint64_t hash = Hash(code);
+    const std::uint32_t hash = Hash(code);
     Slot& slot = m_slots[Probe(code, hash)];
-    const bool added = slot.value < 0;
+    const bool added = slot.entry == 0;
     if (pAdded)
         *pAdded = added;
-    if (added) {
-        slot = Slot{hash, code, nValue};
-        ++m_nCount;
-    }
-    return slot.value;
+    if (!added)
+        return m_entries[slot.entry - 1].value;
+    m_entries.push_back(Entry{code, nValue});
+    slot = Slot{hash, std::uint32_t(m_entries.size())};
+    ++m_nCount;
+    return nValue;
 }
 
 void CBc3CodeIndex::Reserve(size_t nCodes)
@@ -59,14 +59,20 @@ void CBc3CodeIndex::Reserve(size_t nCodes)
         slots *= 2;
     if (slots > m_slots.size())
         Grow(slots);
+    m_entries.reserve(nCodes);
 }
 
 void CBc3CodeIndex::Grow(size_t nSlots)
 {
     std::vector<Slot> old(nSlots);
     old.swap(m_slots);
+    const size_t mask = m_slots.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.value >= 0)
-            m_slots[Probe(slot.code, slot.hash)] = slot;
+        if (slot.entry == 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_slots[i].entry != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = slot;
     }
 }

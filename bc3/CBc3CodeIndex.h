@@ -20,16 +20,22 @@ public:
     size_t Size() const { return m_nCount; }
 
 private:
+    // Eight bytes a slot, so that many fit in a cache line; the code itself
+    // is read only when the hash agrees.
     struct Slot {
-        std::uint64_t hash = 0;
+        std::uint32_t hash = 0;
+        std::uint32_t entry = 0; // 1 + index into m_entries; 0: empty
+    };
+    struct Entry {
         std::string_view code;
-        int value = -1; // -1: empty
+        int value;
     };
 
-    static std::uint64_t Hash(std::string_view code);
-    size_t Probe(std::string_view code, std::uint64_t hash) const;
+    static std::uint32_t Hash(std::string_view code);
+    size_t Probe(std::string_view code, std::uint32_t hash) const;
     void Grow(size_t nSlots);
 
     std::vector<Slot> m_slots;
+    std::vector<Entry> m_entries;
     size_t m_nCount = 0;
 };

@@ -265,10 +265,88 @@ std::string MultiplyDigits(const std::string& a, const std::string& b)
     return digits;
 }
 
+// A plain decimal ("12", "2.75", "-0.5") of at most nine digits, as an
+// integer scaled by a power of ten; false for anything else.
+bool ReadSmallDecimal(std::string_view text, long long& nValue, int& nScale)
+{
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative)
+        ++i;
+    nValue = 0;
+    nScale = 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > 9)
+                return false;
+            nValue = nValue * 10 + (c - '0');
+            nScale += point ? 1 : 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    nValue = negative ? -nValue : nValue;
+    return true;
+}
+
+// The product of up to four plain decimals of nine digits, done in 128-bit
+// integers; false when a factor is anything else.
+bool SmallProduct(std::initializer_list<std::string_view> factors, int nDecimals, QString& strResult)
+{
+    if (factors.size() > 4 || nDecimals > 18)
+        return false;
+    __int128 product = 1;
+    int scale = 0;
+    for (const std::string_view factor : factors) {
+        long long value = 0;
+        int factorScale = 0;
+        if (!ReadSmallDecimal(factor, value, factorScale))
+            return false;
+        product *= value;
+        scale += factorScale;
+    }
+    const bool negative = product < 0;
+    unsigned __int128 magnitude = negative ? (unsigned __int128)(-product) : (unsigned __int128)product;
+    for (; scale < nDecimals; ++scale)
+        magnitude *= 10;
+    if (scale > nDecimals) {
+        unsigned __int128 divisor = 1;
+        for (int i = nDecimals; i < scale; ++i)
+            divisor *= 10;
+        magnitude = (magnitude + divisor / 2) / divisor;
+    }
+    char digits[48];
+    int length = 0;
+    do {
+        digits[length++] = char('0' + int(magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0 || length <= nDecimals);
+    std::string text;
+    if (negative && !std::all_of(digits, digits + length, [](char c) { return c == '0'; }))
+        text += '-';
+    for (int i = length; i-- > 0;) {
+        text += digits[i];
+        if (i == nDecimals && nDecimals > 0)
+            text += '.';
+    }
+    strResult = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    return true;
+}
+
 } // namespace
 
 QString StoreProduct(std::initializer_list<std::string_view> factors, int nDecimals)
 {
+    QString small;
+    if (SmallProduct(factors, nDecimals, small))
+        return small;
     Decimal product;
     product.digits = "1";
     double binary = 1.0;
