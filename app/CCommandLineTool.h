@@ -48,6 +48,7 @@ private:
     int Formula(const QStringList& arguments);
     int ImportBudget(const QStringList& arguments);
     int ExportBudget(const QStringList& arguments);
+    int CheckBudget(const QStringList& arguments); // CCliCheckBudget.cpp
 
     QTextStream& m_out;
     QTextStream& m_err;

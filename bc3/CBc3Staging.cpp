@@ -145,8 +145,6 @@ void CBc3StagedRecords::Stage(const CBc3Reader& reader, EBc3Staging variant, IPr
 {
     m_text = reader.Text();
     const int count = reader.RecordCount();
-    // Most records are concepts: a guess that spares the index most of its growing.
-    m_conceptIndex.Reserve(size_t(count) / 3);
     progress.SetRange(0, count);
     progress.SetStep(1);
     progress.SetPos(0);
