@@ -368,11 +368,12 @@ private slots:
         QFile bc3(file);
         QVERIFY(bc3.open(QIODevice::WriteOnly));
         bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
-                           "~D|F|X\\1\\1\\|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
+                           "~D|F|X\\1\\1\\|", "~C|X|h|Hora|2|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
         bc3.close();
+        QString err;
         const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
             QString out;
-            QString err;
+            err.clear();
             QTextStream outStream(&out);
             QTextStream errStream(&err);
             const int status = CCommandLineTool(outStream, errStream).Run(QStringList{"--database", database} + arguments);
@@ -392,6 +393,23 @@ private slots:
         QCOMPARE(run({"export-budget", "none", TestHome() + "/none.bc3"}, &output), 1);
         QVERIFY(output.contains("No existe este presupuesto"));
         QCOMPARE(run({"import-budget"}), 2);
+
+        // The consistency report: the two decompositions agree, until a
+        // price is changed behind the roll-up's back.
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2 descomposiciones, 0 difieren del recálculo\n"));
+        {
+            CTestStore store("cli.db");
+            store.Db().ExecuteSQL("UPDATE ARTICULOS SET PRECIO = '2.5', NOMBRE = 'F φ' WHERE ARTICULO = 'F'");
+        }
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2\tF\t2.50000\t2.00000\n2 descomposiciones, 1 difieren del recálculo\n"));
+        QCOMPARE(run({"check-budget", "none"}), 1);
+        // What the file cannot hold is written as "?" and reported; the export succeeds.
+        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/phi.bc3"}), 0);
+        QVERIFY2(err.startsWith(TestHome() + "/phi.bc3: El fichero se ha escrito") && err.endsWith("línea 2 (F): φ (U+03C6)\n")
+                     && err.count(u'\n') == 1,
+                 qPrintable(err));
 
         CTestStore store("cli.db");
         QCOMPARE(Count(store, "ARTICULOS", "Obra 'uno'"), 3);
