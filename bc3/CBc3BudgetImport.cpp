@@ -275,6 +275,7 @@ void CBudgetBuilder::LayOutTree()
     root.level = 0;
     root.decomposed = true;
     root.articulo = m_staged.Root();
+    m_lines.reserve(std::min(size_t(m_nMaxLines), m_staged.m_decompositions.size() + 1));
     root.id = root.articulo.empty() ? -1 : m_codes.Find(Bare(root.articulo));
     m_lines.push_back(root);
     Walk(root.id, root.articulo, 1, 0);

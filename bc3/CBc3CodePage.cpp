@@ -297,6 +297,38 @@ QByteArray CBc3CodePage::EncodeAnsi(QStringView text, QString* pMissing)
     return bytes;
 }
 
+bool CBc3CodePage::DecodeToUtf8(std::string_view text, int nCodePage, std::string& utf8)
+{
+    std::shared_ptr<const CodePageTable> table;
+    if (nCodePage == kAnsi) {
+        bool multibyte = false;
+        if (IsUtf8(text, multibyte))
+            return false;
+        table = Table(1252);
+    } else {
+        if (nCodePage == kUtf8CodePage)
+            return false;
+        table = Table(nCodePage);
+        if (!table->known || table->multibyte)
+            return false;
+    }
+    utf8.reserve(utf8.size() + text.size() * 2);
+    for (const char c : text) {
+        const char16_t u = table->chars[static_cast<unsigned char>(c)];
+        if (u < 0x80) {
+            utf8 += char(u);
+        } else if (u < 0x800) {
+            utf8 += char(0xC0 | (u >> 6));
+            utf8 += char(0x80 | (u & 0x3F));
+        } else {
+            utf8 += char(0xE0 | (u >> 12));
+            utf8 += char(0x80 | ((u >> 6) & 0x3F));
+            utf8 += char(0x80 | (u & 0x3F));
+        }
+    }
+    return true;
+}
+
 bool CBc3CodePage::IsAscii(std::string_view text)
 {
     for (const char c : text) {

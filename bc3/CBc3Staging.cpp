@@ -82,6 +82,9 @@ std::string_view CBc3StagedRecords::Utf8(std::string_view text, int nCodePage)
 {
     if (CBc3CodePage::IsAscii(text) && CBc3CodePage::KeepsAscii(nCodePage))
         return text;
+    std::string decoded;
+    if (CBc3CodePage::DecodeToUtf8(text, nCodePage, decoded))
+        return Keep(decoded);
     const QByteArray utf8 = CBc3CodePage::Decode(text, nCodePage).toUtf8();
     return Keep({utf8.constData(), size_t(utf8.size())});
 }
