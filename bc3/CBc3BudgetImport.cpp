@@ -445,24 +445,20 @@ void CBudgetBuilder::RollUp()
 void CBudgetBuilder::AddHeader()
 {
     const Staged::Rates& rates = m_staged.m_rates;
+    const QString budget = QString::fromUtf8(m_strBudget);
     CPresupuestosSet header(&m_database);
     header.FilterNone();
     header.Open();
     header.AddNew();
     header.SetFieldNull(nullptr);
-    header.m_CODIGO = QString::fromUtf8(m_strBudget);
+    header.m_CODIGO = budget;
     header.m_GGEN = Q(rates.overheads);
     header.m_BIND = Q(rates.profit);
     header.m_IVA = Q(rates.vat);
-    const CBudgetTotals totals =
-        CBudgetTotals::Compute(CBudgetTotals::PemFromAmount(StoreFormat(m_lines.front().amount, 5)),
-                               StoreAtof(header.m_GGEN), StoreAtof(header.m_BIND), StoreAtof(header.m_IVA));
-    header.m_IMPGGEN = StoreFormat(totals.m_dGastos, 2);
-    header.m_IMPBIND = StoreFormat(totals.m_dBeneficio, 2);
-    header.m_BASE = StoreFormat(totals.m_dBase, 2);
-    header.m_IMPIVA = StoreFormat(totals.m_dIva, 2);
-    header.m_TOTAL = StoreFormat(totals.m_dTotal, 2);
     header.Update();
+    header.FilterBudget(budget);
+    header.Requery();
+    CBudgetTotals::Update(header, StoreFormat(m_lines.front().amount, 5));
     header.Close();
 }
 
