@@ -9,6 +9,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CEditList.h"
+#include "store/CBudgetCode.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
@@ -202,7 +203,13 @@ void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
 {
     if (!m_runDataDialog(dialog))
         return;
-    const CBudgetHeader header = dialog.Header();
+    CBudgetHeader header = dialog.Header();
+    // The code field cuts a pasted text at 20 units, maybe inside a character.
+    header.m_strCodigo = CBudgetCode::Cut(header.m_strCodigo);
+    if (const QString problem = CBudgetCode::Problem(header.m_strCodigo); !problem.isEmpty()) {
+        CMessageBox::Show(this, problem);
+        return;
+    }
     if (IsListed(header.m_strCodigo)) {
         CMessageBox::Show(this, Text("Ya existe este presupuesto", "Ja existeix aquest pressupost"));
         return;

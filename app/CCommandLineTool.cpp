@@ -11,13 +11,17 @@
 #include "measure/FormulaParser.h"
 #include "store/CDBException.h"
 #include "store/CArticulosSet.h"
+#include "store/CBudgetCode.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
+#include <optional>
 #include <string>
 
 CCommandLineTool::CCommandLineTool(QTextStream& out, QTextStream& err)
@@ -49,6 +53,21 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
     return commands;
 }
 
+std::vector<CCommandLineTool::ExtraCommand>& CCommandLineTool::ExtraCommands()
+{
+    static std::vector<ExtraCommand> commands;
+    return commands;
+}
+
+void CCommandLineTool::AddCommand(const char* szName, const char* szUsage, Handler handler)
+{
+    for (const ExtraCommand& command : ExtraCommands()) {
+        if (qstrcmp(command.name, szName) == 0)
+            return;
+    }
+    ExtraCommands().push_back({szName, szUsage, handler});
+}
+
 QString CCommandLineTool::Text(const char* szSpanish, const char* szCatalan) const
 {
     return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
@@ -61,6 +80,8 @@ int CCommandLineTool::Usage(int nStatus)
                    "Ús: velmora-cli [--database RUTA] ORDRE [ARGUMENTS]\nOrdres:\n");
     for (const Command& command : Commands())
         stream << "  " << command.usage << '\n';
+    for (const ExtraCommand& command : ExtraCommands())
+        stream << "  " << command.usage << '\n';
     stream.flush();
     return nStatus;
 }
@@ -69,12 +90,13 @@ int CCommandLineTool::Run(const QStringList& arguments)
 {
     m_strIdioma = CProfile::Language();
     QStringList rest = arguments;
+    std::optional<QString> database;
     while (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))) {
         const QString option = rest.takeFirst();
         if (option == QStringLiteral("--database") && !rest.isEmpty()) {
-            m_strDatabase = QFileInfo(rest.takeFirst()).absoluteFilePath();
+            database = rest.takeFirst();
         } else if (option.startsWith(QStringLiteral("--database="))) {
-            m_strDatabase = QFileInfo(option.mid(11)).absoluteFilePath();
+            database = option.mid(11);
         } else if (option == QStringLiteral("--help")) {
             return Usage(0);
         } else {
@@ -84,25 +106,35 @@ int CCommandLineTool::Run(const QStringList& arguments)
     }
     if (rest.isEmpty())
         return Usage(2);
-    if (m_strDatabase.isEmpty())
-        m_strDatabase = CSchema::DefaultDatabasePath();
+    if (database && database->isEmpty()) {
+        m_err << tr("--database necesita la ruta de un fichero") << '\n';
+        return Usage(2);
+    }
+    m_strDatabase = database ? QFileInfo(*database).absoluteFilePath() : CSchema::DefaultDatabasePath();
 
     const QString name = rest.takeFirst();
+    std::function<int()> handler;
     for (const Command& command : Commands()) {
-        if (name == QLatin1String(command.name)) {
-            try {
-                const int status = (this->*command.handler)(rest);
-                m_out.flush();
-                return status;
-            } catch (const CDBException& e) {
-                m_err << Text("Error de base de datos: %1\n", "Error de base de dades: %1\n").arg(e.m_strError);
-                m_err.flush();
-                return 1;
-            }
-        }
+        if (name == QLatin1String(command.name))
+            handler = [this, &rest, command] { return (this->*command.handler)(rest); };
     }
-    m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
-    return Usage(2);
+    for (const ExtraCommand& command : ExtraCommands()) {
+        if (name == QLatin1String(command.name))
+            handler = [this, &rest, command] { return command.handler(*this, rest); };
+    }
+    if (!handler) {
+        m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
+        return Usage(2);
+    }
+    try {
+        const int status = handler();
+        m_out.flush();
+        return status;
+    } catch (const CDBException& e) {
+        m_err << Text("Error de base de datos: %1\n", "Error de base de dades: %1\n").arg(e.m_strError);
+        m_err.flush();
+        return 1;
+    }
 }
 
 bool CCommandLineTool::OpenStore()
@@ -119,6 +151,9 @@ bool CCommandLineTool::OpenStore()
         m_pDoc.reset();
         return false;
     }
+    for (const QString& notice : m_pSession->Notices())
+        m_err << tr("Aviso: %1").arg(notice) << '\n';
+    m_err.flush();
     return true;
 }
 
@@ -130,6 +165,31 @@ int CCommandLineTool::Init(const QStringList& arguments)
         return 1;
     m_out << m_strDatabase << '\n';
     return 0;
+}
+
+bool CCommandLineTool::AcceptCode(const QString& strCode)
+{
+    const QString problem = CBudgetCode::Problem(strCode);
+    if (problem.isEmpty())
+        return true;
+    m_err << problem << '\n';
+    return false;
+}
+
+QString CCommandLineTool::Escaped(const QString& strText)
+{
+    QString text;
+    text.reserve(strText.size());
+    for (const QChar c : strText) {
+        switch (c.unicode()) {
+        case u'\\': text += QStringLiteral("\\\\"); break;
+        case u'\t': text += QStringLiteral("\\t"); break;
+        case u'\n': text += QStringLiteral("\\n"); break;
+        case u'\r': text += QStringLiteral("\\r"); break;
+        default: text += c;
+        }
+    }
+    return text;
 }
 
 bool CCommandLineTool::RequireBudget(const QString& strCode)
@@ -147,7 +207,7 @@ int CCommandLineTool::ListBudgets(const QStringList& arguments)
     if (!OpenStore())
         return 1;
     for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(Doc().Database()))
-        m_out << entry.code << '\t' << entry.name << '\n';
+        m_out << Escaped(entry.code) << '\t' << Escaped(entry.name) << '\n';
     return 0;
 }
 
@@ -162,13 +222,11 @@ int CCommandLineTool::NewBudget(const QStringList& arguments)
         name = rest.at(option + 1);
         rest.remove(option, 2);
     }
-    if (rest.size() != 1 || rest.first().isEmpty())
+    if (rest.size() != 1)
         return Usage(2);
     const QString code = rest.first();
-    if (code.size() > 20) {
-        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+    if (!AcceptCode(code))
         return 1;
-    }
     if (!OpenStore())
         return 1;
     if (CBudgetAdmin::Exists(Doc().Database(), code)) {
@@ -185,14 +243,12 @@ int CCommandLineTool::NewBudget(const QStringList& arguments)
 
 int CCommandLineTool::CopyBudget(const QStringList& arguments)
 {
-    if (arguments.size() != 2 || arguments[1].isEmpty())
+    if (arguments.size() != 2)
         return Usage(2);
     const QString& source = arguments[0];
     const QString& code = arguments[1];
-    if (code.size() > 20) {
-        m_err << Text("El código tiene más de 20 caracteres: %1\n", "El codi té més de 20 caràcters: %1\n").arg(code);
+    if (!AcceptCode(code))
         return 1;
-    }
     if (!OpenStore() || !RequireBudget(source))
         return 1;
     if (CBudgetAdmin::Exists(Doc().Database(), code)) {
@@ -230,11 +286,16 @@ int CCommandLineTool::ShowBudget(const QStringList& arguments)
     CArticulosSet lines(&Doc().Database());
     lines.FilterBudget(arguments[0]);
     lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    // A line lies at most one level below the line before it; a level past
+    // that (a damaged store) is indented as that deepest one, so the output
+    // stays in proportion to the budget.
+    long depth = -1;
     for (; !lines.IsEOF(); lines.MoveNext()) {
-        const QString indent(int(std::max(0L, lines.m_NIVEL.toLong())) * 2, u' ');
-        m_out << lines.m_NUMLIN << '\t' << lines.m_NIVEL << '\t' << indent + lines.m_ARTICULO << '\t' << lines.m_MEDIDA
-              << '\t' << lines.m_NOMBRE << '\t' << lines.m_PRECIO << '\t' << lines.m_RENDIMIENTO << '\t'
-              << lines.m_IMPORTE << '\n';
+        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
+        m_out << Escaped(lines.m_NUMLIN) << '\t' << Escaped(lines.m_NIVEL) << '\t'
+              << QString(qsizetype(depth) * 2, u' ') << Escaped(lines.m_ARTICULO) << '\t' << Escaped(lines.m_MEDIDA)
+              << '\t' << Escaped(lines.m_NOMBRE) << '\t' << Escaped(lines.m_PRECIO) << '\t'
+              << Escaped(lines.m_RENDIMIENTO) << '\t' << Escaped(lines.m_IMPORTE) << '\n';
     }
     CPresupuestosSet header(&Doc().Database());
     header.FilterBudget(arguments[0]);
@@ -343,9 +404,7 @@ int CCommandLineTool::ImportBudget(const QStringList& arguments)
     }
     m_out << Text("Presupuesto %1: %2 líneas, %3 líneas de medición\n",
                   "Pressupost %1: %2 línies, %3 línies d'amidament\n")
-                 .arg(outcome.m_strBudget)
-                 .arg(outcome.m_nLines)
-                 .arg(outcome.m_nMeasurements);
+                 .arg(outcome.m_strBudget, QString::number(outcome.m_nLines), QString::number(outcome.m_nMeasurements));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -15,6 +16,8 @@ class CVelmoraDoc;
 // user's language setting.
 class CCommandLineTool
 {
+    Q_DECLARE_TR_FUNCTIONS(CCommandLineTool)
+
 public:
     CCommandLineTool(QTextStream& out, QTextStream& err);
     ~CCommandLineTool();
@@ -29,7 +32,20 @@ public:
     };
     static const std::vector<Command>& Commands();
 
+    // Commands of the libraries above the core, added by the program's main
+    // before Run.
+    using Handler = int (*)(CCommandLineTool& tool, const QStringList& arguments);
+    static void AddCommand(const char* szName, const char* szUsage, Handler handler);
+
 private:
+    friend class CExportCommands;
+    struct ExtraCommand {
+        const char* name;
+        const char* usage;
+        Handler handler;
+    };
+    static std::vector<ExtraCommand>& ExtraCommands();
+
     int Usage(int nStatus);
     QString Text(const char* szSpanish, const char* szCatalan) const;
     // Opens the store, reporting a failure; false when it could not be opened.
@@ -43,6 +59,11 @@ private:
     int DeleteBudget(const QStringList& arguments);
     int ShowBudget(const QStringList& arguments);
 
+    // Reports a code that cannot be a budget's; false when it cannot.
+    bool AcceptCode(const QString& strCode);
+    // A value for tab-separated output: backslashes, tabs and line breaks
+    // written as \\, \t, \n and \r.
+    static QString Escaped(const QString& strText);
     // Reports a budget that is not in the store; false when it is missing.
     bool RequireBudget(const QString& strCode);
     int Formula(const QStringList& arguments);

@@ -60,6 +60,8 @@ bool CVelmoraApp::InitInstance()
         ExitInstance();
         return false;
     }
+    for (const QString& notice : m_pView->Session().Notices())
+        CMessageBox::Show(nullptr, notice, QMessageBox::Ok, QMessageBox::Warning);
     m_pMainFrame->SetView(m_pView, m_pView);
     QObject::connect(m_pView, &CVelmoraView::CommandStateChanged, m_pMainFrame.get(), &CMainFrame::UpdateCommandUI);
     // Without a window manager "maximised" means nothing, so the frame also

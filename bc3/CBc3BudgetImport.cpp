@@ -8,9 +8,11 @@
 #include "budget/CBudgetTotals.h"
 #include "budget/CRollUp.h"
 #include "store/CArticulosSet.h"
+#include "store/CBudgetCode.h"
 #include "store/CBulkInsert.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
+#include "store/CFileAccess.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
@@ -566,6 +568,16 @@ void CBudgetBuilder::WriteLines()
     measurements->Flush();
 }
 
+// A code the store cannot take ends the import before anything is read.
+bool RefuseCode(CBc3ImportOutcome& outcome)
+{
+    outcome.m_strError = CBudgetCode::Problem(outcome.m_strBudget);
+    if (outcome.m_strError.isEmpty())
+        return false;
+    outcome.m_status = CBc3ImportOutcome::BadCode;
+    return true;
+}
+
 } // namespace
 
 QString CBc3ImportOutcome::Message(const QString& strIdioma) const
@@ -575,13 +587,16 @@ QString CBc3ImportOutcome::Message(const QString& strIdioma) const
     case Exists:
         return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion, strIdioma) : QString();
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma)
+               + (m_strError.isEmpty() ? QString() : QStringLiteral("\n") + m_strError);
     case UnknownFormat:
         return CBc3Messages::Text(CBc3Messages::UnknownFormat, strIdioma);
     case TooManyLines:
         return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
     case StagingError:
         return CBc3Messages::StoreError(CBc3Messages::StagingWriteFailed, strIdioma, m_strError);
+    case BadCode:
+        return m_strError;
     case DatabaseError:
         return CBc3Messages::StoreError(CBc3Messages::BudgetWriteFailed, strIdioma, m_strError);
     }
@@ -590,7 +605,7 @@ QString CBc3ImportOutcome::Message(const QString& strIdioma) const
 
 QString Bc3BudgetCodeFromFileName(const QString& strPath)
 {
-    return QFileInfo(strPath).completeBaseName().left(20);
+    return CBudgetCode::FromFileName(strPath);
 }
 
 bool Bc3BudgetExists(CDatabase& database, const QString& strBudget)
@@ -612,6 +627,8 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
     IProgress& progress = pProgress ? *pProgress : IProgress::None();
     CBc3ImportOutcome outcome;
     outcome.m_strBudget = strBudget;
+    if (RefuseCode(outcome))
+        return outcome;
     try {
         if (!bReplace && Bc3BudgetExists(database, strBudget)) {
             outcome.m_status = CBc3ImportOutcome::Exists;
@@ -628,11 +645,11 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             CStoreStatements::DeleteBudgetLines(database, strBudget);
             CStoreStatements::DeleteBudgetHeader(database, strBudget);
             CStoreStatements::DeleteBudgetMeasurements(database, strBudget);
-            CStoreStatements::DeleteStaging(database, strBudget);
         }
 
         // The budget is built straight from the records staged in memory;
-        // the staging table is for the price-base import's scope dialog.
+        // the staging table is for the price-base import's scope dialog, and
+        // keeps no rows under the budget's code.
         CStoreStatements::DeleteStaging(database, strBudget);
         CBc3StagedRecords staged;
         staged.Stage(reader, EBc3Staging::Budget, progress);
@@ -665,6 +682,8 @@ CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, b
     const QString budget = Bc3BudgetCodeFromFileName(strPath);
     CBc3ImportOutcome outcome;
     outcome.m_strBudget = budget;
+    if (RefuseCode(outcome))
+        return outcome;
     try {
         if (!bReplace && Bc3BudgetExists(database, budget)) {
             outcome.m_status = CBc3ImportOutcome::Exists;
@@ -678,6 +697,8 @@ CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, b
     QByteArray text;
     if (!CBc3Reader::ReadFile(strPath, text)) {
         outcome.m_status = CBc3ImportOutcome::FileError;
+        if (QFileInfo::exists(strPath) && !CFileAccess::IsRegularFile(strPath))
+            outcome.m_strError = CFileAccess::NotRegularFile(strPath);
         return outcome;
     }
     return ImportBudgetBc3Text(database, text, budget, bReplace, pProgress);

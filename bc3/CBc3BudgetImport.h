@@ -13,6 +13,7 @@ struct CBc3ImportOutcome {
     enum Status {
         Ok,
         FileError,     // the file cannot be read
+        BadCode,       // the code taken from the file name cannot be a budget's
         UnknownFormat, // no record in it
         Exists,        // the budget code is taken and replacing was not asked for
         TooManyLines,  // the decompositions unfold into more lines than a budget may hold
@@ -24,7 +25,7 @@ struct CBc3ImportOutcome {
     QString m_strBudget;     // the budget code, taken from the file name
     long m_nLines = 0;       // budget lines created, the root line included
     long m_nMeasurements = 0; // measurement lines created
-    QString m_strError;      // the store's own text for StagingError and DatabaseError
+    QString m_strError;      // the store's own text for StagingError and DatabaseError, the reason for BadCode
 
     bool IsOk() const { return m_status == Ok; }
     // The message to show for a failure, in the language of the language string.
@@ -52,7 +53,7 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
                                       bool bReplace, IProgress* pProgress = nullptr, long nMaxLines = -1);
 
 // The budget code of a file: its name without folder and extension, cut to
-// its first 20 characters.
+// 20 at the end of a whole character (CBudgetCode).
 QString Bc3BudgetCodeFromFileName(const QString& strPath);
 
 // True when the store holds a header or lines under the budget code.

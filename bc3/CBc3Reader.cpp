@@ -1,6 +1,7 @@
 #include "bc3/CBc3Reader.h"
 
-#include <QFile>
+#include "store/CFileAccess.h"
+
 #include <cstring>
 
 namespace {
@@ -35,11 +36,7 @@ std::string_view CBc3Reader::RecordAt(const char* pStart) const
 
 bool CBc3Reader::ReadFile(const QString& strPath, QByteArray& text)
 {
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    text = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    return CFileAccess::ReadRegularFile(strPath, text) == CFileAccess::Read;
 }
 
 std::string_view CBc3Reader::Part(std::string_view text, char separator, int n)

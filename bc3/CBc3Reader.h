@@ -24,7 +24,8 @@ public:
     // what follows them is still part of the file.
     explicit CBc3Reader(QByteArray text);
 
-    // Reads a whole file; false when it cannot be opened or read.
+    // Reads a whole file; false when it cannot be opened or read, or is not
+    // an ordinary file (a pipe would block the import for ever).
     static bool ReadFile(const QString& strPath, QByteArray& text);
 
     const QByteArray& Text() const { return m_text; }

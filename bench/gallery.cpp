@@ -14,6 +14,7 @@
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
+#include "output/CRtfReportDlg.h"
 #include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
@@ -171,5 +172,8 @@ int main(int argc, char** argv)
     empresa.m_pNombre->setText(QStringLiteral("Construcciones Pérez, S.L."));
     empresa.m_pCp->setText(QStringLiteral("08001"));
     Save(empresa, folder, QStringLiteral("datos-empresa"));
+
+    CRtfReportDlg report(doc.Database(), QStringLiteral("OBRA"), view->m_strIdioma);
+    Save(report, folder, QStringLiteral("informe-rtf"), report.size());
     return 0;
 }

@@ -14,6 +14,8 @@
 #include "budget/CVelmoraDoc.h"
 #include "grid/CNoSeparatorMemo.h"
 #include "measure/CMedicionesDlg.h"
+#include "output/CExcelExportCommand.h"
+#include "output/CRtfReportDlg.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
@@ -353,6 +355,14 @@ bool CVelmoraView::OnCommand(int nID)
         if (m_pMediciones)
             m_pMediciones->ToggleMeasurements();
         return true;
+    case ID_EXPORTAR_RTF:
+        if (IsBudgetOpen())
+            CRtfReportDlg(m_doc.Database(), m_strCodigo, m_strIdioma, this).exec();
+        return true;
+    case ID_EXPORTAR_EXCEL:
+        if (IsBudgetOpen())
+            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo, m_strIdioma);
+        return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
         // Nothing to print without lines.
@@ -376,14 +386,14 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         return true;
     }
     case ID_MEDICIONES:
-        action.setEnabled(m_pList->GetItemCount() > 0);
-        return true;
     case ID_EXPORTAR_EXCEL:
     case ID_EXPORTAR_RTF:
+        action.setEnabled(m_pList->GetItemCount() > 0);
+        return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
     case ID_BASE_PRECIOS:
-        // Printing, the exports and the price bases are not part of this version yet.
+        // Printing and the price bases are not part of this version yet.
         action.setEnabled(false);
         return true;
     case ID_TB_INSERTAR_CAPITULO:

@@ -76,6 +76,8 @@ public:
     CPictureBox* PictureBox() const { return m_pPicture; }
     // The measurements window, created hidden by the first initialisation.
     CMedicionesDlg* Mediciones() const { return m_pMediciones; }
+    // The run's hold on the store, with what the user is to be told about it.
+    const CStoreSession& Session() const { return m_session; }
 
     QString m_strIdioma;
     QString m_strCodigo;

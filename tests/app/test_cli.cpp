@@ -1,9 +1,17 @@
 #include "support/TestMain.h"
 
-#include "app/CCommandLineTool.h"
-#include "store/CDataSourceRegistry.h"
+#include "support/CTestStore.h"
 
+#include "app/CCommandLineTool.h"
+#include "store/CBudgetCode.h"
+#include "store/CDataSourceRegistry.h"
+#include "store/CSchema.h"
+
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,6 +34,15 @@ Result Run(const QStringList& arguments)
     }
     return {status, out, err};
 }
+
+void WriteFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+const QByteArray kSmallBc3 = "~V||FIEBDC-3/2004|||ANSI|\r\n~C|R##||Obra|0|\r\n~D|R##|F\\1\\1\\|\r\n~C|F|u|F|2|\r\n";
 
 } // namespace
 
@@ -72,8 +89,142 @@ private slots:
         QCOMPARE(Run({}).status, 2);
         QCOMPARE(Run({"--database", m_db, "frobnicate"}).status, 2);
         QCOMPARE(Run({"--bogus", "init"}).status, 2);
-        QCOMPARE(Run({"--database", m_db, "new-budget", QString(21, 'X')}).status, 1);
         QCOMPARE(Run({"--help"}).status, 0);
+        const Result noPath = Run({"--database", "", "init"});
+        QCOMPARE(noPath.status, 2);
+        QVERIFY(noPath.err.startsWith("--database necesita la ruta de un fichero\n"));
+        QVERIFY(!QFile::exists(CSchema::DefaultDatabasePath()));
+    }
+
+    void messagesFollowTheLanguageSetting()
+    {
+        const QString config = TestHome() + "/catalan";
+        QDir().mkpath(config + "/Velmora");
+        WriteFile(config + "/Velmora/Velmora.ini", "[Settings]\nidioma=1\n");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config);
+        process.setProcessEnvironment(environment);
+        process.start(VELMORA_CLI, {"--database", TestHome() + "/catalan.db", "new-budget", ""});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(), QByteArray("Falta codi pressupost\n"));
+    }
+
+    void codesAreWholeAndNeverEmpty()
+    {
+        const QString db = TestHome() + "/codes.db";
+        const QString folder = TestHome() + "/codes";
+        QDir().mkpath(folder);
+        // A file named ".bc3" has no name to give the budget.
+        WriteFile(folder + "/.bc3", kSmallBc3);
+        const Result unnamed = Run({"--database", db, "import-budget", folder + "/.bc3"});
+        QCOMPARE(unnamed.status, 1);
+        QVERIFY2(unnamed.err.endsWith(": Falta código de presupuesto\n"), qPrintable(unnamed.err));
+        QCOMPARE(Run({"--database", db, "new-budget", ""}).err, QStringLiteral("Falta código de presupuesto\n"));
+        QCOMPARE(Run({"--database", db, "new-budget", " "}).status, 1);
+        QCOMPARE(Run({"--database", db, "new-budget", QString(21, 'X')}).status, 1);
+        QCOMPARE(Run({"--database", db, "list-budgets"}).out, QString());
+
+        // The cut at 20 keeps an emoji whole; the counts are not read from the code.
+        const QString emoji = QStringLiteral("0123456789012345678\U0001F600x");
+        WriteFile(folder + "/" + emoji + ".bc3", kSmallBc3);
+        const Result cut = Run({"--database", db, "import-budget", folder + "/" + emoji + ".bc3"});
+        QCOMPARE(cut.out, QStringLiteral("Presupuesto 0123456789012345678: 2 líneas, 0 líneas de medición\n"));
+        WriteFile(folder + "/P%2x%1.bc3", kSmallBc3);
+        QCOMPARE(Run({"--database", db, "import-budget", folder + "/P%2x%1.bc3"}).out,
+                 QStringLiteral("Presupuesto P%2x%1: 2 líneas, 0 líneas de medición\n"));
+        QCOMPARE(Run({"--database", db, "copy-budget", "P%2x%1", QString(10, u'\u00e9') + emoji}).status, 1);
+
+        // Codes typed into a field that cut a pasted text inside a character.
+        const QString half = QString(19, u'a') + QChar(0xD83D);
+        QCOMPARE(CBudgetCode::Cut(half), QString(19, u'a'));
+        QVERIFY(!CBudgetCode::Problem(half).isEmpty());
+        QCOMPARE(CBudgetCode::Cut(QString(19, u'a') + QStringLiteral("e\u0301")), QString(19, u'a'));
+        QCOMPARE(CBudgetCode::Cut(QChar(0xDE00) + QStringLiteral("ok")), QStringLiteral("ok"));
+    }
+
+    void outputStaysReadableAndBounded()
+    {
+        const QString db = TestHome() + "/output.db";
+        QCOMPARE(Run({"--database", db, "new-budget", "A\tB", "--name", "x\ny\\z"}).status, 0);
+        QCOMPARE(Run({"--database", db, "list-budgets"}).out, QStringLiteral("A\\tB\tx\\ny\\\\z\n"));
+
+        {
+            CTestStore store("output.db");
+            store.AddBudget("DEEP", {"0|DEEP##|S", "1|C#|S", "300000000|X", "2|Y"});
+        }
+        const Result shown = Run({"--database", db, "show-budget", "DEEP"});
+        QCOMPARE(shown.status, 0);
+        QVERIFY2(shown.out.size() < 1000, qPrintable(QString::number(shown.out.size())));
+        QVERIFY(shown.out.contains("\n3\t300000000\t    X\t"));
+        QVERIFY(shown.out.contains("\n4\t2\t    Y\t"));
+    }
+
+    void filesThatAreNotOrdinaryAreRefused()
+    {
+        const QString fifo = TestHome() + "/pipe.bc3";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const Result imported = Run({"--database", m_db, "import-budget", fifo});
+        QCOMPARE(imported.status, 1);
+        QVERIFY2(imported.err.contains(fifo + " no es un fichero normal"), qPrintable(imported.err));
+        const Result opened = Run({"--database", fifo, "list-budgets"});
+        QCOMPARE(opened.status, 1);
+        QVERIFY2(opened.err.contains(fifo + " no es un fichero normal"), qPrintable(opened.err));
+    }
+
+    // Several copies of the tool at once, each on its own file, sharing one
+    // configuration folder: every budget lands in its own file, and so many
+    // creators of one new file leave it with its tables.
+    void parallelRunsNeverMixTheirFiles()
+    {
+        const QString folder = TestHome() + "/parallel";
+        QDir().mkpath(folder);
+        constexpr int kLoops = 6;
+        constexpr int kRuns = 40;
+        QElapsedTimer timer;
+        timer.start();
+        std::vector<std::unique_ptr<QProcess>> loops;
+        for (int loop = 0; loop < kLoops; ++loop) {
+            auto process = std::make_unique<QProcess>();
+            process->setProcessChannelMode(QProcess::MergedChannels);
+            process->start("/bin/sh", {"-c", QStringLiteral("for i in $(seq 1 %1); do \"$0\" --database \"$1/L%2.db\" "
+                                                            "new-budget L%2B$i >/dev/null || echo failed $i; done")
+                                                 .arg(QString::number(kRuns), QString::number(loop)),
+                                        VELMORA_CLI, folder});
+            loops.push_back(std::move(process));
+        }
+        for (auto& process : loops) {
+            QVERIFY(process->waitForFinished(60000));
+            QCOMPARE(process->readAll(), QByteArray());
+        }
+        for (int loop = 0; loop < kLoops; ++loop) {
+            QStringList expected;
+            for (int i = 1; i <= kRuns; ++i)
+                expected << QStringLiteral("L%1B%2\t").arg(QString::number(loop), QString::number(i));
+            expected.sort();
+            QStringList listed = Run({"--database", folder + QStringLiteral("/L%1.db").arg(loop), "list-budgets"})
+                                     .out.split(u'\n', Qt::SkipEmptyParts);
+            listed.sort();
+            QCOMPARE(listed, expected);
+        }
+
+        for (int round = 0; round < 5; ++round) {
+            const QString db = folder + QStringLiteral("/same%1.db").arg(round);
+            std::vector<std::unique_ptr<QProcess>> creators;
+            for (int i = 0; i < kLoops; ++i) {
+                creators.push_back(std::make_unique<QProcess>());
+                creators.back()->start(VELMORA_CLI, {"--database", db, "init"});
+            }
+            for (auto& process : creators) {
+                QVERIFY(process->waitForFinished(60000));
+                const QByteArray err = process->readAllStandardError();
+                QVERIFY2(process->exitCode() == 0 || err.contains("locked"), err.constData());
+            }
+            QCOMPARE(Run({"--database", db, "list-budgets"}).err, QString());
+        }
+        QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+        qInfo("%d runs in %lld ms", kLoops * kRuns + 5 * kLoops, timer.elapsed());
     }
 
     void unreadableDatabaseIsReported()

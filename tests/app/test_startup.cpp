@@ -7,6 +7,7 @@
 #include "app/CommandIds.h"
 #include "budget/CVelmoraView.h"
 #include "store/CDataSourceRegistry.h"
+#include "store/CDatabase.h"
 #include "store/CSchema.h"
 #include "ui/CMessageBox.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -156,6 +158,38 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256), before);
         QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+    }
+
+    void storeNoticesAreShownAtStartAndTheProgramRuns()
+    {
+        ResetProfile();
+        const QString path = CSchema::DefaultDatabasePath();
+        CSchema::CreateIfMissing(path);
+        {
+            // An older store that holds a budget code twice.
+            CDatabase database;
+            database.OpenFile(path);
+            CSchema::Prepare(database);
+            database.ExecuteSQL("DROP INDEX PRESUPUESTOS_CODIGO");
+            database.ExecuteSQL("INSERT INTO PRESUPUESTOS (CODIGO) VALUES ('A'), ('A')");
+            database.ExecuteSQL("PRAGMA user_version = 1");
+        }
+        for (int start = 0; start < 2; ++start) {
+            CVelmoraApp app;
+            QVERIFY(app.InitInstance());
+            QVERIFY(app.MainFrame()->isVisible());
+        }
+        QCOMPARE(m_messages, QStringList({"Hay varios presupuestos con el mismo código: A"}));
+    }
+
+    void settingsFolderIsPrivate()
+    {
+        const QString folder = QFileInfo(CDataSourceRegistry::FileName()).absolutePath();
+        QDir(folder).removeRecursively();
+        CProfile::WriteProfileString("Settings", "idioma", "0");
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
     }
 
     void aboutBox()
