@@ -108,9 +108,10 @@ TableRows ReadRows(sqlite3* pHandle, const char* szTable, const QString& strBudg
 {
     TableRows rows;
     rows.table = szTable;
-    const std::string sql = std::string("SELECT * FROM ") + szTable + " WHERE CODIGO = ? ORDER BY ID";
+    const std::string sql = std::string("SELECT * FROM ") + szTable + " WHERE CODIGO = ? ORDER BY rowid";
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(pHandle, sql.c_str(), -1, &statement, nullptr);
+    if (sqlite3_prepare_v2(pHandle, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+        throw CDBException(QString::fromUtf8(sqlite3_errmsg(pHandle)));
     const QByteArray budget = strBudget.toUtf8();
     sqlite3_bind_text(statement, 1, budget.constData(), int(budget.size()), SQLITE_STATIC);
     const int count = sqlite3_column_count(statement);
@@ -164,7 +165,8 @@ void InsertRows(sqlite3* pHandle, const std::vector<TableRows>& tables)
                     sqlite3_bind_text(statement, int(c) + 1, rows.text.data() + value.offset, int(value.length),
                                       SQLITE_STATIC);
             }
-            sqlite3_step(statement);
+            if (sqlite3_step(statement) != SQLITE_DONE)
+                throw CDBException(QString::fromUtf8(sqlite3_errmsg(pHandle)));
             sqlite3_reset(statement);
         }
         sqlite3_finalize(statement);
@@ -176,18 +178,24 @@ void BenchFloor(CDatabase& imported, const QString& strBudget, const QString& st
                 double dImportCpu)
 {
     std::vector<TableRows> tables;
-    for (const char* table : {"PRESUPUESTOS", "ARTICULOS", "MEDIDAS"})
+    size_t rows = 0;
+    for (const char* table : {"PRESUPUESTOS", "ARTICULOS", "MEDIDAS"}) {
         tables.push_back(ReadRows(Handle(imported), table, strBudget));
+        rows += tables.back().values.size() / std::max<size_t>(tables.back().columns.size(), 1);
+    }
     CSchema::CreateIfMissing(strFloorPath);
     CDatabase floor;
     floor.OpenFile(strFloorPath);
+    CSchema::Prepare(floor);
+    if (!floor.TableExists(QStringLiteral("MEDIDAS")))
+        CSchema::CreateMedidas(floor);
     QElapsedTimer timer;
     const double cpu = CpuSeconds();
     timer.start();
     InsertRows(Handle(floor), tables);
     const double seconds = Seconds(timer);
     const double floorCpu = CpuSeconds() - cpu;
-    std::printf("  floor      %8.3f s                (processor %.3f s)\n", seconds, floorCpu);
+    std::printf("  floor      %8.3f s                (processor %.3f s, %zu rows)\n", seconds, floorCpu, rows);
     std::printf("  import / floor: %.2f processor, %.2f clock\n", dImportCpu / floorCpu, dImportSeconds / seconds);
 }
 
