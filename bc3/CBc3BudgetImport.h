@@ -43,8 +43,9 @@ struct CBc3ImportOutcome {
 //
 // Progress: the bar over the staging of the records ("Importando desglose
 // %d%%"), the status text while the tree is laid out ("Creando presupuesto
-// ... %d", the bar hidden), and the bar again while the lines get their
-// concepts and measurements ("Actualizando conceptos y medidas %d%%").
+// ... %d" every few thousand lines and at the end, the bar hidden), and the
+// bar again while the lines get their concepts and measurements
+// ("Actualizando conceptos y medidas %d%%").
 CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, bool bReplace,
                                   IProgress* pProgress = nullptr);
 // The same from a file's text, under the budget code given, with at most
