@@ -78,7 +78,7 @@ QString CBc3BudgetExport::UnencodableWarning(const std::vector<Unencodable>& une
         items << CBc3Messages::Text(CBc3Messages::UnencodableLine, strIdioma)
                      .arg(QString::number(line.numlin), line.code, Described(line.characters));
     }
-    return CBc3Messages::Text(CBc3Messages::Unencodable, strIdioma) + (bOneLine ? QStringLiteral(" ") : QStringLiteral("\n"))
+    return CBc3Messages::Text(CBc3Messages::Unencodable, strIdioma) + (bOneLine ? QStringLiteral(" ") : QStringLiteral("\n\n"))
         + items.join(bOneLine ? QStringLiteral("; ") : QStringLiteral("\n"));
 }
 
