@@ -1,6 +1,6 @@
 #include "bc3/CBc3BudgetCheck.h"
 
-#include "bc3/CBc3RollUp.h"
+#include "budget/CRollUp.h"
 #include "store/CArticulosSet.h"
 #include "store/NumberText.h"
 
@@ -40,7 +40,7 @@ CBc3BudgetCheck CBc3BudgetCheck::Run(CDatabase& database, const QString& strBudg
         if (children.empty())
             continue;
         ++check.m_nDecompositions;
-        const QString recomputed = SettledRollUp(children);
+        const QString recomputed = CRollUp::RollSiblings(children);
         const QString stored = StoreFormat(StoreAtof(lines[k].values.price), 5);
         if (stored != recomputed)
             check.m_differences.push_back(Difference{lines[k].numlin, lines[k].values.code, stored, recomputed});

@@ -2,7 +2,6 @@
 
 #include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3Reader.h"
-#include "bc3/CBc3RollUp.h"
 #include "bc3/CBc3Staging.h"
 #include "bc3/IProgress.h"
 #include "budget/CBudgetTotals.h"
@@ -425,7 +424,7 @@ void CBudgetBuilder::RollUp()
         std::vector<CRollUp::Sibling> siblings = Siblings(k, indexes);
         if (siblings.empty())
             continue;
-        const QString price = SettledRollUp(siblings);
+        const QString price = CRollUp::RollSiblings(siblings);
         for (size_t s = 0; s < siblings.size(); ++s) {
             if (!siblings[s].bChanged)
                 continue;

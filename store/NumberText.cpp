@@ -67,6 +67,21 @@ void RoundDigits(QString& integerDigits, QString& fractionDigits, int nDecimals)
     fractionDigits = digits.right(nDecimals);
 }
 
+// Store text of a decimal given by its digits, rounded to nDecimals; no sign on a zero.
+QString RoundedStoreText(bool bNegative, QString integerDigits, QString fractionDigits, int nDecimals)
+{
+    RoundDigits(integerDigits, fractionDigits, nDecimals);
+    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
+        integerDigits.remove(0, 1);
+    if (integerDigits.isEmpty())
+        integerDigits = QStringLiteral("0");
+    QString result = integerDigits;
+    if (nDecimals > 0)
+        result += u'.' + fractionDigits;
+    const bool isZero = std::all_of(result.begin(), result.end(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return bNegative && !isZero ? u'-' + result : result;
+}
+
 QString GroupDigits(const QString& digits, const CNumberLocale& locale)
 {
     if (locale.m_nGrouping <= 0 || digits.size() <= locale.m_nGrouping)
@@ -203,16 +218,9 @@ QString RoundNumberText(const QString& strText, int nDecimals)
     ParsedNumber number;
     if (!ParseStoreNumber(strText, number))
         return strText;
-    QString integerDigits = number.integerDigits.isEmpty() ? QStringLiteral("0") : number.integerDigits;
-    QString fractionDigits = number.fractionDigits;
-    RoundDigits(integerDigits, fractionDigits, nDecimals);
-    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
-        integerDigits.remove(0, 1);
-    QString result = integerDigits;
-    if (nDecimals > 0)
-        result += u'.' + fractionDigits;
-    const bool isZero = std::all_of(result.begin(), result.end(), [](QChar c) { return c == u'0' || c == u'.'; });
-    return number.negative && !isZero ? u'-' + result : result;
+    return RoundedStoreText(number.negative, number.integerDigits, number.fractionDigits, nDecimals);
+}
+
 namespace {
 
 // A number as its significant digits, scaled by a power of ten.
@@ -389,15 +397,5 @@ QString StoreProduct(std::initializer_list<std::string_view> factors, int nDecim
         integerDigits = digits.left(digits.size() - qsizetype(scale));
         fractionDigits = digits.right(qsizetype(scale));
     }
-    RoundDigits(integerDigits, fractionDigits, nDecimals);
-    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
-        integerDigits.remove(0, 1);
-    if (integerDigits.isEmpty())
-        integerDigits = QStringLiteral("0");
-    const bool zero = std::all_of(fractionDigits.begin(), fractionDigits.end(), [](QChar c) { return c == u'0'; })
-        && integerDigits == QStringLiteral("0");
-    QString result = (product.negative && !zero ? QStringLiteral("-") : QString()) + integerDigits;
-    if (nDecimals > 0)
-        result += u'.' + fractionDigits;
-    return result;
+    return RoundedStoreText(product.negative, integerDigits, fractionDigits, nDecimals);
 }
