@@ -220,6 +220,7 @@ void CDatosPresupuestoDlg::SetHeader(const CBudgetHeader& header)
     m_fecEnt = header.m_fecEnt;
     m_fecMod = header.m_fecMod;
     m_dHeldIncrease = StoreAtof(header.m_strCper);
+    m_strHeldIncrease = m_pCper->text();
 }
 
 CBudgetHeader CDatosPresupuestoDlg::Header() const
@@ -270,11 +271,16 @@ void CDatosPresupuestoDlg::OnLeavePercentage()
         return;
     const double increase = StoreAtof(Stored(m_pCper));
     if (increase != m_dHeldIncrease) {
-        if (m_applyIncrease)
-            m_applyIncrease(m_dHeldIncrease, increase);
-        m_dHeldIncrease = increase;
+        if (!m_applyIncrease || m_applyIncrease(m_dHeldIncrease, increase)) {
+            m_dHeldIncrease = increase;
+            m_strHeldIncrease = m_pCper->text();
+        } else {
+            // The prices stand at the increase held: so does the field, and
+            // with it what is stored.
+            m_pCper->setText(m_strHeldIncrease);
+        }
     }
-    const double pem = CBudgetTotals::PemFromAmount(NormalizeNumberText(m_rootAmount ? m_rootAmount() : QString()));
+    const double pem = CBudgetTotals::PemFromAmount(m_rootAmount ? m_rootAmount() : QString());
     const CBudgetTotals totals = CBudgetTotals::Compute(pem, StoreAtof(Stored(m_pGgen)), StoreAtof(Stored(m_pBind)),
                                                         StoreAtof(Stored(m_pIva)));
     m_pImpGgen->setText(Shown(StoreFormat(totals.m_dGastos, 2)));

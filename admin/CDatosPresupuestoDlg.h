@@ -27,9 +27,10 @@ public:
     CBudgetHeader Header() const;
 
     // Edit mode: what leaving a percentage field does outside the dialog.
-    // Re-prices the budget for a new custom increase and refreshes the grid.
-    std::function<void(double dOld, double dNew)> m_applyIncrease;
-    // The root line's amount as the grid shows it.
+    // Re-prices the budget for a new custom increase and refreshes the grid;
+    // false when that failed and the budget stays as it was.
+    std::function<bool(double dOld, double dNew)> m_applyIncrease;
+    // The root line's stored amount.
     std::function<QString()> m_rootAmount;
     // Stores the percentages and amounts of the header.
     std::function<void(const CBudgetHeader&)> m_storeTotals;
@@ -77,6 +78,7 @@ private:
     bool m_bNewMode;
     // The custom increase the budget's prices stand at.
     double m_dHeldIncrease = 0.0;
+    QString m_strHeldIncrease;
     // The dates the dialog does not show.
     CDateValue m_fecEnt;
     CDateValue m_fecMod;

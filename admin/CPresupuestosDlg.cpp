@@ -9,6 +9,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CEditList.h"
+#include "store/CBudgetCode.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
@@ -198,7 +199,13 @@ void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
 {
     if (!m_runDataDialog(dialog))
         return;
-    const CBudgetHeader header = dialog.Header();
+    CBudgetHeader header = dialog.Header();
+    // The code field cuts a pasted text at 20 units, maybe inside a character.
+    header.m_strCodigo = CBudgetCode::Cut(header.m_strCodigo);
+    if (const QString problem = CBudgetCode::Problem(header.m_strCodigo); !problem.isEmpty()) {
+        CMessageBox::Show(this, problem);
+        return;
+    }
     if (IsListed(header.m_strCodigo)) {
         CMessageBox::Show(this, tr("Ya existe este presupuesto"));
         return;
@@ -322,4 +329,6 @@ void CPresupuestosDlg::Export()
     }
     if (status != CBc3BudgetExport::Ok)
         CMessageBox::Show(this, CBc3BudgetExport::Message(status));
+    else if (!exporter.Unencodables().empty())
+        CMessageBox::Show(this, CBc3BudgetExport::UnencodableWarning(exporter.Unencodables(), false));
 }

@@ -1,5 +1,8 @@
 #include "app/CProfile.h"
 
+#include "store/CFileAccess.h"
+
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -24,6 +27,9 @@ QString CProfile::GetProfileString(const QString& strSection, const QString& str
 void CProfile::WriteProfileString(const QString& strSection, const QString& strEntry, const QString& strValue)
 {
     QSettings settings = Profile();
+    // The folder is shared with the data-source list, which is the user's alone.
+    QString error;
+    CFileAccess::MakePrivateFolder(QFileInfo(settings.fileName()).absolutePath(), error);
     settings.setValue(Key(strSection, strEntry), strValue);
     settings.sync();
 }

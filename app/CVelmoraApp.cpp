@@ -50,6 +50,7 @@ bool CVelmoraApp::InitInstance()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pMainFrame->SetAppTarget(this);
     m_pView = new CVelmoraView(*m_pDoc, m_pMainFrame.get());
+    m_pView->SetPrinter(&Printer());
     try {
         m_pView->OnInitialUpdate();
     } catch (const CDBException& e) {
@@ -62,6 +63,8 @@ bool CVelmoraApp::InitInstance()
         ExitInstance();
         return false;
     }
+    for (const QString& notice : m_pView->Session().Notices())
+        CMessageBox::Show(nullptr, notice, QMessageBox::Ok, QMessageBox::Warning);
     m_pMainFrame->SetView(m_pView, m_pView);
     QObject::connect(m_pView, &CVelmoraView::CommandStateChanged, m_pMainFrame.get(), &CMainFrame::UpdateCommandUI);
     // Without a window manager "maximised" means nothing, so the frame also

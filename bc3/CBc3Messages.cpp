@@ -25,8 +25,31 @@ QString CBc3Messages::Text(Id id)
         return tr("Seleccione uno o varios ambitos de precios");
     case TooManyLines:
         return tr("El fichero .bc3 genera demasiadas líneas");
+    case StagingWriteFailed:
+        return tr("Error al escribir en la tabla temporal");
+    case BudgetWriteFailed:
+        return tr("Error al guardar el presupuesto importado");
+    case Unencodable:
+        return tr("El fichero se ha escrito, pero el juego de caracteres ANSI no admite "
+                  "estos caracteres, escritos como \"?\":");
+    case UnencodableLine:
+        return tr("línea %1 (%2): %3");
     }
     return {};
+}
+
+QString CBc3Messages::StoreError(Id id, const QString& strDriverText)
+{
+    QString cause;
+    if (strDriverText.contains(QStringLiteral("disk is full"), Qt::CaseInsensitive))
+        cause = tr("el disco está lleno");
+    else if (strDriverText.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
+             || strDriverText.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
+        cause = tr("la base de datos es de solo lectura");
+    QString message = Text(id);
+    if (!cause.isEmpty())
+        message += QStringLiteral(": ") + cause;
+    return message + QStringLiteral("\n") + strDriverText;
 }
 
 QString CBc3Messages::StagingProgress(int nPercent)

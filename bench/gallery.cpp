@@ -5,8 +5,9 @@
 #include "admin/CDatosEmpresaDlg.h"
 #include "admin/CDatosPresupuestoDlg.h"
 #include "admin/CPresupuestosDlg.h"
+#include "bc3/CBc3BudgetExport.h"
 #include "budget/CArticulosList.h"
-#include "budget/CBudgetTree.h"
+#include "budget/CLineTree.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNumberEdit.h"
@@ -14,6 +15,10 @@
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
+#include "output/CRtfReportDlg.h"
+#include "output/CBudgetPrintout.h"
+#include "output/CLangPrintPreview.h"
+#include "output/CPrintOptionsDlg.h"
 #include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
@@ -25,13 +30,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
 
-long BranchEndOf(CBudgetTree& tree, long line)
+long BranchEndOf(CLineTree& tree, long line)
 {
     return tree.BranchEnd(line);
 }
@@ -80,14 +88,14 @@ int main(int argc, char** argv)
     CBudgetAdmin::Create(doc.Database(), header);
     doc.m_articulosSet.FilterBudget(QStringLiteral("OBRA"));
     doc.m_articulosSet.Requery();
-    CBudgetTree tree(doc.m_articulosSet, QStringLiteral("OBRA"));
-    auto add = [&](long after, CBudgetTree::Kind kind, int level, const char* code, const char* name, const char* unit,
+    CLineTree tree(doc.m_articulosSet, CLineTable::ForBudget(QStringLiteral("OBRA")));
+    auto add = [&](long after, CLineTree::Kind kind, int level, const char* code, const char* name, const char* unit,
                    double price, double quantity) {
-        CBudgetTree::Line line = CBudgetTree::NewLine(kind, level);
+        CLineRecord line = CLineTree::NewLine(kind, level);
         line.articulo = QString::fromUtf8(code);
         line.nombre = QString::fromUtf8(name);
         line.medida = QString::fromUtf8(unit);
-        if (kind != CBudgetTree::Kind::Chapter) {
+        if (kind != CLineTree::Kind::Chapter) {
             line.precio = StoreFormat(price, 5);
             line.rendimiento = StoreFormat(quantity, 5);
             line.importe = StoreFormat(price * quantity, 5);
@@ -96,16 +104,16 @@ int main(int argc, char** argv)
         tree.RollUpTotals(number);
         return number;
     };
-    long c1 = add(1, CBudgetTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
-    long f1 = add(c1, CBudgetTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 23.8);
-    long k = add(f1, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
-    k = add(k, CBudgetTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
-    long f2 = add(BranchEndOf(tree, c1), CBudgetTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
-    add(f2, CBudgetTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.28);
-    long c2 = add(tree.LineCount(), CBudgetTree::Kind::Chapter, 1, "C02#", "Albañilería", "", 0, 0);
-    long f3 = add(c2, CBudgetTree::Kind::Folder, 2, "ALB010", "Tabique de ladrillo hueco doble", "m2", 0, 31.2);
-    add(f3, CBudgetTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
-    add(tree.LineCount(), CBudgetTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
+    long c1 = add(1, CLineTree::Kind::Chapter, 1, "C01#", "Demoliciones", "", 0, 0);
+    long f1 = add(c1, CLineTree::Kind::Folder, 2, "DEM010", "Demolición de tabique de ladrillo", "m2", 0, 23.8);
+    long k = add(f1, CLineTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.35);
+    k = add(k, CLineTree::Kind::Concept, 3, "MQ002", "Martillo neumático", "h", 4.1, 0.2);
+    long f2 = add(BranchEndOf(tree, c1), CLineTree::Kind::Folder, 2, "DEM020", "Levantado de alicatado", "m2", 0, 38);
+    add(f2, CLineTree::Kind::Concept, 3, "MO001", "Peón ordinario", "h", 17.25, 0.28);
+    long c2 = add(tree.LineCount(), CLineTree::Kind::Chapter, 1, "C02#", "Albañilería", "", 0, 0);
+    long f3 = add(c2, CLineTree::Kind::Folder, 2, "ALB010", "Tabique de ladrillo hueco doble", "m2", 0, 31.2);
+    add(f3, CLineTree::Kind::Concept, 3, "MO010", "Oficial 1ª albañil", "h", 19.8, 0.45);
+    add(tree.LineCount(), CLineTree::Kind::Concept, 1, "%CI", "Costes indirectos", "%", 0, 0.03);
     tree.RollUpTotals(tree.LineCount());
     // The first folder's quantity measured: two walls and a gable.
     {
@@ -153,6 +161,14 @@ int main(int argc, char** argv)
     manager.ProgressBar()->SetPos(37);
     Save(manager, folder, QStringLiteral("manager"));
 
+    // What the manager says after an export whose file could not hold every character.
+    const std::vector<CBc3BudgetExport::Unencodable> unencodables = {
+        {12, QStringLiteral("E02AM010"), QStringLiteral("φ≥")}, {417, QStringLiteral("U01AA011"), QStringLiteral("\uFFFD")}};
+    QMessageBox warning(QMessageBox::Warning, QStringLiteral("Velmora"),
+                        CBc3BudgetExport::UnencodableWarning(unencodables, false), QMessageBox::Ok);
+    warning.adjustSize();
+    Save(warning, folder, QStringLiteral("export-warning"), warning.sizeHint());
+
     CDatosPresupuestoDlg data(false);
     CBudgetHeader values;
     values.Load(doc.m_presupuestosSet);
@@ -171,5 +187,28 @@ int main(int argc, char** argv)
     empresa.m_pNombre->setText(QStringLiteral("Construcciones Pérez, S.L."));
     empresa.m_pCp->setText(QStringLiteral("08001"));
     Save(empresa, folder, QStringLiteral("datos-empresa"));
+
+    CRtfReportDlg report(doc.Database(), QStringLiteral("OBRA"));
+    Save(report, folder, QStringLiteral("informe-rtf"), report.size());
+    CPrintOptionsDlg options;
+    Save(options, folder, QStringLiteral("opciones-impresion"));
+    options.findChild<QRadioButton*>(QStringLiteral("factura"))->click();
+    Save(options, folder, QStringLiteral("opciones-impresion-factura"));
+
+    // The preview of the budget with its measurement lines.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    CPrintOptions printOptions;
+    printOptions.m_bMeasurements = true;
+    printOptions.m_strBudgetNumber = QStringLiteral("2024/017");
+    CPrintJob job(printOptions);
+    CPrintData printData;
+    printData.Load(doc.Database(), QStringLiteral("OBRA"), job.m_nLevelLimit, true);
+    CLangPrintPreview preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { CBudgetPrintout::PrintDocument(job, printData, *target); });
+    Save(preview, folder, QStringLiteral("presentacion-preliminar"), QSize(1000, 760));
+    preview.OneTwoPagesAction()->trigger();
+    Save(preview, folder, QStringLiteral("presentacion-preliminar-dos"), QSize(1000, 760));
     return 0;
 }

@@ -2,23 +2,19 @@
 
 #include "app/CommandIds.h"
 #include "budget/CBudgetRow.h"
+#include "budget/CEditingService.h"
 #include "budget/CLineClipboard.h"
 #include "budget/CVelmoraView.h"
 #include "store/CArticulosSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
-#include "store/CMedidasSet.h"
 #include "store/CStoreStatements.h"
-#include "store/CTransaction.h"
 #include "store/NumberText.h"
 #include "ui/CWaitCursor.h"
 
-#include <QApplication>
 #include <QMenu>
 
 namespace {
-
-constexpr int kNoLimit = 9999;
 
 // Item images and state marks of the tree.
 constexpr int kClosedFolder = 0;
@@ -27,6 +23,10 @@ constexpr int kConcept = 2;
 constexpr int kCollapsed = 1;
 constexpr int kExpanded = 2;
 
+bool IsNumberColumn(int nCol)
+{
+    return nCol == CBudgetRow::Precio || nCol == CBudgetRow::Factor || nCol == CBudgetRow::Rendimiento;
+}
 
 } // namespace
 
@@ -44,11 +44,6 @@ void CArticulosList::Attach(CVelmoraView* pView, CArticulosSet* pLines, CMedidas
     m_pView = pView;
     m_pLines = pLines;
     m_pMeasures = pMeasures;
-}
-
-CBudgetTree CArticulosList::Tree()
-{
-    return CBudgetTree(*m_pLines, m_pView->m_strCodigo);
 }
 
 long CArticulosList::RowLine(int nRow) const
@@ -76,29 +71,43 @@ bool CArticulosList::IsFolderRow(int nRow) const
     return IsDecomposed(nRow) && !IsChapterRow(nRow);
 }
 
+int CArticulosList::RowOfLine(long nLine) const
+{
+    for (int row = 0; row < GetItemCount(); ++row) {
+        if (RowLine(row) == nLine)
+            return row;
+    }
+    return -1;
+}
+
 bool CArticulosList::HasMeasurements(int nRow) const
 {
     return CStoreStatements::HasMeasurements(*m_pLines->m_pDatabase, GetItemText(nRow, CBudgetRow::Presupuesto),
                                              RowLine(nRow));
 }
 
-bool CArticulosList::RunOperation(const std::function<void()>& operation)
+bool CArticulosList::PositionRow(int nRow)
 {
-    // Inside a larger operation (a measured quantity stored with its
-    // measurement line) the error is that operation's: it rolls all of its
-    // work back and reloads the grid once.
-    const bool bNested = m_pLines->m_pDatabase->TransactionDepth() > 0;
+    m_pLines->SetAbsolutePosition(RowLine(nRow));
+    return !m_pLines->IsEOF() && !m_pLines->IsBOF() && !m_pLines->IsDeleted();
+}
+
+bool CArticulosList::Guard(const std::function<void()>& action)
+{
     try {
-        CTransaction transaction(*m_pLines->m_pDatabase);
-        operation();
-        transaction.Commit();
+        action();
         return true;
     } catch (const CDBException& e) {
-        if (bNested)
-            throw;
         m_pView->ReloadAfterError(e);
-        return false;
+    } catch (const CEditRefused& e) {
+        m_pView->ShowRefusal(e.m_strMessage);
+        try {
+            RefreshAmountCells();
+        } catch (const CDBException& error) {
+            m_pView->ReloadAfterError(error);
+        }
     }
+    return false;
 }
 
 // Rows ---------------------------------------------------------------------
@@ -113,19 +122,28 @@ void CArticulosList::AppendLine(int nMaxLevel)
         image = shown ? kOpenFolder : kClosedFolder;
         state = shown ? kExpanded : kCollapsed;
     }
-    InsertItem(GetItemCount(), CBudgetRow::Texts(*m_pLines), int(level), image, state);
+    InsertItem(GetItemCount(), CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(level), image, state);
 }
 
 int CArticulosList::InsertRowForLine(int nRow, long nLine, int nImage, int nState)
 {
     m_pLines->SetAbsolutePosition(nLine);
-    return InsertItem(nRow, CBudgetRow::Texts(*m_pLines), int(m_pLines->m_NIVEL.toLong()), nImage, nState);
+    return InsertItem(nRow, CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(m_pLines->m_NIVEL.toLong()), nImage,
+                      nState);
 }
 
 void CArticulosList::ShiftLineNumbers(int nFromRow, long nDelta)
 {
     for (int row = nFromRow; row < GetItemCount(); ++row)
         SetItemText(row, CBudgetRow::NumLin, QString::number(RowLine(row) + nDelta));
+}
+
+void CArticulosList::SetRowTexts(int nRow, const QStringList& texts)
+{
+    for (int col = 0; col < texts.size(); ++col) {
+        if (GetItemText(nRow, col) != texts[col])
+            SetItemText(nRow, col, texts[col]);
+    }
 }
 
 void CArticulosList::SelectRow(int nRow)
@@ -140,6 +158,7 @@ void CArticulosList::SelectRow(int nRow)
 
 void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
 {
+    constexpr long kNoLimit = 9999;
     const long limit = nDepthLimit < 0 ? kNoLimit : nDepthLimit;
     SetRedraw(false);
     // Rows already shown under the line would otherwise appear twice.
@@ -149,8 +168,7 @@ void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
     DeleteItems(nRow + 1, shown - nRow);
     SetItemImage(nRow, kOpenFolder);
     SetItemStateImage(nRow, kExpanded);
-    const long first = RowLine(nRow);
-    m_pLines->SetAbsolutePosition(first);
+    m_pLines->SetAbsolutePosition(RowLine(nRow));
     const long parentLevel = m_pLines->m_NIVEL.toLong();
     int insertAt = nRow + 1;
     for (m_pLines->MoveNext(); !m_pLines->IsEOF(); m_pLines->MoveNext()) {
@@ -165,7 +183,7 @@ void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
             image = level != limit ? kOpenFolder : kClosedFolder;
             state = level != limit ? kExpanded : kCollapsed;
         }
-        InsertItem(insertAt++, CBudgetRow::Texts(*m_pLines), int(level), image, state);
+        InsertItem(insertAt++, CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(level), image, state);
     }
     SetRedraw(true);
 }
@@ -194,63 +212,61 @@ void CArticulosList::ExpandAll(int nRow)
 
 void CArticulosList::RefreshAmountCells()
 {
-    RefreshRows(nullptr);
-}
-
-void CArticulosList::RefreshAmountCells(const std::set<long>& lines)
-{
-    RefreshRows(&lines);
-}
-
-void CArticulosList::RefreshRows(const std::set<long>* pLines)
-{
     CWaitCursor wait;
     SetRedraw(false);
     for (int row = 0; row < GetItemCount(); ++row) {
-        const long line = RowLine(row);
-        if (pLines && !pLines->count(line))
-            continue;
-        m_pLines->SetAbsolutePosition(line);
-        if (m_pLines->IsEOF() || m_pLines->IsBOF())
-            continue;
-        const bool chapter = CBudgetRow::IsChapter(m_pLines->m_ARTICULO);
-        const QString cells[] = {
-            chapter ? QString() : m_pLines->m_MEDIDA,
-            chapter ? QString() : FormatLocaleNumber(m_pLines->m_PRECIO, 5),
-            chapter ? QString() : FormatLocaleNumber(m_pLines->m_RENDIMIENTO, 5),
-            FormatLocaleNumber(m_pLines->m_IMPORTE, chapter ? 2 : 5),
-        };
-        const int columns[] = {CBudgetRow::Medida, CBudgetRow::Precio, CBudgetRow::Rendimiento, CBudgetRow::Importe};
-        for (int i = 0; i < 4; ++i) {
-            if (GetItemText(row, columns[i]) != cells[i])
-                SetItemText(row, columns[i], cells[i]);
-        }
+        if (PositionRow(row))
+            SetRowTexts(row, CBudgetRow::Texts(CLineRecord::From(*m_pLines)));
     }
     SetRedraw(true);
+}
+
+void CArticulosList::ShowChanges(const CChangeSet& changes)
+{
+    if (changes.m_bAllLines) {
+        RefreshAmountCells();
+    } else if (!changes.m_lines.empty()) {
+        SetRedraw(false);
+        for (int row = 0; row < GetItemCount(); ++row) {
+            const auto changed = changes.m_lines.find(RowLine(row));
+            if (changed != changes.m_lines.end())
+                SetRowTexts(row, CBudgetRow::Texts(changed->second));
+        }
+        SetRedraw(true);
+    }
+    m_pView->ShowTotals(changes);
 }
 
 // Clicks, menus and commands --------------------------------------------------
 
 void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
 {
-    m_pView->ClearDescription();
-    if (nRow < 0 || nRow >= GetItemCount())
-        return;
-    if (nOnStateIcon && nCol == 0 && IsDecomposed(nRow)) {
-        if (GetItemStateImage(nRow) != kCollapsed)
-            CollapseLine(nRow);
-        else
-            ExpandLine(nRow, int(RowLevel(nRow) + 1));
-        DeselectAll();
-        SelectAndFocus(nRow);
-        return;
-    }
-    m_pLines->SetAbsolutePosition(RowLine(nRow));
-    if (m_pLines->IsEOF() || m_pLines->IsBOF())
-        return;
-    m_pView->SetDescription(m_pLines->m_DESCRIPCION);
-    m_pView->ShowLinePicture(m_pLines->m_IMAGEN);
-    emit LineSelected(nRow);
+    Guard([&] {
+        if (nRow < 0 || nRow >= GetItemCount()) {
+            m_pView->ClearDescription();
+            return;
+        }
+        const bool toggle = nOnStateIcon && nCol == 0 && IsDecomposed(nRow);
+        if (toggle) {
+            if (GetItemStateImage(nRow) != kCollapsed)
+                CollapseLine(nRow);
+            else
+                ExpandLine(nRow, int(RowLevel(nRow) + 1));
+            DeselectAll();
+            SelectAndFocus(nRow);
+        }
+        if (!PositionRow(nRow)) {
+            m_pView->ClearDescription();
+            return;
+        }
+        // The box shows the description of the selected line, also after
+        // its branch was opened or closed: what is typed there goes to it.
+        m_pView->SetDescription(RowLine(nRow), m_pLines->m_DESCRIPCION);
+        if (toggle)
+            return;
+        m_pView->ShowLinePicture(m_pLines->m_IMAGEN);
+        emit LineSelected(nRow);
+    });
 }
 
 void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
@@ -293,30 +309,17 @@ void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
             break;
         }
     }
-    if (row >= 0)
-        m_pLines->SetAbsolutePosition(RowLine(row));
     if (QAction* chosen = m_pPopup->exec(ptGlobal))
         OnCommand(chosen->data().toInt());
 }
 
 bool CArticulosList::CanPasteOn(int nRow)
 {
-    const CLineClipboard& clipboard = m_pView->Clipboard();
-    if (clipboard.IsEmpty())
+    try {
+        return m_pView->Service().Tree().AcceptsPaste(RowLine(nRow), m_pView->Clipboard());
+    } catch (const CDBException&) {
         return false;
-    if (!CBudgetRow::IsChapter(clipboard.m_lines.front().article))
-        return true;
-    // A chapter does not go inside a folder.
-    const long level = RowLevel(nRow);
-    for (long line = RowLine(nRow); line >= 1; --line) {
-        m_pLines->SetAbsolutePosition(line);
-        const long lineLevel = m_pLines->m_NIVEL.toLong();
-        if (lineLevel > level || lineLevel <= 0)
-            break;
-        if (m_pLines->m_DESGLOSE == QStringLiteral("S") && !CBudgetRow::IsChapter(m_pLines->m_ARTICULO))
-            return false;
     }
-    return true;
 }
 
 bool CArticulosList::OnCommand(int nID)
@@ -341,53 +344,28 @@ bool CArticulosList::OnCommand(int nID)
         PasteSelected();
         return true;
     case ID_EXPANDIR_TODO:
-        ExpandAll(GetFirstSelected());
+        Guard([&] { ExpandAll(GetFirstSelected()); });
         return true;
     default:
         return false;
     }
 }
 
-// Insertion -------------------------------------------------------------------
-
-QStringList CArticulosList::NewRowTexts(CBudgetTree::Kind kind, long nLevel, const QString& strBudget, long nLine) const
-{
-    QStringList cells(CBudgetRow::ColumnCount);
-    cells[CBudgetRow::Nivel] = QString::number(nLevel);
-    cells[CBudgetRow::Presupuesto] = strBudget;
-    cells[CBudgetRow::NumLin] = QString::number(nLine);
-    switch (kind) {
-    case CBudgetTree::Kind::Chapter:
-        cells[CBudgetRow::Codigo] = QStringLiteral("Nuevo capitulo#");
-        cells[CBudgetRow::Desglose] = QStringLiteral("S");
-        cells[CBudgetRow::Importe] = QStringLiteral("0,00");
-        break;
-    case CBudgetTree::Kind::Folder:
-    case CBudgetTree::Kind::Concept:
-        cells[CBudgetRow::Codigo] = kind == CBudgetTree::Kind::Folder ? QStringLiteral("Nueva carpeta") : QStringLiteral("Nuevo");
-        cells[CBudgetRow::Desglose] = kind == CBudgetTree::Kind::Folder ? QStringLiteral("S") : QStringLiteral("N");
-        cells[CBudgetRow::Precio] = QStringLiteral("0,00000");
-        cells[CBudgetRow::Factor] = QStringLiteral("1,00000");
-        cells[CBudgetRow::Rendimiento] = QStringLiteral("1,00000");
-        cells[CBudgetRow::Importe] = QStringLiteral("0,00000");
-        break;
-    }
-    return cells;
-}
+// Insertion and deletion --------------------------------------------------------
 
 void CArticulosList::InsertChapter()
 {
-    DoInsert(CBudgetTree::Kind::Chapter);
+    DoInsert(CLineTree::Kind::Chapter);
 }
 
 void CArticulosList::InsertFolder()
 {
-    DoInsert(CBudgetTree::Kind::Folder);
+    DoInsert(CLineTree::Kind::Folder);
 }
 
 void CArticulosList::InsertConcept()
 {
-    DoInsert(CBudgetTree::Kind::Concept);
+    DoInsert(CLineTree::Kind::Concept);
 }
 
 void CArticulosList::InsertLine(int, int)
@@ -395,89 +373,71 @@ void CArticulosList::InsertLine(int, int)
     InsertConcept();
 }
 
-void CArticulosList::DoInsert(CBudgetTree::Kind kind)
+void CArticulosList::DoInsert(CLineTree::Kind kind)
 {
     const int selected = GetFirstSelected();
     if (selected < 0 || GetItemCount() == 0)
         return;
-    const long level = RowLevel(selected);
-    const long line = RowLine(selected);
-    const QString budget = GetItemText(selected, CBudgetRow::Presupuesto);
-    const bool decomposed = IsDecomposed(selected);
-    const long newLevel = decomposed ? level + 1 : level;
-    int newRow = -1;
-    const bool done = RunOperation([&] {
-        if (decomposed && GetItemStateImage(selected) == kCollapsed)
-            ExpandLine(selected, int(level + 1));
-        CBudgetTree tree = Tree();
-        const long number = tree.InsertLine(line, CBudgetTree::NewLine(kind, int(newLevel)));
+    Guard([&] {
+        const long level = RowLevel(selected) + (IsDecomposed(selected) ? 1 : 0);
+        // The new line goes first under a decomposed line: its branch opens
+        // one level to show where.
+        if (IsDecomposed(selected) && GetItemStateImage(selected) == kCollapsed)
+            ExpandLine(selected, int(level));
+        const CChangeSet changes = m_pView->Service().InsertLine(RowLine(selected), kind);
         SetRedraw(false);
         ShiftLineNumbers(selected + 1, 1);
-        const bool isConcept = kind == CBudgetTree::Kind::Concept;
-        newRow = InsertItem(selected + 1, NewRowTexts(kind, newLevel, budget, number), int(newLevel),
-                            isConcept ? kConcept : kClosedFolder, isConcept ? 0 : kCollapsed);
+        const bool isConcept = kind == CLineTree::Kind::Concept;
+        const int newRow = InsertItem(selected + 1, CBudgetRow::Texts(changes.m_lines.at(changes.m_nAddedFirst)),
+                                      int(level), isConcept ? kConcept : kClosedFolder, isConcept ? 0 : kCollapsed);
         SetRedraw(true);
+        SelectRow(newRow);
+        OnItemClick(newRow, 0, 0);
     });
-    if (!done)
-        return;
-    SelectRow(newRow);
-    OnItemClick(newRow, 0, 0);
 }
 
-// Deletion --------------------------------------------------------------------
+void CArticulosList::RemoveBranchRows(int nRow, long nRemoved)
+{
+    const long level = RowLevel(nRow);
+    SetRedraw(false);
+    int last = nRow;
+    while (last + 1 < GetItemCount() && RowLevel(last + 1) > level)
+        ++last;
+    DeleteItems(nRow, last - nRow + 1);
+    ShiftLineNumbers(nRow, -nRemoved);
+    SetRedraw(true);
+}
 
 void CArticulosList::DeleteLine(int nRow, int)
 {
     if (nRow < 1 || nRow >= GetItemCount())
         return;
     CWaitCursor wait;
-    if (!RunOperation([&] { DoDeleteLine(nRow); }))
-        return;
-    const int current = std::min(nRow, GetItemCount() - 1);
-    SelectRow(current);
-    m_pLines->SetAbsolutePosition(RowLine(current));
-    OnItemClick(current, 0, 0);
+    Guard([&] {
+        const CChangeSet changes = m_pView->Service().DeleteLine(RowLine(nRow));
+        RemoveBranchRows(nRow, changes.m_nRemovedCount);
+        ShowChanges(changes);
+        const int current = std::min(nRow, GetItemCount() - 1);
+        SelectRow(current);
+        OnItemClick(current, 0, 0);
+    });
 }
 
-void CArticulosList::DoDeleteLine(int nRow)
-{
-    const long level = RowLevel(nRow);
-    CBudgetTree tree = Tree();
-    const long count = tree.DeleteBranch(RowLine(nRow));
-    SetRedraw(false);
-    int last = nRow;
-    while (last + 1 < GetItemCount() && RowLevel(last + 1) > level)
-        ++last;
-    DeleteItems(nRow, last - nRow + 1);
-    ShiftLineNumbers(nRow, -count);
-    SetRedraw(true);
-    RefreshAmountCells(tree.ChangedLines());
-    m_pView->UpdateTotals();
-}
-
-// Copy and paste ------------------------------------------------------------
+// Copy, paste and move ----------------------------------------------------------
 
 void CArticulosList::CopySelected()
 {
     const int row = GetFirstSelected();
     if (row < 0)
         return;
-    try {
-        CopyBranch(row);
-    } catch (const CDBException& e) {
-        m_pView->ReloadAfterError(e);
-    }
-}
-
-void CArticulosList::CopyBranch(int nRow)
-{
-    int cursor = nRow;
-    auto rowState = [this, &cursor](long line) -> std::optional<int> {
-        if (cursor < GetItemCount() && RowLine(cursor) == line)
-            return GetItemStateImage(cursor++);
-        return std::nullopt;
-    };
-    Tree().CopyBranch(RowLine(nRow), rowState, m_pView->Clipboard());
+    Guard([&] {
+        int cursor = row;
+        m_pView->Service().CopyBranch(RowLine(row), m_pView->Clipboard(), [this, &cursor](long line) -> std::optional<int> {
+            if (cursor < GetItemCount() && RowLine(cursor) == line)
+                return GetItemStateImage(cursor++);
+            return std::nullopt;
+        });
+    });
 }
 
 void CArticulosList::PasteSelected()
@@ -485,52 +445,50 @@ void CArticulosList::PasteSelected()
     const int row = GetFirstSelected();
     if (row < 0 || m_pView->Clipboard().IsEmpty())
         return;
-    RunOperation([&] { DoPasteBranch(row, IsDecomposed(row)); });
+    Guard([&] { DoPasteBranch(row); });
 }
 
-void CArticulosList::DoPasteBranch(int nRow, bool bInto)
+void CArticulosList::DoPasteBranch(int nRow)
 {
-    CLineClipboard& clipboard = m_pView->Clipboard();
-    if (clipboard.IsEmpty())
+    // Onto a decomposed line the branch goes in as its first children.
+    const bool into = IsDecomposed(nRow);
+    if (into && GetItemStateImage(nRow) == kCollapsed)
+        ExpandLine(nRow, int(RowLevel(nRow) + 1));
+    const CChangeSet changes = m_pView->Service().PasteBranch(RowLine(nRow), into, m_pView->Clipboard());
+    if (changes.m_nAddedCount == 0)
         return;
+    InsertPlacedRows(nRow, into, changes);
+}
+
+void CArticulosList::InsertPlacedRows(int nRow, bool bInto, const CChangeSet& changes)
+{
     const long level = RowLevel(nRow);
-    const std::vector<CopiedLine> copies = clipboard.m_lines;
-    if (bInto && GetItemStateImage(nRow) == kCollapsed)
-        ExpandLine(nRow, int(level + 1));
     int insertRow = nRow + 1;
     if (!bInto && IsDecomposed(nRow)) {
         while (insertRow < GetItemCount() && RowLevel(insertRow) > level)
             ++insertRow;
     }
-
-    CBudgetTree tree = Tree();
-    const long after = tree.PasteBranch(RowLine(nRow), bInto, clipboard);
-    if (after < 0)
-        return;
     SetRedraw(false);
-    ShiftLineNumbers(insertRow, long(copies.size()));
+    ShiftLineNumbers(insertRow, changes.m_nAddedCount);
     int row = insertRow;
-    long line = after;
-    for (const CopiedLine& copy : copies) {
-        ++line;
+    long line = changes.m_nAddedFirst;
+    for (const CopiedLine& copy : changes.m_placed) {
+        const long number = line++;
         if (!copy.visible)
             continue;
-        const bool decomposed = copy.decomposed == QStringLiteral("S");
         const int image = copy.expandState == 0 ? kConcept : copy.expandState - 1;
-        const int state = decomposed ? (copy.expandState == 1 ? kCollapsed : kExpanded) : 0;
-        InsertRowForLine(row++, line, image, state);
+        const int state = copy.line.IsDecomposed() ? (copy.expandState == 1 ? kCollapsed : kExpanded) : 0;
+        InsertRowForLine(row++, number, image, state);
     }
     SetRedraw(true);
+    ShowChanges(changes);
     SelectRow(insertRow);
-    tree.RollUpTotals(after + 1);
-    RefreshAmountCells(tree.ChangedLines());
-    m_pView->UpdateTotals();
     OnItemClick(insertRow, 0, 0);
 }
 
 void CArticulosList::MoveItem(int nFromRow, int nToRow)
 {
-    if (nFromRow == nToRow || nFromRow <= 0 || nToRow <= 0 || nFromRow >= GetItemCount())
+    if (nFromRow == nToRow || nFromRow <= 0 || nToRow <= 0 || nFromRow >= GetItemCount() || nToRow >= GetItemCount())
         return;
     // A branch cannot be moved into itself.
     const long level = RowLevel(nFromRow);
@@ -539,20 +497,19 @@ void CArticulosList::MoveItem(int nFromRow, int nToRow)
         ++branchEnd;
     if (nToRow > nFromRow && nToRow <= branchEnd)
         return;
-    RunOperation([&] {
-        CopyBranch(nFromRow);
-        const CLineClipboard& clipboard = m_pView->Clipboard();
-        if (clipboard.IsEmpty())
-            return;
-        int visible = 0;
-        for (const CopiedLine& copy : clipboard.m_lines)
-            visible += copy.visible;
-        DoDeleteLine(nFromRow);
-        int target = nToRow;
-        if (target > nFromRow)
-            target -= visible;
-        target = std::clamp(target, 0, GetItemCount() - 1);
-        DoPasteBranch(target, false);
+    Guard([&] {
+        int cursor = nFromRow;
+        const auto rowState = [this, &cursor](long line) -> std::optional<int> {
+            if (cursor < GetItemCount() && RowLine(cursor) == line)
+                return GetItemStateImage(cursor++);
+            return std::nullopt;
+        };
+        const CChangeSet changes =
+            m_pView->Service().MoveBranch(RowLine(nFromRow), RowLine(nToRow), false, m_pView->Clipboard(), rowState);
+        // The rows of the branch were above the target: it moved up by as many.
+        const int target = nToRow > nFromRow ? nToRow - (branchEnd - nFromRow + 1) : nToRow;
+        RemoveBranchRows(nFromRow, changes.m_nRemovedCount);
+        InsertPlacedRows(std::clamp(target, 0, GetItemCount() - 1), false, changes);
     });
 }
 
@@ -562,19 +519,12 @@ void CArticulosList::BeginCellEdit(int nRow, int nCol)
 {
     if (nRow < 0 || nRow >= GetItemCount())
         return;
-    if (IsDecomposed(nRow)) {
-        const QString code = GetItemText(nRow, CBudgetRow::Codigo);
-        if (nCol == CBudgetRow::Codigo && CBudgetRow::IsRoot(code))
-            return;
-        if (nCol == CBudgetRow::Medida || nCol == CBudgetRow::Factor || nCol == CBudgetRow::Rendimiento) {
-            if (CBudgetRow::IsChapter(code) || HasMeasurements(nRow))
-                return;
-        }
-        if (nCol == CBudgetRow::Precio)
-            return;
-    }
+    bool editable = false;
+    Guard([&] { editable = !m_pView->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
+    if (!editable)
+        return;
     OnItemClick(nRow, nCol, 0);
-    if (nCol == CBudgetRow::Precio || nCol == CBudgetRow::Factor || nCol == CBudgetRow::Rendimiento)
+    if (IsNumberColumn(nCol))
         SetItemText(nRow, nCol, GetItemText(nRow, nCol).remove(u'.'));
     m_strBeforeEdit = GetItemText(nRow, nCol);
     CEditList::BeginCellEdit(nRow, nCol);
@@ -583,14 +533,14 @@ void CArticulosList::BeginCellEdit(int nRow, int nCol)
 bool CArticulosList::ValidateCell(int nRow, int nCol)
 {
     if (nCol == CBudgetRow::Codigo) {
-        SetItemText(nRow, nCol, CBudgetTree::AdjustEditedCode(m_strBeforeEdit, GetItemText(nRow, nCol)));
-    } else if (nCol == CBudgetRow::Precio || nCol == CBudgetRow::Factor || nCol == CBudgetRow::Rendimiento) {
-        const QString price = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Precio));
-        const QString quantity = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Rendimiento));
-        SetItemText(nRow, CBudgetRow::Precio, FormatLocaleNumber(price, 5));
-        SetItemText(nRow, CBudgetRow::Rendimiento, FormatLocaleNumber(quantity, 5));
-        SetItemText(nRow, CBudgetRow::Importe,
-                    FormatLocaleNumber(StoreFormat(StoreAtof(price) * StoreAtof(quantity), 5), 5));
+        SetItemText(nRow, nCol, CLineTree::AdjustEditedCode(m_strBeforeEdit, GetItemText(nRow, nCol)));
+    } else if (IsNumberColumn(nCol)) {
+        const std::optional<QString> number = CEditingService::NumberText(GetItemText(nRow, nCol));
+        if (!number)
+            return false;
+        // The factor is kept as it was typed.
+        if (nCol != CBudgetRow::Factor)
+            SetItemText(nRow, nCol, FormatLocaleNumber(*number, 5));
     }
     return true;
 }
@@ -599,9 +549,7 @@ void CArticulosList::OnCellEditClosed(int nRow, int nCol)
 {
     // An editor left without committing restores the text it started
     // with, which had its grouping points taken out: put them back.
-    if (nRow < 0 || nRow >= GetItemCount())
-        return;
-    if (nCol != CBudgetRow::Precio && nCol != CBudgetRow::Factor && nCol != CBudgetRow::Rendimiento)
+    if (nRow < 0 || nRow >= GetItemCount() || !IsNumberColumn(nCol))
         return;
     const QString text = GetItemText(nRow, nCol);
     if (!text.isEmpty())
@@ -612,29 +560,10 @@ void CArticulosList::CellChanged(int nRow, int nCol)
 {
     CEditList::CellChanged(nRow, nCol);
     const long line = RowLine(nRow);
-    CBudgetTree::Line values;
-    values.articulo = GetItemText(nRow, CBudgetRow::Codigo);
-    values.nivel = GetItemText(nRow, CBudgetRow::Nivel);
-    values.desglose = GetItemText(nRow, CBudgetRow::Desglose);
-    values.medida = GetItemText(nRow, CBudgetRow::Medida);
-    values.nombre = GetItemText(nRow, CBudgetRow::Nombre);
-    values.descripcion = GetItemText(nRow, CBudgetRow::Descripcion);
-    values.precio = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Precio));
-    values.factor = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Factor));
-    values.rendimiento = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Rendimiento));
-    values.tipo1 = GetItemText(nRow, CBudgetRow::Tipo1);
-    values.tipo2 = GetItemText(nRow, CBudgetRow::Tipo2);
-    values.importe = NormalizeNumberText(GetItemText(nRow, CBudgetRow::Importe));
-    values.imagen = GetItemText(nRow, CBudgetRow::Imagen);
-    const bool codeEdited = nCol == CBudgetRow::Codigo;
-    const bool done = RunOperation([&] {
-        CBudgetTree tree = Tree();
-        tree.SaveLine(line, values, m_strBeforeEdit, codeEdited);
-        tree.RollUpTotals(line);
-        RefreshAmountCells(tree.ChangedLines());
-        m_pView->UpdateTotals();
-    });
-    if (done && codeEdited)
+    const QString text = GetItemText(nRow, nCol);
+    const bool done = Guard([&] { ShowChanges(m_pView->Service().EditCell(line, nCol, text)); });
+    // The measurement window names the line by its code.
+    if (done && nCol == CBudgetRow::Codigo)
         emit LineSelected(nRow);
 }
 
@@ -644,10 +573,16 @@ void CArticulosList::GetCellColors(int nRow, int nCol)
 {
     QColor text(0, 0, 0);
     if (IsDecomposed(nRow)) {
-        if (nCol == CBudgetRow::Precio)
+        if (nCol == CBudgetRow::Precio) {
             text = QColor(0, 0, 255);
-        else if (nCol == CBudgetRow::Rendimiento && HasMeasurements(nRow))
-            text = QColor(128, 0, 128);
+        } else if (nCol == CBudgetRow::Rendimiento) {
+            // Painting cannot stop for an error: the store reports it at the next edit.
+            try {
+                if (HasMeasurements(nRow))
+                    text = QColor(128, 0, 128);
+            } catch (const CDBException&) {
+            }
+        }
     }
     SetCellColors(text, QColor(255, 255, 255));
 }

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "budget/CBudgetTree.h"
+#include "budget/CLineTree.h"
 #include "grid/CEditList.h"
 
 #include <functional>
 #include <memory>
-#include <set>
 
 class CArticulosSet;
+class CEditingService;
 class CMedidasSet;
 class CVelmoraView;
 class QMenu;
+struct CChangeSet;
 
 // The budget grid: the open budget's line tree, of which only the expanded
-// part is present as rows. Every change goes to the store at once, in one
-// transaction per user operation; a failed one is rolled back, the grid is
-// reloaded from the store and the user is told.
+// part is present as rows. It shows the lines and forwards what the user
+// does to the editing service, then shows what changed; the service stores
+// every change at once, in one transaction per user operation. A failed one
+// leaves the store as it was: the grid is reloaded and the user told.
 class CArticulosList : public CEditList
 {
     Q_OBJECT
@@ -49,9 +51,10 @@ public:
     void InsertConcept();
     void CopySelected();
     void PasteSelected();
+    // Rewrites every row from the store.
     void RefreshAmountCells();
-    // Refreshes only the rows of the given lines.
-    void RefreshAmountCells(const std::set<long>& lines);
+    // Shows what an edit changed: the rows of the changed lines and the totals.
+    void ShowChanges(const CChangeSet& changes);
 
     // The popup menu commands, also reached from the toolbar.
     bool OnCommand(int nID);
@@ -63,6 +66,8 @@ public:
     bool IsDecomposed(int nRow) const;
     bool IsChapterRow(int nRow) const;
     bool IsFolderRow(int nRow) const;
+    // The row that shows a line; -1 when the line is not shown.
+    int RowOfLine(long nLine) const;
 
     QString m_strBeforeEdit;
 
@@ -71,21 +76,23 @@ signals:
     void LineSelected(int nRow);
 
 private:
-    // Runs one user operation in a transaction; on a database error the
-    // store is rolled back, the grid reloaded and the user told. Run inside
-    // another transaction, it leaves the error to the enclosing operation.
-    bool RunOperation(const std::function<void()>& operation);
-    void RefreshRows(const std::set<long>* pLines);
-    CBudgetTree Tree();
-    void DoInsert(CBudgetTree::Kind kind);
-    void DoDeleteLine(int nRow);
-    void DoPasteBranch(int nRow, bool bInto);
-    void CopyBranch(int nRow);
+    // Runs what the user asked for; a store error reloads the budget and
+    // tells the user, a refused edit tells why and shows the stored line
+    // again. Nothing is thrown on into the list's event handling.
+    bool Guard(const std::function<void()>& action);
+    void DoInsert(CLineTree::Kind kind);
+    void DoPasteBranch(int nRow);
+    // Takes the rows of a removed branch out and renumbers the rows below.
+    void RemoveBranchRows(int nRow, long nRemoved);
+    // Puts in the rows of the lines a paste or a move placed, below a row.
+    void InsertPlacedRows(int nRow, bool bInto, const CChangeSet& changes);
     int InsertRowForLine(int nRow, long nLine, int nImage, int nState);
     void ShiftLineNumbers(int nFromRow, long nDelta);
+    void SetRowTexts(int nRow, const QStringList& texts);
     void SelectRow(int nRow);
     bool HasMeasurements(int nRow) const;
-    QStringList NewRowTexts(CBudgetTree::Kind kind, long nLevel, const QString& strBudget, long nLine) const;
+    // The row's line positioned in the set, false when it is gone.
+    bool PositionRow(int nRow);
 
     CVelmoraView* m_pView = nullptr;
     CArticulosSet* m_pLines = nullptr;

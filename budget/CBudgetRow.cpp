@@ -1,30 +1,53 @@
 #include "budget/CBudgetRow.h"
 
-#include "store/CArticulosSet.h"
+#include "store/CLineRecord.h"
 #include "store/NumberText.h"
 
-QStringList CBudgetRow::Texts(const CArticulosSet& set)
+QStringList CBudgetRow::Texts(const CLineRecord& line)
 {
     QStringList cells(ColumnCount);
-    cells[Codigo] = set.m_ARTICULO;
-    cells[Nivel] = set.m_NIVEL;
-    cells[Desglose] = set.m_DESGLOSE;
-    cells[Nombre] = set.m_NOMBRE;
-    cells[Descripcion] = set.m_DESCRIPCION;
-    cells[Factor] = FormatLocaleNumber(set.m_FACTOR, 5);
-    cells[Fecha] = set.m_FECHA.Format();
-    cells[Tipo1] = set.m_TIPO1;
-    cells[Tipo2] = set.m_TIPO2;
-    cells[Imagen] = set.m_IMAGEN;
-    cells[Presupuesto] = set.m_CODIGO;
-    cells[NumLin] = set.m_NUMLIN;
-    if (IsChapter(set.m_ARTICULO)) {
-        cells[Importe] = FormatLocaleNumber(set.m_IMPORTE, 2);
+    cells[Codigo] = line.articulo;
+    cells[Nivel] = line.nivel;
+    cells[Desglose] = line.desglose;
+    cells[Nombre] = line.nombre;
+    cells[Descripcion] = line.descripcion;
+    cells[Factor] = FormatLocaleNumber(line.factor, 5);
+    cells[Fecha] = line.fecha.Format();
+    cells[Tipo1] = line.tipo1;
+    cells[Tipo2] = line.tipo2;
+    cells[Imagen] = line.imagen;
+    cells[Presupuesto] = line.codigo;
+    cells[NumLin] = line.numlin;
+    if (line.IsChapter()) {
+        cells[Importe] = FormatLocaleNumber(line.importe, 2);
     } else {
-        cells[Medida] = set.m_MEDIDA;
-        cells[Precio] = FormatLocaleNumber(set.m_PRECIO, 5);
-        cells[Rendimiento] = FormatLocaleNumber(set.m_RENDIMIENTO, 5);
-        cells[Importe] = FormatLocaleNumber(set.m_IMPORTE, 5);
+        cells[Medida] = line.medida;
+        cells[Precio] = FormatLocaleNumber(line.precio, 5);
+        cells[Rendimiento] = FormatLocaleNumber(line.rendimiento, 5);
+        cells[Importe] = FormatLocaleNumber(line.importe, 5);
     }
     return cells;
+}
+
+QString CBudgetRow::Title(int nColumn)
+{
+    static const char* const titles[ColumnCount] = {
+        "Código", "Nivel", "Desglose", "Unidad", "Descripción", "Descripción larga", "Precio",  "Factor",
+        "Cantidad", "Fecha", "Tipo 1", "Tipo 2", "Subtotal", "Imagen", "Código", "NumLin",
+    };
+    return nColumn >= 0 && nColumn < ColumnCount ? QString::fromUtf8(titles[nColumn]) : QString();
+}
+
+int CBudgetRow::ColumnNamed(const QString& strName)
+{
+    bool number = false;
+    const int column = strName.toInt(&number);
+    if (number)
+        return column >= 0 && column < ColumnCount ? column : -1;
+    // The first of two columns with one title is the one shown.
+    for (int col = 0; col < ColumnCount; ++col) {
+        if (Title(col).compare(strName.trimmed(), Qt::CaseInsensitive) == 0)
+            return col;
+    }
+    return -1;
 }

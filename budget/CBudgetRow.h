@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class CArticulosSet;
+struct CLineRecord;
 
 // The sixteen cells of a budget grid row, in display text, and the column
 // numbers every operation finds a row's data by.
@@ -30,10 +30,13 @@ public:
         ColumnCount = 16
     };
 
-    // The cells of the line the set stands on.
-    static QStringList Texts(const CArticulosSet& set);
-    // A chapter (the root included) shows no unit, price or quantity, and
-    // its amount in cents.
+    // The cells of a line. A chapter (the root included) shows no unit,
+    // price or quantity, and its amount in cents.
+    static QStringList Texts(const CLineRecord& line);
+    // A column's title in the grid (Spanish), and the column a title or a
+    // number names; -1 when none does.
+    static QString Title(int nColumn);
+    static int ColumnNamed(const QString& strName);
     static bool IsChapter(const QString& strCode) { return strCode.endsWith(u'#'); }
     static bool IsRoot(const QString& strCode) { return strCode.endsWith(QStringLiteral("##")); }
 };

@@ -17,7 +17,7 @@ CBudgetTotals CBudgetTotals::Compute(double dPem, double dGgen, double dBind, do
 
 double CBudgetTotals::PemFromAmount(const QString& strRootAmount)
 {
-    return StoreAtof(NormalizeNumberText(FormatLocaleNumber(strRootAmount, 2)));
+    return StoreAtof(RoundNumberText(strRootAmount, 2));
 }
 
 std::optional<CBudgetTotals> CBudgetTotals::Update(CPresupuestosSet& header, const QString& strRootAmount)

@@ -6,7 +6,8 @@
 class CPresupuestosSet;
 
 // A budget's totals: overheads, industrial profit, taxable base, VAT and the
-// total, from the root line's amount in cents and the header's percentages.
+// total, from the root line's stored amount in cents and the header's
+// percentages.
 // Every figure is rounded to cents as money is: "%.2f", then read back.
 class CBudgetTotals
 {
@@ -19,11 +20,11 @@ public:
     double m_dTotal = 0.0;
 
     static CBudgetTotals Compute(double dPem, double dGgen, double dBind, double dIva);
-    // The amount the totals start from: the root's subtotal as the grid
-    // shows it, with two decimals.
+    // The amount the totals start from: the root's stored subtotal rounded
+    // to cents on its digits, as the grid shows it.
     static double PemFromAmount(const QString& strRootAmount);
 
     // Computes the totals of the header the set stands on from the root's
-    // amount and stores them; nothing when the set holds no header.
+    // stored amount and stores them; nothing when the set holds no header.
     static std::optional<CBudgetTotals> Update(CPresupuestosSet& header, const QString& strRootAmount);
 };

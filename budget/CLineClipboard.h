@@ -1,52 +1,28 @@
 #pragma once
 
-#include "store/CDateValue.h"
+#include "store/CLineRecord.h"
+#include "store/CMeasureRecord.h"
 
 #include <QString>
 #include <vector>
 
-// One copied line, in line order. Numbers are store text.
+// One copied line, in line order, with its columns as they were stored.
 struct CopiedLine {
-    QString code;
-    QString lineNumber;
-    QString tariff;
-    QString article;
-    QString relativeLevel;
-    QString decomposed;
-    QString name;
-    QString description;
-    QString factor;
-    QString quantity;
-    QString unit;
-    QString price;
-    CDateValue date;
-    QString type1;
-    QString type2;
-    QString amount;
-    QString image;
+    CLineRecord line;
+    // NIVEL minus the NIVEL of the copied top line.
+    long relativeLevel = 0;
+    // 1 when the line was a row of the grid when copied.
     int visible = 0;
+    // For a shown decomposed line: 1 collapsed, 2 expanded; otherwise 0.
     int expandState = 0;
 };
 
-// One copied measurement line: the MEDIDAS columns as text.
-struct CopiedMeasure {
-    QString codigo;
-    QString numlin;
-    QString lin;
-    QString codigoPadre;
-    QString codigoHijo;
-    QString posicion;
-    QString tipo;
-    QString nombre;
-    QString largo;
-    QString ancho;
-    QString alto;
-    QString unidades;
-    QString total;
-};
+// One copied measurement line, as it was stored.
+using CopiedMeasure = CMeasureRecord;
 
 // The copied branch, held by the view so that it outlives one operation and
-// is shared by the budget grid and the price-base grid. A copy pastes once.
+// is shared by the budget grid and the price-base grid: a branch goes from a
+// budget to a tariff and back. A copy pastes once.
 class CLineClipboard
 {
 public:

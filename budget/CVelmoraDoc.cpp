@@ -27,12 +27,10 @@ bool CVelmoraDoc::IsStoreOpen() const
     return m_parametrosSet.IsOpen();
 }
 
-void CVelmoraDoc::OpenStore()
+void CVelmoraDoc::OpenStore(CDatabase& database)
 {
+    m_parametrosSet.m_pDatabase = &database;
     m_parametrosSet.Open();
-    CDatabase& database = Database();
-    CSchema::Upgrade(database);
-    m_parametrosSet.Requery();
 
     m_presupuestosSet.m_pDatabase = &database;
     m_presupuestosSet.FilterNone();
@@ -69,4 +67,6 @@ void CVelmoraDoc::CloseStore(const QString& strBudget)
     m_tarifasSet.Close();
     m_preciosSet.Close();
     m_medidasSet.Close();
+    m_parametrosSet.Close();
+    m_parametrosSet.m_pDatabase = nullptr;
 }

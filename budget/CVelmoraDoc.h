@@ -9,8 +9,8 @@
 
 class CDatabase;
 
-// The document: the six long-lived record sets of a run. The company-data set
-// opens the one shared connection; the others join it.
+// The document: the six long-lived record sets of a run, all on the one
+// connection the run opened; the company-data set is opened first.
 class CVelmoraDoc
 {
 public:
@@ -19,16 +19,16 @@ public:
     CVelmoraDoc(const CVelmoraDoc&) = delete;
     CVelmoraDoc& operator=(const CVelmoraDoc&) = delete;
 
-    // Opens the sets in start-up order on the data source the company set
-    // names, creating MEDIDAS when the store lacks it.
-    void OpenStore();
-    // Deletes the open budget's scratch rows and closes the sets.
-    void CloseStore(const QString& strBudget);
+    // Opens the sets in start-up order on the connection, creating MEDIDAS
+    // when the store lacks it.
+    void OpenStore(CDatabase& database);
+    // Deletes the open budget's scratch rows and closes the sets, which then
+    // hold no connection.
+    void CloseStore(const QString& strBudget = {});
     bool IsStoreOpen() const;
 
     CDatabase& Database();
 
-    // Declared first so that it, and with it the connection, goes last.
     CParametrosSet m_parametrosSet;
     CPresupuestosSet m_presupuestosSet;
     CArticulosSet m_articulosSet;

@@ -9,18 +9,21 @@
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
 #include "budget/CBudgetTotals.h"
-#include "budget/CBudgetTree.h"
+#include "budget/CEditingService.h"
 #include "budget/CVelmoraDoc.h"
 #include "core/CLanguage.h"
 #include "grid/CNoSeparatorMemo.h"
 #include "measure/CMedicionesDlg.h"
+#include "output/CExcelExportCommand.h"
+#include "output/CRtfReportDlg.h"
+#include "output/CPrintRun.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
-#include "store/CTransaction.h"
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QAction>
@@ -147,7 +150,14 @@ void CVelmoraView::OpenBudget(const QString& strCode)
         return;
     ShowBudgetControls(true);
     m_strCodigo = strCode;
-    FillList(1);
+    try {
+        FillList(1);
+    } catch (const CDBException& e) {
+        // A budget that cannot be read is not shown half-loaded.
+        CloseBudget();
+        CStoreErrors::Report(this, e);
+        return;
+    }
     emit CommandStateChanged();
 }
 
@@ -172,14 +182,20 @@ void CVelmoraView::FillList(int nMaxLevel)
     CArticulosSet& lines = m_doc.m_articulosSet;
     lines.FilterBudget(m_strCodigo);
     lines.Requery();
+    const QString rootAmount = lines.IsEOF() ? QString() : lines.m_IMPORTE;
     for (; !lines.IsEOF(); lines.MoveNext()) {
         if (nMaxLevel == -1 || lines.m_NIVEL.toLong() <= nMaxLevel)
             m_pList->AppendLine(nMaxLevel);
     }
     m_pList->SetRedraw(true);
-    m_pTotal->setText(m_pList->GetItemCount() > 0 ? m_pList->GetItemText(0, CBudgetRow::Importe) : QString());
+    m_pTotal->setText(FormatLocaleNumber(rootAmount, 2));
     ClearDescription();
     emit CommandStateChanged();
+}
+
+CEditingService CVelmoraView::Service()
+{
+    return CEditingService(m_doc.m_articulosSet, CLineTable::ForBudget(m_strCodigo), &m_doc.m_presupuestosSet);
 }
 
 void CVelmoraView::Renumber()
@@ -187,7 +203,7 @@ void CVelmoraView::Renumber()
     if (!IsBudgetOpen())
         return;
     try {
-        CBudgetTree(m_doc.m_articulosSet, m_strCodigo).Renumber();
+        Service().Renumber();
     } catch (const CDBException& e) {
         ReloadAfterError(e);
         return;
@@ -197,29 +213,44 @@ void CVelmoraView::Renumber()
 
 void CVelmoraView::UpdateTotals()
 {
-    if (m_pList->GetItemCount() == 0)
+    if (!IsBudgetOpen())
         return;
-    const QString shown = m_pList->GetItemText(0, CBudgetRow::Importe);
-    m_pTotal->setText(shown);
-    CBudgetTotals::Update(m_doc.m_presupuestosSet, NormalizeNumberText(shown));
+    try {
+        ShowTotals(Service().UpdateTotals());
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+    }
+}
+
+void CVelmoraView::ShowTotals(const CChangeSet& changes)
+{
+    if (!changes.m_strRootAmount.isEmpty())
+        m_pTotal->setText(FormatLocaleNumber(changes.m_strRootAmount, 2));
 }
 
 QString CVelmoraView::ParentCode(long nLine)
 {
-    return CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ParentCode(nLine);
+    return Service().Tree().ParentCode(nLine);
 }
 
-bool CVelmoraView::OnPreparePrinting()
+bool CVelmoraView::OnPreparePrinting(bool bPreview)
 {
+    m_pPrintRun = std::make_unique<CPrintRun>(m_doc.Database(), m_doc.m_presupuestosSet, m_strCodigo, m_pPrinter, this);
+    if (m_pPrintRun->Prepare(bPreview))
+        return true;
+    m_pPrintRun.reset();
     return false;
 }
 
-void CVelmoraView::OnPrint(QPainter&, int)
+void CVelmoraView::OnPrint(QPainter&, int nPage)
 {
+    if (m_pPrintRun)
+        m_pPrintRun->PrintPage(nPage);
 }
 
 void CVelmoraView::OnEndPrinting()
 {
+    m_pPrintRun.reset();
 }
 
 void CVelmoraView::ReloadAfterError(const CDBException& error)
@@ -242,16 +273,23 @@ void CVelmoraView::ReloadAfterError(const CDBException& error)
 
 // Description and picture -----------------------------------------------------
 
-void CVelmoraView::ClearDescription()
+void CVelmoraView::ShowRefusal(const QString& strMessage)
 {
-    SetDescription(QString());
+    CMessageBox::Show(this, strMessage, QMessageBox::Ok, QMessageBox::Warning);
 }
 
-void CVelmoraView::SetDescription(const QString& strText)
+void CVelmoraView::ClearDescription()
 {
+    SetDescription(0, QString());
+}
+
+void CVelmoraView::SetDescription(long nLine, const QString& strText)
+{
+    m_nDescriptionLine = nLine;
     // Showing a line's description is not a change of it.
     const QSignalBlocker blocker(m_pDescripcion);
     m_pDescripcion->setPlainText(strText);
+    m_pDescripcion->setReadOnly(nLine <= 0);
 }
 
 void CVelmoraView::ShowLinePicture(const QString& strImage)
@@ -268,8 +306,9 @@ void CVelmoraView::ShowLinePicture(const QString& strImage)
 
 void CVelmoraView::OnDescriptionChanged()
 {
-    const int row = m_pList->GetFirstSelected();
-    if (row < 0)
+    // What is typed goes to the line whose description is shown, and to no other.
+    const long line = m_nDescriptionLine;
+    if (line <= 0)
         return;
     QString text = m_pDescripcion->toPlainText();
     if (text.size() > kDescriptionLimit) {
@@ -278,15 +317,15 @@ void CVelmoraView::OnDescriptionChanged()
         m_pDescripcion->setPlainText(text);
         m_pDescripcion->moveCursor(QTextCursor::End);
     }
-    m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
     try {
-        CArticulosSet& lines = m_doc.m_articulosSet;
-        lines.SetAbsolutePosition(m_pList->RowLine(row));
-        lines.Edit();
-        lines.m_DESCRIPCION = text;
-        lines.Update();
+        Service().EditCell(line, CBudgetRow::Descripcion, text);
+        const int row = m_pList->RowOfLine(line);
+        if (row >= 0)
+            m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
     } catch (const CDBException& e) {
         ReloadAfterError(e);
+    } catch (const CEditRefused& e) {
+        ShowRefusal(e.m_strMessage);
     }
 }
 
@@ -347,11 +386,21 @@ bool CVelmoraView::OnCommand(int nID)
         if (m_pMediciones)
             m_pMediciones->ToggleMeasurements();
         return true;
+    case ID_EXPORTAR_RTF:
+        if (IsBudgetOpen())
+            CRtfReportDlg(m_doc.Database(), m_strCodigo, this).exec();
+        return true;
+    case ID_EXPORTAR_EXCEL:
+        if (IsBudgetOpen())
+            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo);
+        return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
         // Nothing to print without lines.
-        if (m_pList->GetItemCount() > 0 && OnPreparePrinting())
+        if (m_pList->GetItemCount() > 0 && OnPreparePrinting(nID == ID_FILE_PRINT_PREVIEW)) {
+            m_pPrintRun->Execute([this](QPainter& painter, int nPage) { OnPrint(painter, nPage); });
             OnEndPrinting();
+        }
         return true;
     default:
         return IsBudgetOpen() && m_pList->OnCommand(nID);
@@ -370,14 +419,16 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         return true;
     }
     case ID_MEDICIONES:
-        action.setEnabled(m_pList->GetItemCount() > 0);
-        return true;
     case ID_EXPORTAR_EXCEL:
     case ID_EXPORTAR_RTF:
+        action.setEnabled(m_pList->GetItemCount() > 0);
+        return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
+        action.setEnabled(IsBudgetOpen() && m_pList->GetItemCount() > 0);
+        return true;
     case ID_BASE_PRECIOS:
-        // Printing, the exports and the price bases are not part of this version yet.
+        // The price bases are not part of this version yet.
         action.setEnabled(false);
         return true;
     case ID_TB_INSERTAR_CAPITULO:
@@ -401,11 +452,7 @@ void CVelmoraView::OnIdioma(const QString& strValue)
 void CVelmoraView::OnDatosEmpresa()
 {
     CDatosEmpresaDlg dialog(this);
-    try {
-        dialog.Edit(m_doc.m_parametrosSet);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-    }
+    CStoreErrors::Catch(this, [&] { dialog.Edit(m_doc.m_parametrosSet); });
 }
 
 void CVelmoraView::OnGestionPresupuestos()
@@ -415,14 +462,6 @@ void CVelmoraView::OnGestionPresupuestos()
         CPresupuestosDlg dialog(*this, m_strCodigo, this);
         dialog.exec();
         code = dialog.m_strCodigo;
-        // An export leaves the document's sets on the exported budget; the
-        // budget that stays open must have them back before any edit.
-        if (code.isEmpty() && IsBudgetOpen()) {
-            m_doc.m_presupuestosSet.FilterBudget(m_strCodigo);
-            m_doc.m_presupuestosSet.Requery();
-            m_doc.m_articulosSet.FilterBudget(m_strCodigo);
-            m_doc.m_articulosSet.Requery();
-        }
     } catch (const CDBException& e) {
         ReloadAfterError(e);
         return;
@@ -433,22 +472,33 @@ void CVelmoraView::OnGestionPresupuestos()
 void CVelmoraView::OnDatosTotales()
 {
     CPresupuestosSet& header = m_doc.m_presupuestosSet;
-    if (m_pList->GetItemCount() == 0 || header.IsEOF())
+    if (m_pList->GetItemCount() == 0)
         return;
     CBudgetHeader values;
-    values.Load(header);
+    QString rootAmount;
+    try {
+        header.FilterBudget(m_strCodigo);
+        header.Requery();
+        if (header.IsEOF())
+            return;
+        values.Load(header);
+        rootAmount = Service().Tree().RootAmount();
+    } catch (const CDBException& e) {
+        ReloadAfterError(e);
+        return;
+    }
     CDatosPresupuestoDlg dialog(false, this);
     dialog.SetHeader(values);
-    dialog.m_rootAmount = [this] { return m_pList->GetItemText(0, CBudgetRow::Importe); };
-    dialog.m_applyIncrease = [this](double dOld, double dNew) {
+    dialog.m_rootAmount = [&rootAmount] { return rootAmount; };
+    dialog.m_applyIncrease = [this, &rootAmount](double dOld, double dNew) {
         try {
-            CTransaction transaction(m_doc.Database());
-            CBudgetTree(m_doc.m_articulosSet, m_strCodigo).ApplyCustomIncrease(dOld, dNew);
-            transaction.Commit();
-            m_pList->RefreshAmountCells();
-            m_pTotal->setText(m_pList->GetItemText(0, CBudgetRow::Importe));
+            const CChangeSet changes = Service().ApplyCustomIncrease(dOld, dNew);
+            rootAmount = changes.m_strRootAmount;
+            m_pList->ShowChanges(changes);
+            return true;
         } catch (const CDBException& e) {
             ReloadAfterError(e);
+            return false;
         }
     };
     dialog.m_storeTotals = [this, &header](const CBudgetHeader& current) {

@@ -4,18 +4,24 @@
 #include "budget/CLineClipboard.h"
 #include "budget/CStoreSession.h"
 
+struct CChangeSet;
+
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class CArticulosList;
 class CDBException;
+class CEditingService;
 class CMedicionesDlg;
 class CNoSeparatorMemo;
 class CPictureBox;
+class CPrintRun;
 class CVelmoraDoc;
 class QLabel;
 class QPainter;
 class QLineEdit;
+class QPrinter;
 
 // The record form that shows the open budget: the budget grid, the long
 // description and picture of the selected line, and the budget's total. It
@@ -49,23 +55,36 @@ public:
     // Loads the open budget into the grid down to a level (-1: every level).
     void FillList(int nMaxLevel);
     void Renumber();
-    // Recomputes and stores the budget's totals from the root line's amount.
+    // Recomputes and stores the budget's totals from the root line's stored amount.
     void UpdateTotals();
+    // The editing service on the open budget's lines and header.
+    CEditingService Service();
+    // Shows the totals an edit left.
+    void ShowTotals(const CChangeSet& changes);
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
 
-    // The printing hooks: preparing a run (false cancels it), printing a
-    // page and ending the run. The printout itself comes with a later version.
-    virtual bool OnPreparePrinting();
+    // The printing hooks: preparing a print or preview run (the print
+    // options, and the printer to print; false cancels the run), printing a
+    // page of it and ending it.
+    virtual bool OnPreparePrinting(bool bPreview);
     virtual void OnPrint(QPainter& painter, int nPage);
     virtual void OnEndPrinting();
+    // The printer that "Configurar impresora" sets up; not owned.
+    void SetPrinter(QPrinter* pPrinter) { m_pPrinter = pPrinter; }
+    CPrintRun* PrintRun() const { return m_pPrintRun.get(); }
 
     // A database error ended an operation: the store is as it was before
     // it, so the grid is loaded again and the user told.
     void ReloadAfterError(const CDBException& error);
+    // An edit was refused: the user is told why.
+    void ShowRefusal(const QString& strMessage);
 
+    // The description box shows a line's long description and takes its
+    // edits; with no line shown it is empty and read-only.
     void ClearDescription();
-    void SetDescription(const QString& strText);
+    void SetDescription(long nLine, const QString& strText);
+    long DescriptionLine() const { return m_nDescriptionLine; }
     void ShowLinePicture(const QString& strImage);
     CLineClipboard& Clipboard() { return m_clipboard; }
     CArticulosList* List() const { return m_pList; }
@@ -74,6 +93,8 @@ public:
     CPictureBox* PictureBox() const { return m_pPicture; }
     // The measurements window, created hidden by the first initialisation.
     CMedicionesDlg* Mediciones() const { return m_pMediciones; }
+    // The run's hold on the store, with what the user is to be told about it.
+    const CStoreSession& Session() const { return m_session; }
 
     QString m_strIdioma;
     QString m_strCodigo;
@@ -106,4 +127,9 @@ private:
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
     CMedicionesDlg* m_pMediciones = nullptr;
+    QPrinter* m_pPrinter = nullptr;
+    // The print or preview run in progress, or none.
+    std::unique_ptr<CPrintRun> m_pPrintRun;
+    // The line whose description the box shows; 0 for none.
+    long m_nDescriptionLine = 0;
 };

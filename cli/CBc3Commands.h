@@ -5,7 +5,10 @@
 
 class CCommandContext;
 
-// The FIEBDC-3 commands: import-budget and export-budget.
+// The FIEBDC-3 commands: import-budget, export-budget, and check-budget,
+// which lists the decompositions whose stored price differs from the roll-up
+// of their children (a budget that came from another program), without
+// writing anything.
 class CBc3Commands
 {
     Q_DECLARE_TR_FUNCTIONS(CBc3Commands)
@@ -13,4 +16,5 @@ class CBc3Commands
 public:
     static int ImportBudget(CCommandContext& context, const QStringList& arguments);
     static int ExportBudget(CCommandContext& context, const QStringList& arguments);
+    static int CheckBudget(CCommandContext& context, const QStringList& arguments);
 };

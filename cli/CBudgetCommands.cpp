@@ -3,10 +3,15 @@
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
 #include "budget/CVelmoraDoc.h"
+#include "cli/CBudgetListing.h"
 #include "cli/CCommandContext.h"
 #include "store/CArticulosSet.h"
+#include "store/CBudgetCode.h"
 #include "store/CDatabase.h"
+#include "store/CLineRecord.h"
 #include "store/CPresupuestosSet.h"
+
+#include <algorithm>
 
 int CBudgetCommands::Init(CCommandContext& context, const QStringList& arguments)
 {
@@ -25,8 +30,17 @@ int CBudgetCommands::ListBudgets(CCommandContext& context, const QStringList& ar
     if (!context.OpenStore())
         return 1;
     for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(context.Database()))
-        context.Out() << entry.code << '\t' << entry.name << '\n';
+        context.Out() << CBudgetListing::Escaped(entry.code) << '\t' << CBudgetListing::Escaped(entry.name) << '\n';
     return 0;
+}
+
+bool CBudgetCommands::AcceptCode(CCommandContext& context, const QString& strCode)
+{
+    const QString problem = CBudgetCode::Problem(strCode);
+    if (problem.isEmpty())
+        return true;
+    context.Err() << problem << '\n';
+    return false;
 }
 
 bool CBudgetCommands::RefuseNewCode(CCommandContext& context, const QString& strCode)
@@ -49,14 +63,10 @@ int CBudgetCommands::NewBudget(CCommandContext& context, const QStringList& argu
         name = rest.at(option + 1);
         rest.remove(option, 2);
     }
-    if (rest.size() != 1 || rest.first().isEmpty())
+    if (rest.size() != 1)
         return context.Usage(2);
     const QString code = rest.first();
-    if (code.size() > 20) {
-        context.Err() << tr("El código tiene más de 20 caracteres: %1\n").arg(code);
-        return 1;
-    }
-    if (!context.OpenStore() || RefuseNewCode(context, code))
+    if (!AcceptCode(context, code) || !context.OpenStore() || RefuseNewCode(context, code))
         return 1;
     CBudgetHeader header = CBudgetHeader::New();
     header.m_strCodigo = code;
@@ -68,14 +78,12 @@ int CBudgetCommands::NewBudget(CCommandContext& context, const QStringList& argu
 
 int CBudgetCommands::CopyBudget(CCommandContext& context, const QStringList& arguments)
 {
-    if (arguments.size() != 2 || arguments[1].isEmpty())
+    if (arguments.size() != 2)
         return context.Usage(2);
     const QString& source = arguments[0];
     const QString& code = arguments[1];
-    if (code.size() > 20) {
-        context.Err() << tr("El código tiene más de 20 caracteres: %1\n").arg(code);
+    if (!AcceptCode(context, code))
         return 1;
-    }
     if (!context.OpenStore() || !context.RequireBudget(source) || RefuseNewCode(context, code))
         return 1;
     CPresupuestosSet set(&context.Database());
@@ -106,25 +114,17 @@ int CBudgetCommands::ShowBudget(CCommandContext& context, const QStringList& arg
         return context.Usage(2);
     if (!context.OpenStore() || !context.RequireBudget(arguments[0]))
         return 1;
-    QTextStream& out = context.Out();
     CArticulosSet lines(&context.Database());
     lines.FilterBudget(arguments[0]);
     lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    // A line lies at most one level below the line before it; a level past
+    // that (a damaged store) is indented as that deepest one, so the output
+    // stays in proportion to the budget.
+    long depth = -1;
     for (; !lines.IsEOF(); lines.MoveNext()) {
-        const QString indent(int(std::max(0L, lines.m_NIVEL.toLong())) * 2, u' ');
-        out << lines.m_NUMLIN << '\t' << lines.m_NIVEL << '\t' << indent + lines.m_ARTICULO << '\t' << lines.m_MEDIDA
-            << '\t' << lines.m_NOMBRE << '\t' << lines.m_PRECIO << '\t' << lines.m_RENDIMIENTO << '\t'
-            << lines.m_IMPORTE << '\n';
+        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
+        CBudgetListing::WriteLine(context.Out(), CLineRecord::From(lines), depth);
     }
-    CPresupuestosSet header(&context.Database());
-    header.FilterBudget(arguments[0]);
-    header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    const std::pair<const char*, const QString*> totals[] = {
-        {"GGEN", &header.m_GGEN},       {"BIND", &header.m_BIND}, {"IVA", &header.m_IVA},
-        {"IMPGGEN", &header.m_IMPGGEN}, {"IMPBIND", &header.m_IMPBIND}, {"BASE", &header.m_BASE},
-        {"IMPIVA", &header.m_IMPIVA},   {"TOTAL", &header.m_TOTAL},
-    };
-    for (const auto& [name, value] : totals)
-        out << name << '\t' << *value << '\n';
+    CBudgetListing::WriteTotals(context.Out(), context.Database(), arguments[0]);
     return 0;
 }

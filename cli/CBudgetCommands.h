@@ -20,6 +20,8 @@ public:
     static int ShowBudget(CCommandContext& context, const QStringList& arguments);
 
 private:
-    // Reports a new code that cannot be used; false when it can.
+    // Reports a code that cannot be a budget's; false when it cannot.
+    static bool AcceptCode(CCommandContext& context, const QString& strCode);
+    // Reports a new code that is taken; true when it is.
     static bool RefuseNewCode(CCommandContext& context, const QString& strCode);
 };

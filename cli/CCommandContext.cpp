@@ -32,6 +32,11 @@ bool CCommandContext::OpenStore()
         m_pDoc.reset();
         return false;
     }
+    // What the store warns about (codes found twice in an older file, a
+    // configuration folder that cannot be written) does not stop the command.
+    for (const QString& notice : m_pSession->Notices())
+        m_err << tr("Aviso: %1").arg(notice) << '\n';
+    m_err.flush();
     return true;
 }
 

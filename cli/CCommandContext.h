@@ -24,7 +24,8 @@ public:
     QTextStream& Err() { return m_err; }
     const QString& DatabasePath() const { return m_strDatabase; }
 
-    // Opens the store, reporting a failure; false when it could not be opened.
+    // Opens the store, reporting a failure and the store's warnings; false
+    // when it could not be opened.
     bool OpenStore();
     // The open store.
     CVelmoraDoc& Doc() { return *m_pDoc; }

@@ -14,8 +14,8 @@ class CCommandContext;
 // user's language setting.
 //
 // Each command is a function of a command group (CBudgetCommands,
-// CBc3Commands, ...) listed in the table of Commands(): a new command is a
-// function in its group's files and one line of the table.
+// CBc3Commands, CEditCommands, ...) listed in the table of Commands(): a new
+// command is a function in its group's files and one line of the table.
 class CCommandLineTool
 {
     Q_DECLARE_TR_FUNCTIONS(CCommandLineTool)
@@ -31,13 +31,20 @@ public:
         const char* name;
         const char* usage;
         int (*run)(CCommandContext& context, const QStringList& arguments);
+        // Lays out text with fonts (the printout, the report), which needs a
+        // QGuiApplication; the other commands run in a QCoreApplication.
+        bool laysOutText = false;
     };
     static const std::vector<Command>& Commands();
+    // Whether the command the arguments name lays out text; the program
+    // asks before it creates its application.
+    static bool LaysOutText(const QStringList& arguments);
 
     // Writes the usage with every command; returns nStatus.
     static int Usage(QTextStream& stream, int nStatus);
 
 private:
+    static const Command* Find(const QString& strName);
     int RunCommand(const Command& command, const QStringList& arguments, const QString& strDatabase);
 
     QTextStream& m_out;

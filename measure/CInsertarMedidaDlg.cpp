@@ -289,8 +289,11 @@ bool CInsertarMedidaDlg::SaveMeasurement()
     values.ancho = FieldStoreText(row.apSizes[1]);
     values.alto = FieldStoreText(row.apSizes[2]);
     values.nombre = row.pText->text();
-    CMeasurementLines(m_measurements)
-        .Append(m_strCodigo, m_strNumLin, m_strCodigoHijo, m_strCodigoPadre, m_nExisting, values, m_nShape >= Triangulo);
+    m_values = values;
+    if (m_bStoreItself) {
+        CMeasurementLines(m_measurements)
+            .Append(m_strCodigo, m_strNumLin, m_strCodigoHijo, m_strCodigoPadre, m_nExisting, values, IsFormulaLine());
+    }
     return true;
 }
 

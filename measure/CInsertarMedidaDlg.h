@@ -1,5 +1,7 @@
 #pragma once
 
+#include "measure/CMeasurementLines.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
@@ -50,6 +52,13 @@ public:
     // custom formula does not parse. Raises CDBException when the store fails.
     bool SaveMeasurement();
 
+    // Off: OK only gathers the line, and whoever ran the dialog stores it
+    // (the measurement window, through the editing service).
+    bool m_bStoreItself = true;
+    // The line OK gathered, in store text, and whether it is a formula line.
+    const CMeasurementLines::Values& Measurement() const { return m_values; }
+    bool IsFormulaLine() const { return m_nShape >= Triangulo; }
+
     // Whether the run ended on a database error, and its text: the line was
     // not appended and the caller's operation has to be undone.
     bool Failed() const { return m_bFailed; }
@@ -97,6 +106,7 @@ private:
     QPushButton* m_pCalcular = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancelar = nullptr;
+    CMeasurementLines::Values m_values;
     bool m_bFailed = false;
     QString m_strError;
 };

@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
+#include "budget/CEditingService.h"
 #include "budget/CVelmoraView.h"
 #include "measure/CInsertarMedidaDlg.h"
 #include "measure/CMeasurementLines.h"
@@ -11,7 +12,6 @@
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
-#include "store/CTransaction.h"
 #include "store/NumberText.h"
 #include "ui/CWaitCursor.h"
 
@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr double kFormulaX = 0.0123;
 const QString kFormulaKind = QStringLiteral("3");
 
 // Width 0 hides a column that still holds the line's keys.
@@ -45,46 +44,6 @@ bool IsNumberColumn(int nCol)
 {
     return nCol >= CMedicionesList::Unidades && nCol <= CMedicionesList::Total;
 }
-
-// Where a formula stops, counted in the text the user wrote rather than in
-// the substituted and cleaned-up one the evaluator saw: the factors become
-// one-character numbers and the separators the evaluator would convert are
-// converted in place, so every character keeps its position. fallback when
-// that text reads to the end after all.
-int UserErrorPosition(const QString& strFormula, int nFallback)
-{
-    QString probe = strFormula;
-    for (QChar& ch : probe) {
-        switch (ch.unicode()) {
-        case u'a':
-        case u'b':
-        case u'c':
-        case u'd':
-        case u'p':
-            ch = u'1';
-            break;
-        case u',':
-            ch = u'.';
-            break;
-        case u'[':
-        case u'{':
-            ch = u'(';
-            break;
-        case u']':
-        case u'}':
-            ch = u')';
-            break;
-        default:
-            break;
-        }
-    }
-    FormulaParser parser;
-    int position = 0;
-    QString message;
-    parser.Evaluate(probe, kFormulaX, position, message, false);
-    return position > 0 ? position : nFallback;
-}
-
 
 // Redrawing stays off while the rows are rebuilt, also when a store error
 // cuts the rebuilding short.
@@ -121,17 +80,18 @@ void CMedicionesList::SetupColumns()
     SetEditEnabled(true);
 }
 
-bool CMedicionesList::RunOperation(const std::function<void()>& operation)
+bool CMedicionesList::Guard(const std::function<void()>& action)
 {
     try {
-        CTransaction transaction(*m_window.Measurements().m_pDatabase);
-        operation();
-        transaction.Commit();
+        action();
         return true;
     } catch (const CDBException& e) {
         m_window.View().ReloadAfterError(e);
-        return false;
+    } catch (const CEditRefused& e) {
+        m_window.View().ShowRefusal(e.m_strMessage);
+        m_window.LoadMeasurements();
     }
+    return false;
 }
 
 int CMedicionesList::CheckedBudgetRow()
@@ -162,93 +122,78 @@ void CMedicionesList::SelectRow(int nRow)
 
 double CMedicionesList::FillFromSet()
 {
-    CRedrawOff redrawOff(*this);
-    DeleteAllItems();
-    CMedidasSet& set = m_window.Measurements();
-    double total = 0.0;
-    if (set.GetRecordCount() > 0) {
-        for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
-            QStringList cells(ColumnCount);
-            cells[Codigo] = set.m_CODIGO;
-            cells[NumLin] = set.m_NUMLIN;
-            cells[Linea] = set.m_LIN;
-            cells[CodigoPadre] = set.m_CODIGOPADRE;
-            cells[CodigoHijo] = set.m_CODIGOHIJO;
-            cells[Posicion] = set.m_POSICION;
-            cells[Comentario] = set.m_NOMBRE;
-            cells[Unidades] = FormatLocaleNumber(set.m_UNIDADES, 5);
-            cells[Largo] = FormatLocaleNumber(set.m_LARGO, 5);
-            cells[Ancho] = FormatLocaleNumber(set.m_ANCHO, 5);
-            cells[Alto] = FormatLocaleNumber(set.m_ALTO, 5);
-            cells[Total] = FormatLocaleNumber(set.m_TOTAL, 5);
-            cells[Tipo] = set.m_TIPO;
-            InsertItem(GetItemCount(), cells);
-            total += StoreAtof(set.m_TOTAL);
-        }
-    }
+    const std::vector<CMeasureRecord> measures = CMeasurementLines(m_window.Measurements()).Records();
+    FillRows(measures);
+    const double total = CMeasurementLines::SumOf(measures);
     m_window.ShowTotal(total);
     return total;
+}
+
+namespace {
+
+QStringList RowTexts(const CMeasureRecord& measure)
+{
+    QStringList cells(CMedicionesList::ColumnCount);
+    cells[CMedicionesList::Codigo] = measure.codigo;
+    cells[CMedicionesList::NumLin] = measure.numlin;
+    cells[CMedicionesList::Linea] = measure.lin;
+    cells[CMedicionesList::CodigoPadre] = measure.codigoPadre;
+    cells[CMedicionesList::CodigoHijo] = measure.codigoHijo;
+    cells[CMedicionesList::Posicion] = measure.posicion;
+    cells[CMedicionesList::Comentario] = measure.nombre;
+    cells[CMedicionesList::Unidades] = FormatLocaleNumber(measure.unidades, 5);
+    cells[CMedicionesList::Largo] = FormatLocaleNumber(measure.largo, 5);
+    cells[CMedicionesList::Ancho] = FormatLocaleNumber(measure.ancho, 5);
+    cells[CMedicionesList::Alto] = FormatLocaleNumber(measure.alto, 5);
+    cells[CMedicionesList::Total] = FormatLocaleNumber(measure.total, 5);
+    cells[CMedicionesList::Tipo] = measure.tipo;
+    return cells;
+}
+
+} // namespace
+
+void CMedicionesList::FillRows(const std::vector<CMeasureRecord>& measures)
+{
+    CRedrawOff redrawOff(*this);
+    if (GetItemCount() == int(measures.size())) {
+        // The same lines: the rows, and an editor open on one, stay.
+        for (int row = 0; row < GetItemCount(); ++row) {
+            const QStringList cells = RowTexts(measures[size_t(row)]);
+            for (int col = 0; col < ColumnCount; ++col) {
+                if (GetItemText(row, col) != cells[col])
+                    SetItemText(row, col, cells[col]);
+            }
+        }
+        return;
+    }
+    DeleteAllItems();
+    for (const CMeasureRecord& measure : measures)
+        InsertItem(GetItemCount(), RowTexts(measure));
+}
+
+void CMedicionesList::ShowChanges(const CChangeSet& changes)
+{
+    FillRows(changes.m_measures);
+    m_window.ShowTotal(StoreAtof(changes.m_strMeasureSum));
+    m_window.View().List()->ShowChanges(changes);
 }
 
 bool CMedicionesList::RecalcRow(int nRow)
 {
     m_nErrorPosition = 0;
-    if (GetItemText(nRow, Tipo) == kFormulaKind) {
-        const QString strFormula = GetItemText(nRow, Comentario);
-        const QString substituted =
-            CMeasurementLines::SubstituteLetters(strFormula, GetItemText(nRow, Unidades), GetItemText(nRow, Largo),
-                                                 GetItemText(nRow, Ancho), GetItemText(nRow, Alto));
-        FormulaParser parser;
-        int position = 0;
-        QString message;
-        const double value = parser.Evaluate(substituted, kFormulaX, position, message, true);
-        if (position != 0) {
-            m_nErrorPosition = UserErrorPosition(strFormula, position);
-            return false;
-        }
-        // An evaluation error (a division by zero) keeps the last total.
-        if (message.isEmpty())
-            SetItemText(nRow, Total, FormatLocaleNumber(StoreFormat(value, 6), 5));
-    } else {
-        const double total = CMeasurementLines::FactorTotal(GetItemText(nRow, Unidades), GetItemText(nRow, Largo),
-                                                            GetItemText(nRow, Ancho), GetItemText(nRow, Alto));
-        SetItemText(nRow, Total, FormatLocaleNumber(StoreFormat(total, 5), 5));
-    }
-    RecalcTotal();
-    return true;
-}
-
-void CMedicionesList::RecalcTotal()
-{
-    double sum = 0.0;
-    for (int row = 0; row < GetItemCount(); ++row)
-        sum += StoreAtof(NormalizeNumberText(GetItemText(row, Total)));
-    m_window.ShowTotal(sum);
-}
-
-void CMedicionesList::SaveRow(int nRow)
-{
-    RecalcRow(nRow);
-    CMeasurementLines::Values values;
-    values.nombre = GetItemText(nRow, Comentario);
-    values.unidades = NormalizeNumberText(GetItemText(nRow, Unidades));
-    values.largo = NormalizeNumberText(GetItemText(nRow, Largo));
-    values.ancho = NormalizeNumberText(GetItemText(nRow, Ancho));
-    values.alto = NormalizeNumberText(GetItemText(nRow, Alto));
-    values.total = NormalizeNumberText(GetItemText(nRow, Total));
-    CMeasurementLines(m_window.Measurements()).Save(GetItemText(nRow, Linea).toLong(), values);
-    TransferQuantity(m_window.TotalBox()->text());
-}
-
-void CMedicionesList::TransferQuantity(const QString& strQuantity)
-{
-    CArticulosList* grid = m_window.View().List();
-    const int row = m_window.BudgetRow();
-    if (row < 0)
-        return;
-    grid->SetItemText(row, CBudgetRow::Rendimiento, strQuantity);
-    if (grid->ValidateCell(row, CBudgetRow::Rendimiento))
-        grid->CellChanged(row, CBudgetRow::Rendimiento);
+    if (GetItemText(nRow, Tipo) != kFormulaKind)
+        return true;
+    const CMeasurementLines::Values values{GetItemText(nRow, Comentario),
+                                           NormalizeNumberText(GetItemText(nRow, Unidades)),
+                                           NormalizeNumberText(GetItemText(nRow, Largo)),
+                                           NormalizeNumberText(GetItemText(nRow, Ancho)),
+                                           NormalizeNumberText(GetItemText(nRow, Alto)),
+                                           NormalizeNumberText(GetItemText(nRow, Total))};
+    int position = 0;
+    if (CMeasurementLines::ComputeTotal(values, true, &position))
+        return true;
+    m_nErrorPosition = position;
+    return false;
 }
 
 bool CMedicionesList::InsertMeasurement()
@@ -259,23 +204,20 @@ bool CMedicionesList::InsertMeasurement()
         return false;
     CVelmoraView& view = m_window.View();
     CInsertarMedidaDlg dialog(m_window.Measurements(), &m_window);
+    dialog.m_bStoreItself = false;
     dialog.m_strCodigo = grid->GetItemText(budgetRow, CBudgetRow::Presupuesto);
     dialog.m_strNumLin = grid->GetItemText(budgetRow, CBudgetRow::NumLin);
     dialog.m_strCodigoHijo = grid->GetItemText(budgetRow, CBudgetRow::Codigo);
     dialog.m_nExisting = GetItemCount();
-    bool bAccepted = false;
+    const long line = grid->RowLine(budgetRow);
+    if (!Guard([&] { dialog.m_strCodigoPadre = view.ParentCode(line); }))
+        return false;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
     // The new line and the quantity it makes are stored together or not at all.
-    const bool bDone = RunOperation([&] {
-        dialog.m_strCodigoPadre = view.ParentCode(dialog.m_strNumLin.toLong());
-        bAccepted = dialog.exec() == QDialog::Accepted;
-        if (dialog.Failed())
-            throw CDBException(dialog.ErrorText());
-        if (!bAccepted)
-            return;
-        FillFromSet();
-        TransferQuantity(m_window.TotalBox()->text());
+    return Guard([&] {
+        ShowChanges(view.Service().AddMeasurement(line, dialog.Measurement(), dialog.IsFormulaLine()));
     });
-    return bDone && bAccepted;
 }
 
 void CMedicionesList::InsertMeasurementFromSelection()
@@ -291,19 +233,18 @@ void CMedicionesList::InsertMeasurementFromSelection()
 
 void CMedicionesList::DeleteMeasurement(int nRow)
 {
-    if (nRow < 0 || nRow >= GetItemCount() || CheckedBudgetRow() < 0)
+    const int budgetRow = nRow < 0 || nRow >= GetItemCount() ? -1 : CheckedBudgetRow();
+    if (budgetRow < 0)
         return;
     CWaitCursor wait;
     const long lin = GetItemText(nRow, Linea).toLong();
-    RunOperation([&] {
+    const long line = m_window.View().List()->RowLine(budgetRow);
+    Guard([&] {
         CRedrawOff redrawOff(*this);
-        CMeasurementLines(m_window.Measurements()).Delete(lin);
-        FillFromSet();
+        ShowChanges(m_window.View().Service().DeleteMeasurement(line, lin));
         const int count = GetItemCount();
         if (count > 0)
             SelectRow(std::min(nRow, count - 1));
-        // A folder without measurement lines counts once.
-        TransferQuantity(count > 0 ? m_window.TotalBox()->text() : QStringLiteral("1"));
     });
 }
 
@@ -359,9 +300,13 @@ void CMedicionesList::OnCellRefused(int nRow, int nCol)
 void CMedicionesList::CellChanged(int nRow, int nCol)
 {
     CEditList::CellChanged(nRow, nCol);
-    if (CheckedBudgetRow() < 0)
+    const int budgetRow = CheckedBudgetRow();
+    if (budgetRow < 0)
         return;
-    RunOperation([&] { SaveRow(nRow); });
+    const long line = m_window.View().List()->RowLine(budgetRow);
+    const long lin = GetItemText(nRow, Linea).toLong();
+    const QString text = GetItemText(nRow, nCol);
+    Guard([&] { ShowChanges(m_window.View().Service().EditMeasurement(line, lin, nCol, text)); });
 }
 
 void CMedicionesList::DeleteLine(int nRow, int)

@@ -4,15 +4,19 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CMedicionesDlg;
 class QMenu;
+struct CChangeSet;
+struct CMeasureRecord;
 
 // The measurement lines of one budget line, one row each: a comment and four
 // factors whose product is the total, or (type "3") a formula over those
-// factors standing where the comment would. Every change is written to the
-// store at once and the sum goes to the budget line's quantity, in one
-// transaction with the budget's roll-up.
+// factors standing where the comment would. Every change goes to the editing
+// service, which stores it and carries the sum to the budget line's
+// quantity in one transaction with the budget's roll-up; the rows then show
+// what was stored.
 class CMedicionesList : public CEditList
 {
     Q_OBJECT
@@ -56,15 +60,9 @@ public:
     // budget line; returns the sum of the totals.
     double FillFromSet();
 
-    // Recomputes a row's total from its factors or its formula, and the sum.
-    // False when the row's formula does not parse: nothing changes.
+    // Whether a row's formula parses (a factor line always does); when not,
+    // LastErrorPosition tells where it stops.
     bool RecalcRow(int nRow);
-    void RecalcTotal();
-    // Stores a row and carries the sum to the budget line.
-    void SaveRow(int nRow);
-    // Writes the sum into the budget line's quantity cell and lets the
-    // budget grid take it as a typed quantity.
-    void TransferQuantity(const QString& strQuantity);
     // Runs the measurement entry dialog for the budget line shown.
     bool InsertMeasurement();
     // The same from the popup menu; the new row becomes the current one.
@@ -79,9 +77,13 @@ public:
     int LastErrorPosition() const { return m_nErrorPosition; }
 
 private:
-    // Runs one user operation in a transaction; a database error rolls all of
-    // it back, the budget is reloaded and the user told.
-    bool RunOperation(const std::function<void()>& operation);
+    // Runs what the user asked for; a store error reloads the budget and
+    // tells the user, a refused edit tells why. Nothing is thrown on into
+    // the list's event handling.
+    bool Guard(const std::function<void()>& action);
+    // Shows the measurement lines and the budget lines an edit changed.
+    void ShowChanges(const CChangeSet& changes);
+    void FillRows(const std::vector<CMeasureRecord>& measures);
     // The budget line's row, or -1 (the window is brought in step first).
     int CheckedBudgetRow();
     void SelectRow(int nRow);

@@ -65,6 +65,12 @@
         <translation>Pressupost %1: %2 línies, %3 línies d&apos;amidament
 </translation>
     </message>
+    <message>
+        <source>%1 descomposiciones, %2 difieren del recálculo
+</source>
+        <translation>%1 descomposicions, %2 difereixen del recàlcul
+</translation>
+    </message>
 </context>
 <context>
     <name>CBc3Messages</name>
@@ -130,6 +136,45 @@
         <source>Actualizando conceptos y medidas %1%</source>
         <translation>Actualitzant conceptes i amidaments %1%</translation>
     </message>
+    <message>
+        <source>Error al escribir en la tabla temporal</source>
+        <translation>Error en escriure a la taula temporal</translation>
+    </message>
+    <message>
+        <source>Error al guardar el presupuesto importado</source>
+        <translation>Error en desar el pressupost importat</translation>
+    </message>
+    <message>
+        <source>El fichero se ha escrito, pero el juego de caracteres ANSI no admite estos caracteres, escritos como &quot;?&quot;:</source>
+        <translation>El fitxer s&apos;ha escrit, però el joc de caràcters ANSI no admet aquests caràcters, escrits com a &quot;?&quot;:</translation>
+    </message>
+    <message>
+        <source>línea %1 (%2): %3</source>
+        <translation>línia %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>el disco está lleno</source>
+        <translation>el disc és ple</translation>
+    </message>
+    <message>
+        <source>la base de datos es de solo lectura</source>
+        <translation>la base de dades és de només lectura</translation>
+    </message>
+</context>
+<context>
+    <name>CBudgetCode</name>
+    <message>
+        <source>Falta código de presupuesto</source>
+        <translation>Falta codi pressupost</translation>
+    </message>
+    <message>
+        <source>El código tiene más de %1 caracteres: %2</source>
+        <translation>El codi té més de %1 caràcters: %2</translation>
+    </message>
+    <message>
+        <source>El código tiene caracteres incompletos: %1</source>
+        <translation>El codi té caràcters incomplets: %1</translation>
+    </message>
 </context>
 <context>
     <name>CBudgetCommands</name>
@@ -139,11 +184,166 @@
         <translation>Ja existeix aquest pressupost: %1
 </translation>
     </message>
+</context>
+<context>
+    <name>CBudgetPrintout</name>
     <message>
-        <source>El código tiene más de 20 caracteres: %1
-</source>
-        <translation>El codi té més de 20 caràcters: %1
-</translation>
+        <source>Teléfono</source>
+        <translation>Telèfon</translation>
+    </message>
+    <message>
+        <source>Presupuesto</source>
+        <translation>Pressupost</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Factura</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <source>Codigo</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Un.</source>
+        <translation>Ut.</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Descripció</translation>
+    </message>
+    <message>
+        <source>Precio</source>
+        <translation>Preu</translation>
+    </message>
+    <message>
+        <source>Cantidad</source>
+        <translation>Quantitat</translation>
+    </message>
+    <message>
+        <source>Importe</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>pag. %1/%2</source>
+        <translation>pàg. %1/%2</translation>
+    </message>
+    <message>
+        <source>Observaciones</source>
+        <translation>Observacions</translation>
+    </message>
+    <message>
+        <source>Total Neto</source>
+        <translation>Total net</translation>
+    </message>
+    <message>
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <source>Gastos generales</source>
+        <translation>Despeses generals</translation>
+    </message>
+    <message>
+        <source>Total bruto</source>
+        <translation>Total brut</translation>
+    </message>
+    <message>
+        <source>Base imponible</source>
+        <translation>Base imposable</translation>
+    </message>
+    <message>
+        <source>Total presupuesto</source>
+        <translation>Total pressupost</translation>
+    </message>
+    <message>
+        <source>Forma de pago</source>
+        <translation>Forma de pagament</translation>
+    </message>
+    <message>
+        <source>Total factura</source>
+        <translation>Total factura</translation>
+    </message>
+    <message>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+</context>
+<context>
+    <name>CBudgetReport</name>
+    <message>
+        <source>PRESUPUESTO</source>
+        <translation>PRESSUPOST</translation>
+    </message>
+    <message>
+        <source>Teléfono</source>
+        <translation>Telèfon</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATA</translation>
+    </message>
+    <message>
+        <source>CÓDIGO             UD. DESCRIPCION                          PRECIO   CANTIDAD     IMPORTE</source>
+        <translation>CODI               UD. DESCRIPCIO                           PREU     QUANTITAT    IMPORT </translation>
+    </message>
+    <message>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+    <message>
+        <source>TOTAL NETO:</source>
+        <translation>TOTAL NET</translation>
+    </message>
+    <message>
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <source>Gastos Generales</source>
+        <translation>Despeses Generals</translation>
+    </message>
+    <message>
+        <source>TOTAL BRUTO:</source>
+        <translation>TOTAL BRUT:</translation>
+    </message>
+    <message>
+        <source>BASE IMPONIBLE:</source>
+        <translation>BASE IMPOSABLE:</translation>
+    </message>
+    <message>
+        <source>TOTAL PRESUPUESTO:</source>
+        <translation>TOTAL PRESSUPOST:</translation>
+    </message>
+</context>
+<context>
+    <name>CBudgetSheet</name>
+    <message>
+        <source>CODIGO</source>
+        <translation>CODI</translation>
+    </message>
+    <message>
+        <source>DESCRIPCION</source>
+        <translation>DESCRIPCIO</translation>
+    </message>
+    <message>
+        <source>CANTIDAD</source>
+        <translation>QUANTITAT</translation>
+    </message>
+    <message>
+        <source>UNIDAD</source>
+        <translation>UNITAT</translation>
+    </message>
+    <message>
+        <source>PRECIO</source>
+        <translation>PREU</translation>
+    </message>
+    <message>
+        <source>IMPORTE</source>
+        <translation>IMPORT</translation>
     </message>
 </context>
 <context>
@@ -159,6 +359,10 @@
 </source>
         <translation>No existeix aquest pressupost: %1
 </translation>
+    </message>
+    <message>
+        <source>Aviso: %1</source>
+        <translation>Avís: %1</translation>
     </message>
 </context>
 <context>
@@ -188,6 +392,10 @@ Ordres:
 </source>
         <translation>Ordre desconeguda: %1
 </translation>
+    </message>
+    <message>
+        <source>--database necesita la ruta de un fichero</source>
+        <translation>--database necessita la ruta d&apos;un fitxer</translation>
     </message>
 </context>
 <context>
@@ -385,6 +593,53 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CEditCommands</name>
+    <message>
+        <source>Uso: velmora-cli %1</source>
+        <translation>Ús: velmora-cli %1</translation>
+    </message>
+    <message>
+        <source>Falta el valor de %1</source>
+        <translation>Falta el valor de %1</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
+        <source>Número de argumentos incorrecto</source>
+        <translation>Nombre d&apos;arguments incorrecte</translation>
+    </message>
+    <message>
+        <source>No es un número de línea: %1</source>
+        <translation>No és un número de línia: %1</translation>
+    </message>
+    <message>
+        <source>No existe este presupuesto: %1</source>
+        <translation>No existeix aquest pressupost: %1</translation>
+    </message>
+    <message>
+        <source>No existe la columna %1</source>
+        <translation>No existeix la columna %1</translation>
+    </message>
+    <message>
+        <source>Tipo de línea desconocido: %1</source>
+        <translation>Tipus de línia desconegut: %1</translation>
+    </message>
+    <message>
+        <source>Un capítulo solo se inserta en un capítulo</source>
+        <translation>Un capítol només s&apos;insereix en un capítol</translation>
+    </message>
+    <message>
+        <source>Un capítulo no puede ir dentro de una partida</source>
+        <translation>Un capítol no pot anar dins d&apos;una partida</translation>
+    </message>
+    <message>
+        <source>Una línea de fórmula guarda la fórmula en lugar del comentario</source>
+        <translation>Una línia de fórmula desa la fórmula en lloc del comentari</translation>
+    </message>
+</context>
+<context>
     <name>CEditList</name>
     <message>
         <source>Código</source>
@@ -496,6 +751,115 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CEditingService</name>
+    <message>
+        <source>No existe la línea %1</source>
+        <translation>No existeix la línia %1</translation>
+    </message>
+    <message>
+        <source>La línea raíz no se puede borrar ni mover</source>
+        <translation>La línia arrel no es pot esborrar ni moure</translation>
+    </message>
+    <message>
+        <source>Solo las partidas tienen mediciones: la línea %1 no es una partida</source>
+        <translation>Només les partides tenen amidaments: la línia %1 no és una partida</translation>
+    </message>
+    <message>
+        <source>La columna %1 no se puede editar</source>
+        <translation>La columna %1 no es pot editar</translation>
+    </message>
+    <message>
+        <source>El código de la línea raíz no se puede editar</source>
+        <translation>El codi de la línia arrel no es pot editar</translation>
+    </message>
+    <message>
+        <source>El precio de un capítulo o de una partida es la suma de sus líneas</source>
+        <translation>El preu d&apos;un capítol o d&apos;una partida és la suma de les seves línies</translation>
+    </message>
+    <message>
+        <source>Un capítulo no tiene unidad, factor ni cantidad</source>
+        <translation>Un capítol no té unitat, factor ni quantitat</translation>
+    </message>
+    <message>
+        <source>La cantidad de esta partida sale de sus mediciones</source>
+        <translation>La quantitat d&apos;aquesta partida surt dels seus amidaments</translation>
+    </message>
+    <message>
+        <source>El texto tiene más de %1 caracteres</source>
+        <translation>El text té més de %1 caràcters</translation>
+    </message>
+    <message>
+        <source>La descripción no puede contener «|»</source>
+        <translation>La descripció no pot contenir «|»</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número</source>
+        <translation>«%1» no és un nombre</translation>
+    </message>
+    <message>
+        <source>La línea %1 no es un capítulo ni una partida</source>
+        <translation>La línia %1 no és un capítol ni una partida</translation>
+    </message>
+    <message>
+        <source>Nada puede seguir a la línea raíz: se pega dentro de ella</source>
+        <translation>Res no pot seguir la línia arrel: s&apos;enganxa dins seu</translation>
+    </message>
+    <message>
+        <source>Una rama no se puede mover dentro de sí misma</source>
+        <translation>Una branca no es pot moure dins de si mateixa</translation>
+    </message>
+    <message>
+        <source>Error en fórmula: posición %1</source>
+        <translation>Error en fórmula: posició %1</translation>
+    </message>
+    <message>
+        <source>No existe la línea de medición %1</source>
+        <translation>No existeix la línia d&apos;amidament %1</translation>
+    </message>
+</context>
+<context>
+    <name>CExcelExport</name>
+    <message>
+        <source>El presupuesto tiene %1 líneas y un libro .xls admite 65.535; expórtelo como .xlsx.</source>
+        <translation>El pressupost té %1 línies i un llibre .xls n&apos;admet 65.535; exporteu-lo com a .xlsx.</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir %1: %2</source>
+        <translation>No s&apos;ha pogut escriure %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CExcelExportCommand</name>
+    <message>
+        <source>Ficheros Excel (*.xls)</source>
+        <translation>Fitxers Excel (*.xls)</translation>
+    </message>
+    <message>
+        <source>Libro de Excel (*.xlsx)</source>
+        <translation>Llibre d&apos;Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Todos los ficheros (*.*)</source>
+        <translation>Tots els fitxers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CExportCommands</name>
+    <message>
+        <source>No se ha podido escribir %1: %2
+</source>
+        <translation>No s&apos;ha pogut escriure %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>CFileAccess</name>
+    <message>
+        <source>%1 no es un fichero normal</source>
+        <translation>%1 no és un fitxer normal</translation>
+    </message>
+</context>
+<context>
     <name>CFormulaCommand</name>
     <message>
         <source>El valor de x no es un número: %1
@@ -592,6 +956,45 @@ Ordres:
     <message>
         <source>Error en fórmula</source>
         <translation>Error en fórmula</translation>
+    </message>
+</context>
+<context>
+    <name>CLangPrintPreview</name>
+    <message>
+        <source>Presentación preliminar</source>
+        <translation>Presentació preliminar</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Siguiente</source>
+        <translation>Següent</translation>
+    </message>
+    <message>
+        <source>Anterior</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tancar</translation>
+    </message>
+    <message>
+        <source>Acercar</source>
+        <translation>Acostar</translation>
+    </message>
+    <message>
+        <source>Alejar</source>
+        <translation>Allunyar</translation>
+    </message>
+    <message>
+        <source>Una página</source>
+        <translation>Una pàgina</translation>
+    </message>
+    <message>
+        <source>Dos páginas</source>
+        <translation>Dues pàgines</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1302,312 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CPrintCommand</name>
+    <message>
+        <source>El número tiene más de 10 caracteres: %1
+</source>
+        <translation>El número té més de 10 caràcters: %1
+</translation>
+    </message>
+    <message>
+        <source>Fecha no válida (DD/MM/AAAA): %1
+</source>
+        <translation>Data no vàlida (DD/MM/AAAA): %1
+</translation>
+    </message>
+    <message>
+        <source>No se puede escribir el fichero %1
+</source>
+        <translation>No es pot escriure el fitxer %1
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 páginas
+</source>
+        <translation>%1: %2 pàgines
+</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintOptionsDlg</name>
+    <message>
+        <source>Opciones de impresión</source>
+        <translation>Opcions d&apos;impressió</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·lar</translation>
+    </message>
+    <message>
+        <source>Factura</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <source>Presupuesto</source>
+        <translation>Pressupost</translation>
+    </message>
+    <message>
+        <source>Hasta nivel</source>
+        <translation>Fins al nivell</translation>
+    </message>
+    <message>
+        <source>Nº Factura</source>
+        <translation>Núm. factura</translation>
+    </message>
+    <message>
+        <source>Nº Presupuesto</source>
+        <translation>Núm. pressupost</translation>
+    </message>
+    <message>
+        <source>Fecha Factura</source>
+        <translation>Data factura</translation>
+    </message>
+    <message>
+        <source>Fecha presupesto</source>
+        <translation>Data pressupost</translation>
+    </message>
+    <message>
+        <source>Cabecera</source>
+        <translation>Capçalera</translation>
+    </message>
+    <message>
+        <source>Título presupuesto/factura</source>
+        <translation>Títol pressupost/factura</translation>
+    </message>
+    <message>
+        <source>Datos cliente</source>
+        <translation>Dades client</translation>
+    </message>
+    <message>
+        <source>NIF cliente</source>
+        <translation>NIF client</translation>
+    </message>
+    <message>
+        <source>Código presupuesto</source>
+        <translation>Codi pressupost</translation>
+    </message>
+    <message>
+        <source>Datos empresa</source>
+        <translation>Dades empresa</translation>
+    </message>
+    <message>
+        <source>NIF empresa</source>
+        <translation>NIF empresa</translation>
+    </message>
+    <message>
+        <source>Datos fiscales</source>
+        <translation>Dades fiscals</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logotip</translation>
+    </message>
+    <message>
+        <source>Posición datos cliente</source>
+        <translation>Posició dades client</translation>
+    </message>
+    <message>
+        <source>Izquierda</source>
+        <translation>Esquerra</translation>
+    </message>
+    <message>
+        <source>Derecha</source>
+        <translation>Dreta</translation>
+    </message>
+    <message>
+        <source>Datos cuerpo</source>
+        <translation>Dades cos</translation>
+    </message>
+    <message>
+        <source>Códigos</source>
+        <translation>Codis</translation>
+    </message>
+    <message>
+        <source>Importes</source>
+        <translation>Imports</translation>
+    </message>
+    <message>
+        <source>Mediciones</source>
+        <translation>Amidaments</translation>
+    </message>
+    <message>
+        <source>Descripción larga</source>
+        <translation>Descripció llarga</translation>
+    </message>
+    <message>
+        <source>Descripción corta</source>
+        <translation>Descripció curta</translation>
+    </message>
+    <message>
+        <source>Datos pie</source>
+        <translation>Dades peu</translation>
+    </message>
+    <message>
+        <source>Neto</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Beneficio industrial</source>
+        <translation>Benefici industrial</translation>
+    </message>
+    <message>
+        <source>Gastos generales</source>
+        <translation>Despeses generals</translation>
+    </message>
+    <message>
+        <source>Bruto</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Iva</source>
+        <translation>IVA</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Forma de pago</source>
+        <translation>Forma de pagament</translation>
+    </message>
+    <message>
+        <source>Observaciones</source>
+        <translation>Observacions</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintRun</name>
+    <message>
+        <source>No se ha podido guardar el número de la factura.
+
+%1</source>
+        <translation>No s&apos;ha pogut desar el número de la factura.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No se puede leer el presupuesto para imprimirlo.
+
+%1</source>
+        <translation>No es pot llegir el pressupost per imprimir-lo.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No se puede imprimir en la impresora elegida.</source>
+        <translation>No es pot imprimir a la impressora triada.</translation>
+    </message>
+</context>
+<context>
+    <name>CRtfFormatBar</name>
+    <message>
+        <source>Fuente</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Tamaño</source>
+        <translation>Mida</translation>
+    </message>
+    <message>
+        <source>Negrita</source>
+        <translation>Negreta</translation>
+    </message>
+    <message>
+        <source>Cursiva</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Subrayado</source>
+        <translation>Subratllat</translation>
+    </message>
+    <message>
+        <source>Alinear a la izquierda</source>
+        <translation>Alinear a l&apos;esquerra</translation>
+    </message>
+    <message>
+        <source>Centrar</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Alinear a la derecha</source>
+        <translation>Alinear a la dreta</translation>
+    </message>
+    <message>
+        <source>Color del texto</source>
+        <translation>Color del text</translation>
+    </message>
+    <message>
+        <source>Viñetas</source>
+        <translation>Pics</translation>
+    </message>
+    <message>
+        <source>Reducir sangría</source>
+        <translation>Reduir el sagnat</translation>
+    </message>
+    <message>
+        <source>Aumentar sangría</source>
+        <translation>Augmentar el sagnat</translation>
+    </message>
+</context>
+<context>
+    <name>CRtfReportDlg</name>
+    <message>
+        <source>Presupuesto en formato RTF</source>
+        <translation>Pressupost en format RTF</translation>
+    </message>
+    <message>
+        <source>Ficheros RTF (*.rtf)</source>
+        <translation>Fitxers RTF (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Desar</translation>
+    </message>
+    <message>
+        <source>Cortar</source>
+        <translation>Retallar</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxar</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Desfer</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar %1: %2</source>
+        <translation>No s&apos;ha pogut desar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CSchema</name>
+    <message>
+        <source>No se ha indicado el fichero de la base de datos</source>
+        <translation>No s&apos;ha indicat el fitxer de la base de dades</translation>
+    </message>
+    <message>
+        <source>No se puede crear el fichero: %1</source>
+        <translation>No es pot crear el fitxer: %1</translation>
+    </message>
+    <message>
+        <source>Hay varios presupuestos con el mismo código: %1</source>
+        <translation>Hi ha diversos pressupostos amb el mateix codi: %1</translation>
+    </message>
+</context>
+<context>
     <name>CStoreErrors</name>
     <message>
         <source>La operación no se ha podido completar por un error de la base de datos.
@@ -907,6 +1616,13 @@ Ordres:
         <translation>L&apos;operació no s&apos;ha pogut completar per un error de la base de dades.
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CStoreSession</name>
+    <message>
+        <source>No se puede escribir en la carpeta de configuración %1: el origen de datos Velmora no queda registrado.</source>
+        <translation>No es pot escriure a la carpeta de configuració %1: l&apos;origen de dades Velmora no queda registrat.</translation>
     </message>
 </context>
 <context>

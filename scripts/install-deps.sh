@@ -3,15 +3,18 @@
 # only those that are missing. Works as root; uses sudo otherwise.
 set -euo pipefail
 
+# fonts-liberation: Liberation Sans stands in for the printout's Arial with
+# the same widths, so that printed columns hold what they were laid out for.
 packages=(
     cmake ninja-build g++ pkg-config libsqlite3-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n libqt6sql6-sqlite libgl-dev libxkbcommon-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation libxlsxwriter-dev
 )
 if [ "${1:-}" = "--test" ]; then
-    # Headless runs, screenshots and page renders.
-    packages+=(xvfb xauth poppler-utils)
+    # Headless runs, screenshots and page renders; the readers that check
+    # the exported workbooks and report.
+    packages+=(xvfb xauth poppler-utils python3-xlrd python3-openpyxl libreoffice-writer-nogui)
 fi
 
 missing=()

@@ -1,7 +1,7 @@
 #include "store/CDatabase.h"
 
 #include "store/CDBException.h"
-#include "store/CDataSourceRegistry.h"
+#include "store/CFileAccess.h"
 
 #include <QAtomicInteger>
 #include <QFileInfo>
@@ -30,29 +30,14 @@ CDatabase::~CDatabase()
     Close();
 }
 
-QString CDatabase::DsnFromConnect(const QString& strConnect)
-{
-    for (const QString& part : strConnect.split(u';', Qt::SkipEmptyParts)) {
-        if (part.startsWith("DSN=", Qt::CaseInsensitive))
-            return part.mid(4);
-    }
-    return {};
-}
-
-void CDatabase::OpenEx(const QString& strConnect)
-{
-    const QString dsn = DsnFromConnect(strConnect);
-    if (dsn.isEmpty() || !CDataSourceRegistry::Exists(dsn))
-        throw CDBException(QStringLiteral("Data source name not found: %1").arg(dsn.isEmpty() ? strConnect : dsn));
-    OpenFile(CDataSourceRegistry::DatabasePath(dsn));
-}
-
 void CDatabase::OpenFile(const QString& strPath)
 {
     Close();
     const QFileInfo info(strPath);
     if (strPath.isEmpty() || !info.exists())
         throw CDBException(QStringLiteral("unable to open database file: %1 does not exist").arg(strPath));
+    if (!CFileAccess::IsRegularFile(strPath))
+        throw CDBException(QStringLiteral("unable to open database file: %1 is not a regular file").arg(strPath));
     if (!info.isReadable())
         throw CDBException(QStringLiteral("unable to open database file: permission denied"));
 

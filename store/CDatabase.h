@@ -6,9 +6,8 @@
 #include <QString>
 #include <QVariantList>
 
-// The one connection to the store. Opened from a connect string naming a
-// registered data source ("ODBC;DSN=Velmora"), or straight from a file.
-// Every failure raises a CDBException with the driver's text.
+// The one connection to the store, opened on the file it is given. Every
+// failure raises a CDBException with the driver's text.
 class CDatabase
 {
 public:
@@ -17,7 +16,8 @@ public:
     CDatabase(const CDatabase&) = delete;
     CDatabase& operator=(const CDatabase&) = delete;
 
-    void OpenEx(const QString& strConnect);
+    // Opens an existing ordinary file and takes it for this connection alone
+    // until Close: another copy of the program is refused while it is open.
     void OpenFile(const QString& strPath);
     // A private store that lives in memory until Close (fuzzing, scratch work).
     void OpenMemory();
@@ -45,8 +45,6 @@ public:
     bool TableExists(const QString& strTable);
 
     QSqlDatabase& Connection() { return m_db; }
-
-    static QString DsnFromConnect(const QString& strConnect);
 
 private:
     void ExecuteRaw(const QString& strSQL);

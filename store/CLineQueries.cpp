@@ -1,10 +1,19 @@
 #include "store/CLineQueries.h"
 
 #include "store/CDatabase.h"
+#include "store/CLineTable.h"
 
 #include <QSqlQuery>
 
 namespace {
+
+// "SELECT <columns> FROM <table> WHERE <key> AND <condition>": the table
+// name is one of two fixed names, every value is bound.
+QString Select(const CLineTable& table, const QString& strColumns, const QString& strCondition)
+{
+    return QStringLiteral("SELECT ") + strColumns + QStringLiteral(" FROM ") + table.Table() + QStringLiteral(" WHERE ")
+        + table.KeyFilter() + QStringLiteral(" AND ") + strCondition;
+}
 
 long SingleNumber(CDatabase& database, const QString& sql, const QVariantList& params)
 {
@@ -17,33 +26,43 @@ long SingleNumber(CDatabase& database, const QString& sql, const QVariantList& p
 
 } // namespace
 
-long CLineQueries::LastBefore(CDatabase& database, const QString& strBudget, long nLine, long nLevel)
+long CLineQueries::LastBefore(CDatabase& database, const CLineTable& table, long nLine, long nLevel)
 {
     return SingleNumber(database,
-                        QStringLiteral("SELECT NUMLIN FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN < ? AND NIVEL < ? "
-                                       "ORDER BY NUMLIN DESC LIMIT 1"),
-                        {strBudget, qlonglong(nLine), qlonglong(nLevel)});
+                        Select(table, QStringLiteral("NUMLIN"),
+                               QStringLiteral("NUMLIN < ? AND NIVEL < ? ORDER BY NUMLIN DESC LIMIT 1")),
+                        table.KeyValues() << qlonglong(nLine) << qlonglong(nLevel));
 }
 
-long CLineQueries::FirstAfterAtMost(CDatabase& database, const QString& strBudget, long nLine, long nLevel)
+long CLineQueries::FirstAfterAtMost(CDatabase& database, const CLineTable& table, long nLine, long nLevel)
 {
     return SingleNumber(database,
-                        QStringLiteral("SELECT NUMLIN FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN > ? AND NIVEL <= ? "
-                                       "ORDER BY NUMLIN LIMIT 1"),
-                        {strBudget, qlonglong(nLine), qlonglong(nLevel)});
+                        Select(table, QStringLiteral("NUMLIN"), QStringLiteral("NUMLIN > ? AND NIVEL <= ? ORDER BY NUMLIN LIMIT 1")),
+                        table.KeyValues() << qlonglong(nLine) << qlonglong(nLevel));
 }
 
-std::vector<CLineQueries::Sibling> CLineQueries::LinesAtLevel(CDatabase& database, const QString& strBudget,
-                                                              long nLevel, long nFirst, long nLast)
+std::vector<CLineQueries::Sibling> CLineQueries::LinesAtLevel(CDatabase& database, const CLineTable& table, long nLevel,
+                                                              long nFirst, long nLast)
 {
-    QSqlQuery& query = database.PreparedQuery(
-        QStringLiteral("SELECT NUMLIN, ARTICULO, RENDIMIENTO, PRECIO, IMPORTE FROM ARTICULOS WHERE CODIGO = ? AND NIVEL = ? "
-                       "AND NUMLIN BETWEEN ? AND ? ORDER BY NUMLIN"));
-    database.Exec(query, {strBudget, qlonglong(nLevel), qlonglong(nFirst), qlonglong(nLast)});
+    QSqlQuery& query = database.PreparedQuery(Select(table, QStringLiteral("NUMLIN, ARTICULO, RENDIMIENTO, PRECIO, IMPORTE"),
+                                                     QStringLiteral("NIVEL = ? AND NUMLIN BETWEEN ? AND ? ORDER BY NUMLIN")));
+    database.Exec(query, table.KeyValues() << qlonglong(nLevel) << qlonglong(nFirst) << qlonglong(nLast));
     std::vector<Sibling> lines;
     while (query.next())
         lines.push_back({long(query.value(0).toLongLong()), query.value(1).toString(), query.value(2).toString(),
                          query.value(3).toString(), query.value(4).toString()});
+    query.finish();
+    return lines;
+}
+
+std::vector<long> CLineQueries::LinesWithCode(CDatabase& database, const CLineTable& table, const QString& strCode)
+{
+    QSqlQuery& query =
+        database.PreparedQuery(Select(table, QStringLiteral("NUMLIN"), QStringLiteral("ARTICULO = ? ORDER BY NUMLIN")));
+    database.Exec(query, table.KeyValues() << strCode);
+    std::vector<long> lines;
+    while (query.next())
+        lines.push_back(long(query.value(0).toLongLong()));
     query.finish();
     return lines;
 }

@@ -4,10 +4,11 @@
 #include <vector>
 
 class CDatabase;
+class CLineTable;
 
-// Questions about the shape of a budget's line tree (lines numbered 1..n by
-// NUMLIN in pre-order, depth NIVEL) that the store answers faster than a walk
-// through the lines would.
+// Questions about the shape of a line tree (lines numbered 1..n by NUMLIN in
+// pre-order, depth NIVEL), of a budget or of a tariff, that the store
+// answers faster than a walk through the lines would.
 class CLineQueries
 {
 public:
@@ -21,10 +22,12 @@ public:
 
     // The last line before nLine whose level is below nLevel (its parent when
     // nLevel is the line's own level); 0 when there is none.
-    static long LastBefore(CDatabase& database, const QString& strBudget, long nLine, long nLevel);
+    static long LastBefore(CDatabase& database, const CLineTable& table, long nLine, long nLevel);
     // The first line after nLine whose level is at most nLevel; 0 when there is none.
-    static long FirstAfterAtMost(CDatabase& database, const QString& strBudget, long nLine, long nLevel);
+    static long FirstAfterAtMost(CDatabase& database, const CLineTable& table, long nLine, long nLevel);
     // The lines of level nLevel between two line numbers, in line order.
-    static std::vector<Sibling> LinesAtLevel(CDatabase& database, const QString& strBudget, long nLevel, long nFirst,
+    static std::vector<Sibling> LinesAtLevel(CDatabase& database, const CLineTable& table, long nLevel, long nFirst,
                                              long nLast);
+    // The numbers of the lines whose code is strCode, in line order.
+    static std::vector<long> LinesWithCode(CDatabase& database, const CLineTable& table, const QString& strCode);
 };

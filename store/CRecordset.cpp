@@ -42,11 +42,6 @@ CRecordset::~CRecordset()
     Close();
 }
 
-QString CRecordset::GetDefaultConnect() const
-{
-    return QStringLiteral("ODBC;DSN=Velmora");
-}
-
 void CRecordset::SetFilter(const QString& strFilter, const QVariantList& params)
 {
     m_strFilter = strFilter;
@@ -76,16 +71,10 @@ bool CRecordset::CanUpdate() const
 void CRecordset::Open(OpenType nOpenType, const QString& strSQL, unsigned dwOptions)
 {
     Close();
-    if (!m_pDatabase) {
-        m_ownedDatabase = std::make_unique<CDatabase>();
-        try {
-            m_ownedDatabase->OpenEx(GetDefaultConnect());
-        } catch (const CDBException&) {
-            m_ownedDatabase.reset();
-            throw;
-        }
-        m_pDatabase = m_ownedDatabase.get();
-    }
+    // Every set is given the run's connection: the file a run works on is the
+    // one it opened, never one read back from the shared data-source list.
+    if (!m_pDatabase || !m_pDatabase->IsOpen())
+        throw CDBException(QStringLiteral("the record set has no open connection"));
     m_strSQL = strSQL.isEmpty() ? GetDefaultSQL() : strSQL;
     m_nOpenType = IsTable() || nOpenType == forwardOnly ? nOpenType : snapshot;
     m_dwOptions = dwOptions;
@@ -110,10 +99,6 @@ void CRecordset::Close()
     m_bBOF = m_bEOF = true;
     m_bDeleted = false;
     m_bOpen = false;
-    if (m_ownedDatabase) {
-        m_ownedDatabase.reset();
-        m_pDatabase = nullptr;
-    }
 }
 
 QString CRecordset::SelectList() const

@@ -74,7 +74,6 @@ public:
     void SetFieldNull(const void* pField, bool bNull = true);
     bool IsFieldNull(const void* pField) const;
 
-    virtual QString GetDefaultConnect() const;
     virtual QString GetDefaultSQL() const = 0;
 
 protected:
@@ -104,7 +103,6 @@ private:
     void InsertCurrent();
     void UpdateCurrent();
 
-    std::unique_ptr<CDatabase> m_ownedDatabase;
     std::vector<CFieldExchange::Binding> m_bindings;
     std::vector<bool> m_nullFlags;
     OpenType m_nOpenType = dynaset;

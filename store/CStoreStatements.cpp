@@ -2,6 +2,7 @@
 
 #include "store/CBulkInsert.h"
 #include "store/CDatabase.h"
+#include "store/CLineTable.h"
 
 #include <QSqlQuery>
 
@@ -52,12 +53,6 @@ void CStoreStatements::CopyTariffLines(CDatabase& database, const QString& strCo
         {strTo, strCode, strFrom});
 }
 
-void CStoreStatements::MoveMeasurements(CDatabase& database, const QString& strBudget, long nOldLine, long nNewLine)
-{
-    database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET NUMLIN = ? WHERE CODIGO = ? AND NUMLIN = ?"),
-                        {qlonglong(nNewLine), strBudget, qlonglong(nOldLine)});
-}
-
 void CStoreStatements::RenameMeasurementChild(CDatabase& database, const QString& strNewCode, const QString& strBudget,
                                               long nLine)
 {
@@ -72,42 +67,65 @@ void CStoreStatements::RenameMeasurementParent(CDatabase& database, const QStrin
                         {strNewCode, strBudget, strOldCode});
 }
 
-void CStoreStatements::ShiftLines(CDatabase& database, const QString& strBudget, long nAfterLine, long nDelta)
+void CStoreStatements::CopyBudgetLines(CDatabase& database, const QString& strFrom, const QString& strTo)
 {
-    database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET NUMLIN = NUMLIN + ? WHERE CODIGO = ? AND NUMLIN > ?"),
-                        {qlonglong(nDelta), strBudget, qlonglong(nAfterLine)});
-    database.ExecuteSQL(QStringLiteral("UPDATE ARTICULOS SET NUMLIN = NUMLIN + ? WHERE CODIGO = ? AND NUMLIN > ?"),
-                        {qlonglong(nDelta), strBudget, qlonglong(nAfterLine)});
+    database.ExecuteSQL(
+        QStringLiteral("INSERT INTO ARTICULOS (ARTICULO, CODIGO, DESCRIPCION, DESGLOSE, FACTOR, FECHA, IMAGEN, IMPORTE, "
+                       "MEDIDA, NIVEL, NOMBRE, NUMLIN, PRECIO, RENDIMIENTO, TIPO1, TIPO2) "
+                       "SELECT CASE WHEN ARTICULO LIKE '%##' THEN ? ELSE ARTICULO END, ?, DESCRIPCION, DESGLOSE, "
+                       "FACTOR, FECHA, IMAGEN, IMPORTE, MEDIDA, NIVEL, NOMBRE, NUMLIN, PRECIO, RENDIMIENTO, TIPO1, "
+                       "TIPO2 FROM ARTICULOS WHERE CODIGO = ? ORDER BY NUMLIN, ID"),
+        {strTo + QStringLiteral("##"), strTo, strFrom});
+    database.ExecuteSQL(
+        QStringLiteral("INSERT INTO MEDIDAS (CODIGO, NUMLIN, LIN, CODIGOPADRE, CODIGOHIJO, POSICION, TIPO, NOMBRE, "
+                       "LARGO, ANCHO, ALTO, UNIDADES, TOTAL) "
+                       "SELECT ?, NUMLIN, LIN, CODIGOPADRE, CODIGOHIJO, POSICION, TIPO, NOMBRE, LARGO, ANCHO, ALTO, "
+                       "UNIDADES, TOTAL FROM MEDIDAS WHERE CODIGO = ? ORDER BY NUMLIN, LIN"),
+        {strTo, strFrom});
 }
 
-void CStoreStatements::DeleteMeasurementsOfLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast)
+void CStoreStatements::ShiftLines(CDatabase& database, const CLineTable& table, long nAfterLine, long nDelta)
 {
-    database.ExecuteSQL(QStringLiteral("DELETE FROM MEDIDAS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
-                        {strBudget, qlonglong(nFirst), qlonglong(nLast)});
+    if (table.HasMeasurements()) {
+        database.ExecuteSQL(QStringLiteral("UPDATE MEDIDAS SET NUMLIN = NUMLIN + ? WHERE CODIGO = ? AND NUMLIN > ?"),
+                            {qlonglong(nDelta), table.Code(), qlonglong(nAfterLine)});
+    }
+    database.ExecuteSQL(QStringLiteral("UPDATE ") + table.Table() + QStringLiteral(" SET NUMLIN = NUMLIN + ? WHERE ")
+                            + table.KeyFilter() + QStringLiteral(" AND NUMLIN > ?"),
+                        QVariantList{qlonglong(nDelta)} + table.KeyValues() + QVariantList{qlonglong(nAfterLine)});
 }
 
-void CStoreStatements::RenumberLines(CDatabase& database, const QString& strBudget)
+void CStoreStatements::DeleteLines(CDatabase& database, const CLineTable& table, long nFirst, long nLast)
 {
-    // The order is the lines' own (CODIGO,NUMLIN, ties in the order they were
+    // A measurement line left behind would attach itself to whatever line takes its number next.
+    if (table.HasMeasurements()) {
+        database.ExecuteSQL(QStringLiteral("DELETE FROM MEDIDAS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
+                            {table.Code(), qlonglong(nFirst), qlonglong(nLast)});
+    }
+    database.ExecuteSQL(QStringLiteral("DELETE FROM ") + table.Table() + QStringLiteral(" WHERE ") + table.KeyFilter()
+                            + QStringLiteral(" AND NUMLIN BETWEEN ? AND ?"),
+                        table.KeyValues() << qlonglong(nFirst) << qlonglong(nLast));
+}
+
+void CStoreStatements::RenumberLines(CDatabase& database, const CLineTable& table)
+{
+    // The order is the lines' own (NUMLIN, ties in the order they were
     // written); each measurement line follows the first line that had its number.
-    database.ExecuteSQL(
-        QStringLiteral("WITH numbered AS (SELECT NUMLIN AS OLD, ROW_NUMBER() OVER (ORDER BY NUMLIN, ID) AS NEW "
-                       "FROM ARTICULOS WHERE CODIGO = ?), "
-                       "ranked AS (SELECT OLD, MIN(NEW) AS NEW FROM numbered GROUP BY OLD) "
-                       "UPDATE MEDIDAS SET NUMLIN = (SELECT NEW FROM ranked WHERE ranked.OLD = MEDIDAS.NUMLIN) "
-                       "WHERE CODIGO = ? AND NUMLIN IN (SELECT OLD FROM ranked WHERE OLD <> NEW)"),
-        {strBudget, strBudget});
-    database.ExecuteSQL(
-        QStringLiteral("UPDATE ARTICULOS SET NUMLIN = ranked.NEW FROM "
-                       "(SELECT ID, ROW_NUMBER() OVER (ORDER BY NUMLIN, ID) AS NEW FROM ARTICULOS WHERE CODIGO = ?) "
-                       "AS ranked WHERE ARTICULOS.ID = ranked.ID AND ARTICULOS.NUMLIN IS NOT ranked.NEW"),
-        {strBudget});
-}
-
-void CStoreStatements::DeleteLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast)
-{
-    database.ExecuteSQL(QStringLiteral("DELETE FROM ARTICULOS WHERE CODIGO = ? AND NUMLIN BETWEEN ? AND ?"),
-                        {strBudget, qlonglong(nFirst), qlonglong(nLast)});
+    const QString numbered = QStringLiteral("SELECT ID, NUMLIN AS OLD, ROW_NUMBER() OVER (ORDER BY NUMLIN, ID) AS NEW FROM ")
+        + table.Table() + QStringLiteral(" WHERE ") + table.KeyFilter();
+    if (table.HasMeasurements()) {
+        database.ExecuteSQL(
+            QStringLiteral("WITH numbered AS (") + numbered + QStringLiteral("), "
+                           "ranked AS (SELECT OLD, MIN(NEW) AS NEW FROM numbered GROUP BY OLD) "
+                           "UPDATE MEDIDAS SET NUMLIN = (SELECT NEW FROM ranked WHERE ranked.OLD = MEDIDAS.NUMLIN) "
+                           "WHERE CODIGO = ? AND NUMLIN IN (SELECT OLD FROM ranked WHERE OLD <> NEW)"),
+            table.KeyValues() << table.Code());
+    }
+    database.ExecuteSQL(QStringLiteral("UPDATE ") + table.Table() + QStringLiteral(" SET NUMLIN = ranked.NEW FROM (")
+                            + numbered + QStringLiteral(") AS ranked WHERE ") + table.Table()
+                            + QStringLiteral(".ID = ranked.ID AND ") + table.Table()
+                            + QStringLiteral(".NUMLIN IS NOT ranked.NEW"),
+                        table.KeyValues());
 }
 
 bool CStoreStatements::HasMeasurements(CDatabase& database, const QString& strBudget, long nLine)

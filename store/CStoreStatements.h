@@ -5,6 +5,7 @@
 
 class CBulkInsert;
 class CDatabase;
+class CLineTable;
 
 // The statements other than queries that the program sends to the store.
 // Values travel as bound parameters, so a code holding a quote is just a code.
@@ -23,21 +24,21 @@ public:
     // Copies every line of one tariff of a price base into another tariff of the same price base.
     static void CopyTariffLines(CDatabase& database, const QString& strCode, const QString& strFrom, const QString& strTo);
 
-    // Shifts by nDelta the line numbers of a budget's lines, and of their
+    // Copies every line and every measurement line of a budget to a new
+    // budget code; the root line takes the new code followed by "##".
+    static void CopyBudgetLines(CDatabase& database, const QString& strFrom, const QString& strTo);
+
+    // Shifts by nDelta the line numbers of a tree's lines, and of a budget's
     // measurement lines, that come after nAfterLine.
-    static void ShiftLines(CDatabase& database, const QString& strBudget, long nAfterLine, long nDelta);
-    // Deletes a range of a budget's lines.
-    static void DeleteLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast);
-    // Deletes the measurement lines of a range of budget lines.
-    static void DeleteMeasurementsOfLines(CDatabase& database, const QString& strBudget, long nFirst, long nLast);
-    // Numbers a budget's lines 1..n in their present order, their measurement lines with them.
-    static void RenumberLines(CDatabase& database, const QString& strBudget);
+    static void ShiftLines(CDatabase& database, const CLineTable& table, long nAfterLine, long nDelta);
+    // Deletes a range of a tree's lines, with a budget's measurement lines of them.
+    static void DeleteLines(CDatabase& database, const CLineTable& table, long nFirst, long nLast);
+    // Numbers a tree's lines 1..n in their present order, a budget's measurement lines with them.
+    static void RenumberLines(CDatabase& database, const CLineTable& table);
 
     // Whether a budget line has measurement lines.
     static bool HasMeasurements(CDatabase& database, const QString& strBudget, long nLine);
 
-    // Moves the measurement lines of a budget line to its new line number.
-    static void MoveMeasurements(CDatabase& database, const QString& strBudget, long nOldLine, long nNewLine);
     // A line's code changed: its own measurement lines, and those naming it as parent, follow.
     static void RenameMeasurementChild(CDatabase& database, const QString& strNewCode, const QString& strBudget, long nLine);
     static void RenameMeasurementParent(CDatabase& database, const QString& strNewCode, const QString& strBudget,

@@ -17,6 +17,7 @@
 #include "ui/CProgressBarText.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -223,6 +224,37 @@ private slots:
         QVERIFY(Scalar(app, "SELECT FECMOD FROM PRESUPUESTOS").toString() > fecent);
     }
 
+    void aFailedIncreaseChangesNothing()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|A|N|100|1"});
+        app.Doc().Database().ExecuteSQL("CREATE TRIGGER fail BEFORE UPDATE OF PRECIO ON ARTICULOS "
+                                        "BEGIN SELECT RAISE(ABORT, 'bloqueado'); END");
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            dialog->m_pCper->setText("10");
+            dialog->OnLeavePercentage();
+            // The prices stand as they were, and so do the field and CPER.
+            QCOMPARE(dialog->m_pCper->text(), QString());
+            app.Doc().Database().ExecuteSQL("DROP TRIGGER fail");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY(app.m_messages[0].contains("bloqueado"));
+        QCOMPARE(Scalar(app, "SELECT CPER FROM PRESUPUESTOS").toDouble(), 0.0);
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("100.00000"));
+        // The next increase starts from the prices as they are.
+        WhenShown([&](QWidget* widget) {
+            auto* dialog = qobject_cast<CDatosPresupuestoDlg*>(widget);
+            dialog->m_pCper->setText("10");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("aceptar"), Qt::LeftButton);
+        });
+        app.Frame().OnCommand(ID_DATOS_TOTALES);
+        QCOMPARE(Scalar(app, "SELECT PRECIO FROM ARTICULOS WHERE ARTICULO = 'A'").toString(), QStringLiteral("110.00000"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("110,00"));
+    }
+
     void importAndExportFromTheManager()
     {
         if (CorpusDir().isEmpty())
@@ -247,14 +279,14 @@ private slots:
         // The same file again asks first; No leaves the budget alone.
         app.View().OpenBudget("OBRA J");
         app.List().ExpandAll(0);
-        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'editado' WHERE CODIGO = 'OBRA J' AND NUMLIN = 2");
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'editado φ' WHERE CODIGO = 'OBRA J' AND NUMLIN = 2");
         CPresupuestosDlg manager(app.View(), "OBRA J");
         manager.m_chooseImportFile = [&](QWidget*) { return file; };
         app.m_answer = QMessageBox::No;
         manager.OnImportar();
         QCOMPARE(app.m_messages, QStringList({"Ya existe, desea reemplazarlo ? "}));
         QCOMPARE(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString(),
-                 QStringLiteral("editado"));
+                 QStringLiteral("editado φ"));
 
         // Export writes the selected budget; a name without extension gets ".bc3".
         const QString target = TestHome() + "/exportado";
@@ -269,6 +301,10 @@ private slots:
         QFile written(target + ".bc3");
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().startsWith("~V|EDICIONES TRESCA, S.L.|FIEBDC-3/2004|Velmora 1.3||ANSI|\r\n~K|"));
+        // The "φ" that Windows-1252 lacks is written as "?", and the user is told where.
+        QVERIFY(app.m_messages.last().startsWith("El fichero se ha escrito, pero el juego de caracteres ANSI no admite"));
+        QVERIFY2(app.m_messages.last().contains(QRegularExpression("\nlínea 2 \\(.*\\): φ \\(U\\+03C6\\)$")),
+                 qPrintable(app.m_messages.last()));
         manager.List()->DeselectAll();
         manager.OnExportar();
         QCOMPARE(app.m_messages.last(), QStringLiteral("Elija un presupuesto"));
@@ -278,7 +314,7 @@ private slots:
         manager.OnImportar();
         QCOMPARE(manager.m_strCodigo, QStringLiteral("OBRA J"));
         QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA J'").toInt(), lines);
-        QVERIFY(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString() != "editado");
+        QVERIFY(!Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString().startsWith("editado"));
 
         // A file that is not BC3 changes nothing and says why.
         QFile bad(TestHome() + "/NADA.bc3");

@@ -8,6 +8,7 @@
 #include "budget/CVelmoraView.h"
 #include "store/CDBException.h"
 #include "store/CDataSourceRegistry.h"
+#include "store/CDatabase.h"
 #include "store/CSchema.h"
 #include "ui/CMessageBox.h"
 
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <sys/stat.h>
 
 class TestStartup : public QObject
 {
@@ -170,6 +172,38 @@ private slots:
         QCOMPARE(m_messages, QStringList({"La operación no se ha podido completar por un error de la base de datos."
                                           "\n\ndatabase is locked"}));
         QVERIFY(frame.Action(ID_RENUMERAR)->isEnabled());
+    }
+
+    void storeNoticesAreShownAtStartAndTheProgramRuns()
+    {
+        ResetProfile();
+        const QString path = CSchema::DefaultDatabasePath();
+        CSchema::CreateIfMissing(path);
+        {
+            // An older store that holds a budget code twice.
+            CDatabase database;
+            database.OpenFile(path);
+            CSchema::Prepare(database);
+            database.ExecuteSQL("DROP INDEX PRESUPUESTOS_CODIGO");
+            database.ExecuteSQL("INSERT INTO PRESUPUESTOS (CODIGO) VALUES ('A'), ('A')");
+            database.ExecuteSQL("PRAGMA user_version = 1");
+        }
+        for (int start = 0; start < 2; ++start) {
+            CVelmoraApp app;
+            QVERIFY(app.InitInstance());
+            QVERIFY(app.MainFrame()->isVisible());
+        }
+        QCOMPARE(m_messages, QStringList({"Hay varios presupuestos con el mismo código: A"}));
+    }
+
+    void settingsFolderIsPrivate()
+    {
+        const QString folder = QFileInfo(CDataSourceRegistry::FileName()).absolutePath();
+        QDir(folder).removeRecursively();
+        CProfile::WriteProfileString("Settings", "idioma", "0");
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
     }
 
     void aboutBox()

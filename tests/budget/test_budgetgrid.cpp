@@ -1,22 +1,34 @@
 #include "support/CTestApp.h"
+#include "support/CTestStore.h"
 #include "support/TestMain.h"
 
+#include "admin/CBudgetAdmin.h"
+#include "admin/CBudgetHeader.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
+#include "budget/CEditingService.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CNumberEdit.h"
+#include "measure/CInsertarMedidaDlg.h"
+#include "measure/CMedicionesDlg.h"
+#include "measure/CMedicionesList.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
 #include "store/NumberText.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
 
 namespace {
 
@@ -77,58 +89,41 @@ void TypeIntoCell(CArticulosList& list, int row, int col, const QString& text)
 void CheckBudget(CTestApp& app, const QString& budget)
 {
     const QStringList store = StoreLines(app, budget);
-    for (int i = 0; i < store.size(); ++i)
-        QCOMPARE(store[i].section(u'|', 0, 0).toInt(), i + 1);
-    QCOMPARE(store.value(0).section(u'|', 1, 1), QStringLiteral("0"));
-    long previous = 0;
-    for (int i = 1; i < store.size(); ++i) {
-        const long level = store[i].section(u'|', 1, 1).toLong();
-        QVERIFY2(level >= 1 && level <= previous + 1, qPrintable(store[i]));
-        previous = level;
-    }
     // Every row of the grid shows the line its number names.
     for (const QString& row : GridLines(app.List())) {
         const int numlin = row.section(u'|', 0, 0).toInt();
         QVERIFY2(numlin >= 1 && numlin <= store.size(), qPrintable(row));
         QCOMPARE(store[numlin - 1], row);
     }
-    // Measurement lines stay on folders.
-    QSqlQuery query(app.Doc().Database().Connection());
-    query.prepare("SELECT m.NUMLIN, a.DESGLOSE, a.ARTICULO FROM MEDIDAS m LEFT JOIN ARTICULOS a "
-                  "ON a.CODIGO = m.CODIGO AND a.NUMLIN = m.NUMLIN WHERE m.CODIGO = ?");
-    query.addBindValue(budget);
-    QVERIFY(query.exec());
-    while (query.next()) {
-        QCOMPARE(query.value(1).toString(), QStringLiteral("S"));
-        QVERIFY(!query.value(2).toString().endsWith(u'#'));
-    }
-    // Decomposed prices are the sums of their children's amounts.
-    CArticulosSet set(&app.Doc().Database());
-    set.FilterBudget(budget);
-    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    QList<long> levels;
-    QList<double> amounts, prices;
-    QStringList kinds;
-    for (; !set.IsEOF(); set.MoveNext()) {
-        levels << set.m_NIVEL.toLong();
-        amounts << StoreAtof(set.m_IMPORTE);
-        prices << StoreAtof(set.m_PRECIO);
-        kinds << set.m_DESGLOSE;
-    }
-    for (qsizetype i = 0; i < levels.size(); ++i) {
-        if (kinds[i] != "S")
-            continue;
-        double sum = 0;
-        bool children = false;
-        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
-            if (levels[j] == levels[i] + 1) {
-                sum += amounts[j];
-                children = true;
-            }
+    CheckLineTree(app.Doc().Database(), CLineTable::ForBudget(budget));
+}
+
+// Everything a budget holds, but its code: lines, measurement lines and totals.
+QStringList Contents(CTestApp& app, const QString& budget)
+{
+    const QString root = budget + "##";
+    QStringList rows;
+    const QString statements[] = {
+        "SELECT NUMLIN, NIVEL, ARTICULO, DESGLOSE, NOMBRE, MEDIDA, DESCRIPCION, FACTOR, PRECIO, RENDIMIENTO, IMPORTE "
+        "FROM ARTICULOS WHERE CODIGO = ? ORDER BY NUMLIN",
+        "SELECT NUMLIN, LIN, CODIGOPADRE, CODIGOHIJO, TIPO, NOMBRE, UNIDADES, LARGO, ANCHO, ALTO, TOTAL "
+        "FROM MEDIDAS WHERE CODIGO = ? ORDER BY NUMLIN, LIN",
+        "SELECT IMPGGEN, IMPBIND, BASE, IMPIVA, TOTAL FROM PRESUPUESTOS WHERE CODIGO = ?",
+    };
+    for (const QString& sql : statements) {
+        QSqlQuery query(app.Doc().Database().Connection());
+        query.prepare(sql);
+        query.addBindValue(budget);
+        if (!query.exec())
+            return {query.lastError().text()};
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << (query.value(i).toString() == root ? QStringLiteral("##") : query.value(i).toString());
+            rows << values.join(u'|');
         }
-        if (children)
-            QVERIFY2(qAbs(prices[i] - sum) < 0.0002, qPrintable(QString("line %1: %2 vs %3").arg(i + 1).arg(prices[i]).arg(sum)));
     }
+    return rows;
 }
 
 const QStringList kBudget = {
@@ -413,57 +408,190 @@ private slots:
         CheckBudget(app, "B");
     }
 
-    void randomOperationsThroughTheGrid()
+    void whatIsShownIsWhatIsStored()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|C1#|S", "2|A|N|0.004|1", "2|K|N|1|3", "1|C2#|S", "2|D|N|0.004|1"});
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        // A price typed with six decimals: the amount is the product of the
+        // price and quantity shown, and they are what is stored.
+        TypeIntoCell(list, app.RowOf("K"), CBudgetRow::Precio, "0,333333");
+        QCOMPARE(Field(app, 4, "PRECIO"), QStringLiteral("0.33333"));
+        QCOMPARE(Field(app, 4, "IMPORTE"), QStringLiteral("0.99999"));
+        QCOMPARE(list.GetItemText(app.RowOf("K"), CBudgetRow::Importe), QStringLiteral("0,99999"));
+        TypeIntoCell(list, app.RowOf("K"), CBudgetRow::Precio, "0");
+
+        // Two chapters of 0.004 make a total of 0,01; renaming them keeps it.
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("0,01"));
+        TypeIntoCell(list, app.RowOf("C1#"), CBudgetRow::Nombre, "Primero");
+        TypeIntoCell(list, app.RowOf("C2#"), CBudgetRow::Nombre, "Segundo");
+        QCOMPARE(Field(app, 2, "IMPORTE"), QStringLiteral("0.00400"));
+        QCOMPARE(app.View().TotalBox()->text(), QStringLiteral("0,01"));
+        QCOMPARE(Scalar(app, "SELECT TOTAL FROM PRESUPUESTOS").toString(), QStringLiteral("0.01"));
+
+        // A chapter renamed with a "#" inside stays a chapter, and keeps its amount.
+        TypeIntoCell(list, app.RowOf("C2#"), CBudgetRow::Codigo, "C#3");
+        QCOMPARE(list.GetItemText(4, CBudgetRow::Codigo), QStringLiteral("C3#"));
+        QCOMPARE(Field(app, 5, "ARTICULO"), QStringLiteral("C3#"));
+        TypeIntoCell(list, app.RowOf("D"), CBudgetRow::Precio, "2");
+        QCOMPARE(Field(app, 5, "IMPORTE"), QStringLiteral("2.00000"));
+        QCOMPARE(list.GetItemText(4, CBudgetRow::Importe), QStringLiteral("2,00"));
+        CheckBudget(app, "B");
+        QVERIFY(app.m_messages.isEmpty());
+    }
+
+    void theDescriptionBoxFollowsTheSelectedLine()
     {
         CTestApp app;
         app.OpenBudget("B", kBudget);
-        app.AddMeasure("B", 5, 1, 3);
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET DESCRIPCION = 'Obra de fábrica' WHERE NUMLIN = 2");
+        app.View().OpenBudget("B");
         CArticulosList& list = app.List();
+        CNoSeparatorMemo* box = app.View().DescriptionBox();
+        // No line shown: the box takes nothing.
+        QVERIFY(box->isReadOnly());
+        const int chapter = app.RowOf("C1#");
+        list.SelectAndFocus(chapter);
+        list.OnItemClick(chapter, 0, 0);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Obra de fábrica"));
+        // Its expand mark opens the branch; the box still shows the selected line.
+        list.OnItemClick(chapter, 0, 1);
+        QCOMPARE(list.GetItemCount(), 6);
+        QCOMPARE(list.GetFirstSelected(), chapter);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Obra de fábrica"));
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box, " vista");
+        QCOMPARE(Field(app, 2, "DESCRIPCION"), QStringLiteral("Obra de fábrica vista"));
+        QCOMPARE(list.GetItemText(chapter, CBudgetRow::Descripcion), QStringLiteral("Obra de fábrica vista"));
+    }
+
+    void theGridAndTheServiceMakeTheSameBudget()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget, "13", "6", "21");
+        app.AddMeasure("B", 5, 1, 3);
+        CDatabase& db = app.Doc().Database();
+        CBudgetHeader header = CBudgetHeader::New();
+        header.m_strCodigo = "S";
+        header.m_strGgen = "13";
+        header.m_strBind = "6";
+        header.m_strIva = "21";
+        CBudgetAdmin::Copy(db, "B", header);
+        CArticulosSet copyLines(&db);
+        copyLines.FilterBudget("S");
+        copyLines.Open();
+        CEditingService service(copyLines, CLineTable::ForBudget("S"));
+        CLineClipboard clipboard;
+        service.UpdateTotals();
+        app.View().UpdateTotals();
+
+        CArticulosList& list = app.List();
+        CMedicionesDlg& window = *app.View().Mediciones();
+        app.Frame().OnCommand(ID_MEDICIONES);
         QRandomGenerator random(4242);
         const int commands[] = {ID_TB_INSERTAR_CAPITULO, ID_TB_INSERTAR_CARPETA, ID_TB_INSERTAR_CONCEPTO};
+        const CLineTree::Kind kinds[] = {CLineTree::Kind::Chapter, CLineTree::Kind::Folder, CLineTree::Kind::Concept};
+        const int columns[] = {CBudgetRow::Codigo, CBudgetRow::Nombre, CBudgetRow::Medida, CBudgetRow::Precio,
+                               CBudgetRow::Rendimiento};
         for (int step = 0; step < 300; ++step) {
             const int count = list.GetItemCount();
             const int row = int(random.bounded(count));
+            const long line = list.RowLine(row);
             list.DeselectAll();
             list.SelectAndFocus(row);
-            switch (random.bounded(9)) {
+            switch (random.bounded(10)) {
             case 0:
-            case 1:
-                app.Frame().OnCommand(commands[random.bounded(3)]);
+            case 1: {
+                const int kind = int(random.bounded(3));
+                app.Frame().OnCommand(commands[kind]);
+                service.InsertLine(line, kinds[kind]);
                 break;
+            }
             case 2:
                 list.DeleteLine(row, 0);
+                if (row > 0)
+                    service.DeleteLine(line);
                 break;
             case 3:
                 app.Frame().OnCommand(ID_COPIAR);
+                service.CopyBranch(line, clipboard);
                 break;
             case 4:
-                if (list.CanPasteOn(row))
+                if (list.CanPasteOn(row)) {
+                    const bool into = list.IsDecomposed(row);
                     app.Frame().OnCommand(ID_PEGAR);
+                    service.PasteBranch(line, into, clipboard);
+                }
                 break;
-            case 5:
-                if (count > 1)
-                    list.MoveItem(row, int(random.bounded(count)));
+            case 5: {
+                // The grid moves a branch down by the rows it shows, never into itself.
+                const int to = int(random.bounded(count));
+                int branchEnd = row;
+                while (branchEnd + 1 < count && list.RowLevel(branchEnd + 1) > list.RowLevel(row))
+                    ++branchEnd;
+                const bool moves = row > 0 && to > 0 && row != to && !(to > row && to <= branchEnd);
+                const long target = list.RowLine(to);
+                list.MoveItem(row, to);
+                if (moves)
+                    service.MoveBranch(line, target, false, clipboard);
                 break;
+            }
             case 6:
                 if (list.IsDecomposed(row))
                     list.OnItemClick(row, 0, 1);
                 break;
-            case 7:
-                if (!list.IsDecomposed(row) && row > 0) {
-                    list.SetItemText(row, CBudgetRow::Rendimiento, QString::number(random.bounded(50)) + ",5");
-                    list.ValidateCell(row, CBudgetRow::Rendimiento);
-                    list.CellChanged(row, CBudgetRow::Rendimiento);
+            case 7: {
+                const int col = columns[random.bounded(5)];
+                const QString text = col == CBudgetRow::Codigo || col == CBudgetRow::Nombre || col == CBudgetRow::Medida
+                    ? QString("X#%1").arg(step)
+                    : QString("%1,%2").arg(random.bounded(50)).arg(random.bounded(1000));
+                list.BeginCellEdit(row, col);
+                if (!list.IsEditing())
+                    break;
+                list.CancelCellEdit();
+                TypeIntoCell(list, row, col, text);
+                service.EditCell(line, col, text);
+                break;
+            }
+            case 8:
+                if (list.IsFolderRow(row)) {
+                    // Through the window's entry dialog, as the user adds one.
+                    list.OnItemClick(row, 0, 0);
+                    CMeasurementLines::Values entered;
+                    QTimer::singleShot(0, [&entered] {
+                        auto* dialog = qobject_cast<CInsertarMedidaDlg*>(QApplication::activeModalWidget());
+                        QVERIFY(dialog);
+                        dialog->UnitsField(CInsertarMedidaDlg::Linea)->setText("2");
+                        dialog->SizeField(CInsertarMedidaDlg::Linea, 0)->setText("1,5");
+                        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+                        entered = dialog->Measurement();
+                    });
+                    QTest::mouseClick(window.InsertButton(), Qt::LeftButton);
+                    service.AddMeasurement(line, entered, false);
                 }
                 break;
-            case 8:
-                if (list.IsFolderRow(row))
-                    app.AddMeasure("B", list.RowLine(row), 1 + Scalar(app, "SELECT count(*) FROM MEDIDAS").toInt(), 1);
-                else
-                    app.Frame().OnCommand(ID_EXPANDIR_TODO);
+            case 9:
+                if (list.IsFolderRow(row)) {
+                    list.OnItemClick(row, 0, 0);
+                    CMedicionesList& measures = *window.List();
+                    if (measures.GetItemCount() == 0)
+                        break;
+                    const int lin = int(random.bounded(measures.GetItemCount()));
+                    if (random.bounded(2)) {
+                        measures.DeleteMeasurement(lin);
+                        service.DeleteMeasurement(line, lin + 1);
+                    } else {
+                        measures.SetItemText(lin, CMedicionesList::Largo, "2,5");
+                        QVERIFY(measures.ValidateCell(lin, CMedicionesList::Largo));
+                        measures.CellChanged(lin, CMedicionesList::Largo);
+                        service.EditMeasurement(line, lin + 1, CMedicionesList::Largo, "2,5");
+                    }
+                }
                 break;
             }
             CheckBudget(app, "B");
+            QCOMPARE(Contents(app, "B"), Contents(app, "S"));
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QString("after step %1").arg(step)));
         }

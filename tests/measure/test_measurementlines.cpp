@@ -45,9 +45,16 @@ private slots:
 
     void factorsAndLetters()
     {
-        QCOMPARE(CMeasurementLines::FactorTotal("2", "3,5", "", ""), 0.0);
-        QCOMPARE(CMeasurementLines::FactorTotal("2", "3,5", "1", "1,000"), 7.0);
-        QCOMPARE(CMeasurementLines::FactorTotal("abc", "3", "1", "1"), 0.0);
+        using Values = CMeasurementLines::Values;
+        QCOMPARE(CMeasurementLines::ComputeTotal(Values{"", "2", "3.5", "", "", ""}, false), QStringLiteral("0.00000"));
+        QCOMPARE(CMeasurementLines::ComputeTotal(Values{"", "2", "3.5", "1", "1.000", ""}, false), QStringLiteral("7.00000"));
+        QCOMPARE(CMeasurementLines::ComputeTotal(Values{"", "abc", "3", "1", "1", ""}, false), QStringLiteral("0.00000"));
+        // A formula that does not parse has no total; one that fails to
+        // evaluate keeps the total it had.
+        int position = 0;
+        QVERIFY(!CMeasurementLines::ComputeTotal(Values{"b*2)+a", "1", "2", "", "", "5"}, true, &position));
+        QCOMPARE(position, 4);
+        QCOMPARE(CMeasurementLines::ComputeTotal(Values{"a/(b-2)", "1", "2", "", "", "5"}, true), QStringLiteral("5"));
         QCOMPARE(CMeasurementLines::SubstituteLetters("(b*b * p) *d * a", "1,00000", "2,00000", "", "3,00000"),
                  QStringLiteral("(2.00000*2.00000 * 3.1415926535897932) *3.00000 * 1.00000"));
         // Lower-case function names are altered by the substitution.

@@ -81,7 +81,7 @@ void CTestApp::OpenBudget(const QString& strCode, const QStringList& lines, cons
         set.m_FACTOR = "1.0";
         set.Update();
     }
-    CBudgetTree tree(set, strCode);
+    CLineTree tree(set, CLineTable::ForBudget(strCode));
     tree.Requery();
     // Leaves first, deepest last, so that every parent ends with its sum.
     for (long line = tree.LineCount(); line > 1; --line) {

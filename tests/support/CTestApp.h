@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CVelmoraApp.h"
-#include "budget/CBudgetTree.h"
+#include "budget/CLineTree.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -3,11 +3,17 @@
 #include "TestMain.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
+#include "store/CLineRecord.h"
+#include "store/CLineTable.h"
+#include "store/CMedidasSet.h"
+#include "store/CPreciosSet.h"
+#include "store/NumberText.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CTransaction.h"
 
 #include <QAtomicInteger>
 #include <QSqlQuery>
+#include <QTest>
 
 CTestStore::CTestStore(const QString& strName)
 {
@@ -24,6 +30,35 @@ CTestStore::~CTestStore()
     m_pSession.reset();
     m_pDoc.reset();
 }
+
+namespace {
+
+// Lines "NIVEL|ARTICULO|DESGLOSE|PRECIO|RENDIMIENTO|IMPORTE" numbered 1..n.
+void AddLines(CLineSet& set, const QString& strCode, const QStringList& lines)
+{
+    const QString tariff = set.Tariff();
+    set.FilterNone();
+    set.Open();
+    int numlin = 0;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(u'|');
+        set.AddNew();
+        set.SetFieldNull(nullptr);
+        set.m_CODIGO = strCode;
+        set.SetTariff(tariff);
+        set.m_NUMLIN = QString::number(++numlin);
+        set.m_NIVEL = f.value(0);
+        set.m_ARTICULO = f.value(1);
+        set.m_DESGLOSE = f.value(2, QStringLiteral("N"));
+        set.m_PRECIO = f.value(3, QStringLiteral("0"));
+        set.m_RENDIMIENTO = f.value(4, QStringLiteral("1"));
+        set.m_IMPORTE = f.value(5, QStringLiteral("0"));
+        set.m_FACTOR = QStringLiteral("1.0");
+        set.Update();
+    }
+}
+
+} // namespace
 
 void CTestStore::AddBudget(const QString& strCode, const QStringList& lines, const QString& strName)
 {
@@ -43,25 +78,15 @@ void CTestStore::AddBudget(CDatabase& db, const QString& strCode, const QStringL
     header.Update();
 
     CArticulosSet set(&db);
-    set.FilterNone();
-    set.Open();
-    int numlin = 0;
-    for (const QString& line : lines) {
-        const QStringList f = line.split(u'|');
-        set.AddNew();
-        set.SetFieldNull(nullptr);
-        set.m_CODIGO = strCode;
-        set.m_NUMLIN = QString::number(++numlin);
-        set.m_NIVEL = f.value(0);
-        set.m_ARTICULO = f.value(1);
-        set.m_DESGLOSE = f.value(2, QStringLiteral("N"));
-        set.m_PRECIO = f.value(3, QStringLiteral("0"));
-        set.m_RENDIMIENTO = f.value(4, QStringLiteral("1"));
-        set.m_IMPORTE = f.value(5, QStringLiteral("0"));
-        set.m_FACTOR = QStringLiteral("1.0");
-        set.Update();
-    }
+    AddLines(set, strCode, lines);
     transaction.Commit();
+}
+
+void CTestStore::AddTariff(const QString& strCode, const QString& strTariff, const QStringList& lines)
+{
+    CPreciosSet set(&Db());
+    set.m_TARIFA = strTariff;
+    AddLines(set, strCode, lines);
 }
 
 QStringList CTestStore::Lines(const QString& strCode)
@@ -90,3 +115,52 @@ QVariant CTestStore::Scalar(CDatabase& db, const QString& strSQL, const QVariant
         return {};
     return query.value(0);
 }
+
+void CheckLineTree(CDatabase& db, const CLineTable& table)
+{
+    CPreciosSet tariff(&db);
+    CArticulosSet budget(&db);
+    CLineSet& set = table.IsTariff() ? static_cast<CLineSet&>(tariff) : budget;
+    set.FilterTree(table);
+    set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+    QList<long> levels;
+    QList<CLineRecord> lines;
+    long expected = 1;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        QCOMPARE(set.m_NUMLIN.toLong(), expected++);
+        levels << set.m_NIVEL.toLong();
+        lines << CLineRecord::From(set);
+    }
+    QVERIFY(!levels.isEmpty());
+    QCOMPARE(levels[0], 0L);
+    for (qsizetype i = 1; i < levels.size(); ++i) {
+        QVERIFY(levels[i] >= 1);
+        QVERIFY2(levels[i] <= levels[i - 1] + 1, qPrintable(QString("line %1").arg(i + 1)));
+    }
+    if (table.HasMeasurements()) {
+        CMedidasSet measures(&db);
+        measures.FilterBudget(table.Code());
+        measures.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
+        for (; !measures.IsEOF(); measures.MoveNext()) {
+            const long numlin = measures.m_NUMLIN.toLong();
+            QVERIFY2(numlin >= 1 && numlin <= levels.size(), qPrintable(measures.m_NUMLIN));
+            QVERIFY2(lines[numlin - 1].IsFolder(), qPrintable(lines[numlin - 1].articulo));
+        }
+    }
+    for (qsizetype i = 0; i < levels.size(); ++i) {
+        if (!lines[i].IsDecomposed() || (table.IsTariff() && lines[i].IsChapter()))
+            continue;
+        double sum = 0;
+        bool any = false;
+        for (qsizetype j = i + 1; j < levels.size() && levels[j] > levels[i]; ++j) {
+            if (levels[j] == levels[i] + 1) {
+                sum += StoreAtof(lines[j].importe);
+                any = true;
+            }
+        }
+        const double price = StoreAtof(lines[i].precio);
+        if (any)
+            QVERIFY2(qAbs(price - sum) < 0.0001, qPrintable(QString("line %1: %2 != %3").arg(i + 1).arg(price).arg(sum)));
+    }
+}
+

@@ -9,6 +9,14 @@
 
 #include "store/CDatabase.h"
 
+class CLineTable;
+
+// Checks every invariant of a line tree in the store: dense numbers, the
+// root first, levels that step down by one at most, measurement lines only
+// on folders, and decomposed prices equal to the sum of their children (in
+// a price base, chapters carry none).
+void CheckLineTree(CDatabase& db, const CLineTable& table);
+
 // A fresh store for one test: a new database file in the test home, the
 // data source registered and the document's sets open on it.
 class CTestStore
@@ -26,6 +34,8 @@ public:
     // numbered 1..n in the order given; missing numbers default to 0 and 1.
     void AddBudget(const QString& strCode, const QStringList& lines, const QString& strName = {});
     static void AddBudget(CDatabase& db, const QString& strCode, const QStringList& lines, const QString& strName = {});
+    // Adds the lines of a tariff of a price base, as AddBudget does.
+    void AddTariff(const QString& strCode, const QString& strTariff, const QStringList& lines);
     // The lines of a budget in NUMLIN order as "NUMLIN|NIVEL|ARTICULO".
     QStringList Lines(const QString& strCode);
     // A single value from the store ("SELECT ..." with bound values).

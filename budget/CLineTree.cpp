@@ -1,22 +1,17 @@
-#include "budget/CBudgetTree.h"
+#include "budget/CLineTree.h"
 
 #include "budget/CLineClipboard.h"
 #include "budget/CRollUp.h"
-#include "store/CArticulosSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CLineQueries.h"
+#include "store/CLineSet.h"
 #include "store/CMedidasSet.h"
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
 
 namespace {
-
-bool IsChapterCode(const QString& code)
-{
-    return code.endsWith(u'#');
-}
 
 // A copied number that starts with its point reads better with its zero.
 QString WithLeadingZero(const QString& text)
@@ -26,13 +21,14 @@ QString WithLeadingZero(const QString& text)
 
 } // namespace
 
-CBudgetTree::CBudgetTree(CArticulosSet& lines, const QString& strBudget)
+CLineTree::CLineTree(CLineSet& lines, const CLineTable& table)
     : m_lines(lines)
-    , m_strBudget(strBudget)
+    , m_table(table)
+    , m_rule(table.IsTariff() ? RollUpRule::PriceBase : RollUpRule::Budget)
 {
 }
 
-CDatabase& CBudgetTree::Database()
+CDatabase& CLineTree::Database()
 {
     if (!m_lines.m_pDatabase)
         throw CDBException(QStringLiteral("the line set has no connection"));
@@ -40,7 +36,7 @@ CDatabase& CBudgetTree::Database()
 }
 
 template <class Operation>
-void CBudgetTree::Transact(Operation operation)
+void CLineTree::Transact(Operation operation)
 {
     try {
         CTransaction transaction(Database());
@@ -56,28 +52,29 @@ void CBudgetTree::Transact(Operation operation)
     }
 }
 
-void CBudgetTree::Requery()
+void CLineTree::Requery()
 {
-    m_lines.FilterBudget(m_strBudget);
+    m_lines.FilterTree(m_table);
     if (m_lines.IsOpen())
         m_lines.Requery();
     else
         m_lines.Open();
 }
 
-QString CBudgetTree::AdjustEditedCode(const QString& strBefore, const QString& strEdited)
+QString CLineTree::AdjustEditedCode(const QString& strBefore, const QString& strEdited)
 {
     QString code = strEdited;
-    if (strBefore.endsWith(u'#') && !code.contains(u'#'))
+    code.remove(u'#');
+    // A "#" inside a chapter's code would make it a folder, and a second one
+    // at its end the root.
+    if (CLineRecord::IsChapterCode(strBefore))
         code += u'#';
-    else if (!strBefore.endsWith(u'#') && code.contains(u'#'))
-        code.remove(u'#');
     return code;
 }
 
-CBudgetTree::Line CBudgetTree::NewLine(Kind kind, int nLevel)
+CLineRecord CLineTree::NewLine(Kind kind, long nLevel)
 {
-    Line line;
+    CLineRecord line;
     line.nivel = QString::number(nLevel);
     if (kind == Kind::Concept) {
         // A concept's numbers come from its cells' grid literals.
@@ -94,65 +91,86 @@ CBudgetTree::Line CBudgetTree::NewLine(Kind kind, int nLevel)
     return line;
 }
 
-long CBudgetTree::LineCount() const
+CLineRecord CLineTree::NewRoot(const QString& strBudget)
+{
+    CLineRecord root = NewLine(Kind::Chapter, 0);
+    root.codigo = strBudget;
+    root.numlin = QStringLiteral("1");
+    root.articulo = strBudget + QStringLiteral("##");
+    return root;
+}
+
+long CLineTree::LineCount() const
 {
     return m_lines.GetRecordCount();
 }
 
-bool CBudgetTree::Position(long nLine)
+bool CLineTree::Position(long nLine)
 {
     m_lines.SetAbsolutePosition(nLine);
     return !m_lines.IsBOF() && !m_lines.IsEOF() && !m_lines.IsDeleted();
 }
 
-long CBudgetTree::Level(long nLine)
+std::optional<CLineRecord> CLineTree::Line(long nLine)
+{
+    if (!Position(nLine))
+        return std::nullopt;
+    return CLineRecord::From(m_lines);
+}
+
+long CLineTree::Level(long nLine)
 {
     return Position(nLine) ? m_lines.m_NIVEL.toLong() : -1;
 }
 
-bool CBudgetTree::IsDecomposed(long nLine)
+bool CLineTree::IsDecomposed(long nLine)
 {
     return Position(nLine) && m_lines.m_DESGLOSE == QStringLiteral("S");
 }
 
-long CBudgetTree::BranchEnd(long nLine)
+long CLineTree::BranchEnd(long nLine)
 {
     const long level = Level(nLine);
     if (level < 0)
         return nLine;
-    const long next = CLineQueries::FirstAfterAtMost(Database(), m_strBudget, nLine, level);
+    const long next = CLineQueries::FirstAfterAtMost(Database(), m_table, nLine, level);
     return next > 0 ? next - 1 : LineCount();
 }
 
-long CBudgetTree::InsertLine(long nAfter, const Line& line)
+QString CLineTree::RootAmount()
+{
+    return Position(1) ? m_lines.m_IMPORTE : QString();
+}
+
+void CLineTree::AddLine(const CLineRecord& line)
+{
+    m_lines.AddNew();
+    m_lines.SetFieldNull(nullptr);
+    CLineRecord stored = line;
+    stored.codigo = m_table.Code();
+    stored.tarifa = m_table.TariffName();
+    stored.StoreInto(m_lines);
+    m_lines.Update();
+}
+
+long CLineTree::InsertLine(long nAfter, const CLineRecord& line)
 {
     const long number = nAfter + 1;
     Transact([&] {
-        CStoreStatements::ShiftLines(Database(), m_strBudget, nAfter, 1);
-        m_lines.AddNew();
-        m_lines.SetFieldNull(nullptr);
-        m_lines.m_CODIGO = m_strBudget;
-        m_lines.m_NUMLIN = QString::number(number);
-        m_lines.m_ARTICULO = line.articulo;
-        m_lines.m_NIVEL = line.nivel;
-        m_lines.m_DESGLOSE = line.desglose;
-        m_lines.m_NOMBRE = line.nombre;
-        m_lines.m_DESCRIPCION = line.descripcion;
-        m_lines.m_FACTOR = line.factor;
-        m_lines.m_RENDIMIENTO = line.rendimiento;
-        m_lines.m_MEDIDA = line.medida;
-        m_lines.m_PRECIO = line.precio;
-        m_lines.m_TIPO1 = line.tipo1;
-        m_lines.m_TIPO2 = line.tipo2;
-        m_lines.m_IMPORTE = line.importe;
-        m_lines.m_IMAGEN = line.imagen;
-        m_lines.Update();
+        CStoreStatements::ShiftLines(Database(), m_table, nAfter, 1);
+        CLineRecord added = line;
+        added.numlin = QString::number(number);
+        AddLine(added);
+        std::set<long> changed;
+        for (const long n : m_changed)
+            changed.insert(n > nAfter ? n + 1 : n);
+        m_changed = std::move(changed);
     });
     Requery();
     return number;
 }
 
-long CBudgetTree::DeleteBranch(long nLine)
+long CLineTree::DeleteBranch(long nLine)
 {
     if (nLine <= 1 || nLine > LineCount())
         return 0;
@@ -167,11 +185,8 @@ long CBudgetTree::DeleteBranch(long nLine)
 
         const long end = BranchEnd(nLine);
         count = end - nLine + 1;
-        // Every measurement line of the branch goes with it: one left behind
-        // would attach itself to whatever line takes its number next.
-        CStoreStatements::DeleteMeasurementsOfLines(Database(), m_strBudget, nLine, end);
-        CStoreStatements::DeleteLines(Database(), m_strBudget, nLine, end);
-        CStoreStatements::ShiftLines(Database(), m_strBudget, end, -count);
+        CStoreStatements::DeleteLines(Database(), m_table, nLine, end);
+        CStoreStatements::ShiftLines(Database(), m_table, end, -count);
         std::set<long> changed;
         for (const long line : m_changed) {
             if (line < nLine)
@@ -185,8 +200,8 @@ long CBudgetTree::DeleteBranch(long nLine)
     return count;
 }
 
-void CBudgetTree::CopyBranch(long nLine, const std::function<std::optional<int>(long nLine)>& rowState,
-                             CLineClipboard& clipboard)
+void CLineTree::CopyBranch(long nLine, const std::function<std::optional<int>(long nLine)>& rowState,
+                           CLineClipboard& clipboard)
 {
     clipboard.Clear();
     const long level = Level(nLine);
@@ -198,55 +213,63 @@ void CBudgetTree::CopyBranch(long nLine, const std::function<std::optional<int>(
         if (n != nLine && nivel <= level)
             break;
         CopiedLine copy;
-        copy.code = m_lines.m_CODIGO;
-        copy.lineNumber = m_lines.m_NUMLIN;
-        copy.article = m_lines.m_ARTICULO;
-        copy.relativeLevel = QString::number(nivel - level);
-        copy.decomposed = m_lines.m_DESGLOSE;
-        copy.name = m_lines.m_NOMBRE;
-        copy.description = m_lines.m_DESCRIPCION;
-        copy.factor = m_lines.m_FACTOR;
-        copy.quantity = WithLeadingZero(m_lines.m_RENDIMIENTO);
-        copy.unit = m_lines.m_MEDIDA;
-        copy.price = WithLeadingZero(m_lines.m_PRECIO);
-        copy.date = m_lines.m_FECHA;
-        copy.type1 = m_lines.m_TIPO1;
-        copy.type2 = m_lines.m_TIPO2;
-        copy.amount = WithLeadingZero(m_lines.m_IMPORTE);
-        copy.image = m_lines.m_IMAGEN;
+        copy.line = CLineRecord::From(m_lines);
+        copy.line.rendimiento = WithLeadingZero(copy.line.rendimiento);
+        copy.line.precio = WithLeadingZero(copy.line.precio);
+        copy.line.importe = WithLeadingZero(copy.line.importe);
+        copy.relativeLevel = nivel - level;
         const std::optional<int> state = rowState ? rowState(n) : std::nullopt;
         copy.visible = state.has_value() ? 1 : 0;
-        if (state && copy.decomposed == QStringLiteral("S"))
+        if (state && copy.line.IsDecomposed())
             copy.expandState = *state == 1 ? 1 : 2;
         clipboard.m_lines.push_back(copy);
     }
+    if (!m_table.HasMeasurements())
+        return;
 
     CMedidasSet measures(&Database());
     for (const CopiedLine& copy : clipboard.m_lines) {
-        if (copy.decomposed != QStringLiteral("S"))
+        if (!copy.line.IsDecomposed())
             continue;
-        measures.FilterLine(copy.code, copy.lineNumber, QStringLiteral("CODIGO,NUMLIN,LIN"));
+        measures.FilterLine(copy.line.codigo, copy.line.numlin, QStringLiteral("CODIGO,NUMLIN,LIN"));
         if (measures.IsOpen())
             measures.Requery();
         else
             measures.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
         for (; !measures.IsEOF(); measures.MoveNext()) {
-            clipboard.m_measures.push_back({measures.m_CODIGO, measures.m_NUMLIN, measures.m_LIN,
-                                            measures.m_CODIGOPADRE, measures.m_CODIGOHIJO, measures.m_POSICION,
-                                            measures.m_TIPO, measures.m_NOMBRE, measures.m_LARGO, measures.m_ANCHO,
-                                            measures.m_ALTO, measures.m_UNIDADES, measures.m_TOTAL});
+            clipboard.m_measures.push_back(CMeasureRecord::From(measures));
         }
     }
 }
 
-long CBudgetTree::PastePoint(long nLine, bool bInto)
+bool CLineTree::AcceptsPaste(long nLine, const CLineClipboard& clipboard)
+{
+    if (clipboard.IsEmpty() || Level(nLine) < 0)
+        return false;
+    if (!clipboard.m_lines.front().line.IsChapter())
+        return true;
+    // Walking back from the target over lines no deeper than it: a folder
+    // met on the way holds the target.
+    const long level = Level(nLine);
+    for (long line = nLine; line >= 1; --line) {
+        Position(line);
+        const long lineLevel = m_lines.m_NIVEL.toLong();
+        if (lineLevel > level || lineLevel <= 0)
+            break;
+        if (m_lines.m_DESGLOSE == QStringLiteral("S") && !CLineRecord::IsChapterCode(m_lines.m_ARTICULO))
+            return false;
+    }
+    return true;
+}
+
+long CLineTree::PastePoint(long nLine, bool bInto)
 {
     if (bInto || !IsDecomposed(nLine))
         return nLine;
     return BranchEnd(nLine);
 }
 
-long CBudgetTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
+long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
 {
     if (clipboard.IsEmpty() || Level(nLine) < 0)
         return -1;
@@ -254,42 +277,33 @@ long CBudgetTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
     const long after = PastePoint(nLine, bInto);
     const long count = long(clipboard.m_lines.size());
     Transact([&] {
-        CStoreStatements::ShiftLines(Database(), m_strBudget, after, count);
+        CStoreStatements::ShiftLines(Database(), m_table, after, count);
         long number = after;
         for (const CopiedLine& copy : clipboard.m_lines) {
-            m_lines.AddNew();
-            m_lines.SetFieldNull(nullptr);
-            m_lines.m_CODIGO = m_strBudget;
-            m_lines.m_NUMLIN = QString::number(++number);
-            m_lines.m_ARTICULO = copy.article;
-            m_lines.m_NIVEL = QString::number(copy.relativeLevel.toLong() + level);
-            m_lines.m_DESGLOSE = copy.decomposed;
-            m_lines.m_NOMBRE = copy.name;
-            m_lines.m_DESCRIPCION = copy.description;
-            m_lines.m_FACTOR = copy.factor;
-            m_lines.m_RENDIMIENTO = copy.quantity;
-            m_lines.m_MEDIDA = copy.unit;
-            m_lines.m_PRECIO = copy.price;
-            m_lines.m_FECHA = copy.date;
-            m_lines.m_TIPO1 = copy.type1;
-            m_lines.m_TIPO2 = copy.type2;
-            m_lines.m_IMPORTE = copy.amount;
-            m_lines.m_IMAGEN = copy.image;
-            m_lines.Update();
+            CLineRecord line = copy.line;
+            line.numlin = QString::number(++number);
+            line.nivel = QString::number(copy.relativeLevel + level);
+            AddLine(line);
         }
         Requery();
+        if (!m_table.HasMeasurements())
+            return;
         number = after;
         for (const CopiedLine& copy : clipboard.m_lines) {
             ++number;
-            if (copy.decomposed == QStringLiteral("S"))
-                AddCopiedMeasures(clipboard, copy.lineNumber, number);
+            if (copy.line.IsDecomposed())
+                AddCopiedMeasures(clipboard, copy.line.numlin, number);
         }
     });
+    std::set<long> changed;
+    for (const long n : m_changed)
+        changed.insert(n > after ? n + count : n);
+    m_changed = std::move(changed);
     clipboard.Clear();
     return after;
 }
 
-void CBudgetTree::AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine)
+void CLineTree::AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine)
 {
     // The pasted folder may stand under another parent now: its measurement
     // lines name their line and parent as they are here, so that an export
@@ -309,81 +323,61 @@ void CBudgetTree::AddCopiedMeasures(const CLineClipboard& clipboard, const QStri
             if (!measures.IsOpen())
                 measures.Open();
         }
+        CMeasureRecord pasted = measure;
+        pasted.codigo = m_table.Code();
+        pasted.numlin = QString::number(nLine);
+        pasted.codigoPadre = parent;
+        pasted.codigoHijo = child;
         measures.AddNew();
         measures.SetFieldNull(nullptr);
-        measures.m_CODIGO = m_strBudget;
-        measures.m_NUMLIN = QString::number(nLine);
-        measures.m_LIN = measure.lin;
-        measures.m_POSICION = measure.posicion;
-        measures.m_TIPO = measure.tipo;
-        measures.m_NOMBRE = measure.nombre;
-        measures.m_CODIGOPADRE = parent;
-        measures.m_CODIGOHIJO = child;
-        measures.m_LARGO = measure.largo;
-        measures.m_ANCHO = measure.ancho;
-        measures.m_ALTO = measure.alto;
-        measures.m_UNIDADES = measure.unidades;
-        measures.m_TOTAL = measure.total;
+        pasted.StoreInto(measures);
         measures.Update();
     }
 }
 
-void CBudgetTree::SaveLine(long nLine, const Line& line, const QString& strCodeBefore, bool bCodeEdited)
+void CLineTree::SaveLine(long nLine, const CLineRecord& line)
 {
     Transact([&] {
         if (!Position(nLine))
             throw CDBException(QStringLiteral("No current record."));
-        const bool chapter = IsChapterCode(line.articulo);
+        const QString before = m_lines.m_ARTICULO;
         m_lines.Edit();
-        m_lines.m_CODIGO = m_strBudget;
-        m_lines.m_NUMLIN = QString::number(nLine);
-        m_lines.m_ARTICULO = line.articulo;
-        m_lines.m_NIVEL = line.nivel;
-        m_lines.m_DESGLOSE = line.desglose;
-        m_lines.m_NOMBRE = line.nombre;
-        m_lines.m_DESCRIPCION = line.descripcion;
-        const QString emptyNumber = chapter ? QStringLiteral("1.0") : QStringLiteral("0.0");
-        m_lines.m_FACTOR = line.factor.isEmpty() ? emptyNumber : line.factor;
-        m_lines.m_RENDIMIENTO = line.rendimiento.isEmpty() ? emptyNumber : line.rendimiento;
-        m_lines.m_MEDIDA = line.medida;
-        // A chapter shows no price: its stored price (the sum of its
-        // children) stays, instead of becoming zero at every edit of the row.
-        if (!line.precio.isEmpty())
-            m_lines.m_PRECIO = line.precio;
-        else if (!chapter)
-            m_lines.m_PRECIO = QStringLiteral("0.0");
-        m_lines.m_TIPO1 = line.tipo1;
-        m_lines.m_TIPO2 = line.tipo2;
-        m_lines.m_IMPORTE = line.importe;
-        m_lines.m_IMAGEN = line.imagen;
+        CLineRecord stored = line;
+        stored.codigo = m_table.Code();
+        stored.tarifa = m_table.TariffName();
+        stored.numlin = QString::number(nLine);
+        stored.StoreInto(m_lines);
         m_lines.Update();
         m_changed.insert(nLine);
-        if (bCodeEdited) {
-            CStoreStatements::RenameMeasurementChild(Database(), line.articulo, m_strBudget, nLine);
-            CStoreStatements::RenameMeasurementParent(Database(), line.articulo, m_strBudget, strCodeBefore);
+        if (m_table.HasMeasurements() && line.articulo != before) {
+            CStoreStatements::RenameMeasurementChild(Database(), line.articulo, m_table.Code(), nLine);
+            CStoreStatements::RenameMeasurementParent(Database(), line.articulo, m_table.Code(), before);
         }
     });
 }
 
-void CBudgetTree::RollUpTotals(long nLine)
+void CLineTree::RollUpTotals(long nLine)
 {
     Transact([&] {
         long line = nLine;
-        while (line > 1 && line <= LineCount())
+        while (line > 1 && line <= LineCount()) {
+            if (m_rule == RollUpRule::PriceBase && Position(line) && CLineRecord::IsChapterCode(m_lines.m_ARTICULO))
+                break;
             line = RollUpOnce(line);
+        }
     });
 }
 
-long CBudgetTree::RollUpOnce(long nLine)
+long CLineTree::RollUpOnce(long nLine)
 {
     // The line's siblings span from its parent's first child to the next
     // line of a lower level.
     const long level = Level(nLine);
-    const long parent = CLineQueries::LastBefore(Database(), m_strBudget, nLine, level);
-    const long next = CLineQueries::FirstAfterAtMost(Database(), m_strBudget, nLine, level - 1);
+    const long parent = CLineQueries::LastBefore(Database(), m_table, nLine, level);
+    const long next = CLineQueries::FirstAfterAtMost(Database(), m_table, nLine, level - 1);
     const long first = parent + 1;
     const long last = next > 0 ? next - 1 : LineCount();
-    const std::vector<CLineQueries::Sibling> lines = CLineQueries::LinesAtLevel(Database(), m_strBudget, level, first, last);
+    const std::vector<CLineQueries::Sibling> lines = CLineQueries::LinesAtLevel(Database(), m_table, level, first, last);
 
     std::vector<CRollUp::Sibling> siblings;
     siblings.reserve(lines.size());
@@ -403,6 +397,8 @@ long CBudgetTree::RollUpOnce(long nLine)
 
     if (parent < 1 || !Position(parent))
         return 0;
+    if (m_rule == RollUpRule::PriceBase && CLineRecord::IsChapterCode(m_lines.m_ARTICULO))
+        return parent;
     m_lines.Edit();
     m_lines.m_PRECIO = parentPrice;
     m_lines.m_IMPORTE = CRollUp::Amount(m_lines.m_RENDIMIENTO, parentPrice);
@@ -411,27 +407,53 @@ long CBudgetTree::RollUpOnce(long nLine)
     return parent;
 }
 
-void CBudgetTree::Renumber()
+void CLineTree::CarryToOccurrences(long nLine)
 {
-    Transact([&] { CStoreStatements::RenumberLines(Database(), m_strBudget); });
+    Transact([&] {
+        const std::optional<CLineRecord> kept = Line(nLine);
+        if (!kept)
+            return;
+        const double price = StoreAtof(kept->precio);
+        for (const long line : CLineQueries::LinesWithCode(Database(), m_table, kept->articulo)) {
+            Position(line);
+            m_lines.Edit();
+            m_lines.m_MEDIDA = kept->medida;
+            m_lines.m_NOMBRE = kept->nombre;
+            m_lines.m_DESCRIPCION = kept->descripcion;
+            if (kept->IsChapter()) {
+                m_lines.m_PRECIO = m_lines.m_RENDIMIENTO = m_lines.m_IMPORTE = QStringLiteral("0.0");
+            } else {
+                m_lines.m_PRECIO = StoreFormat(price, 5);
+                m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * price, 5);
+            }
+            m_lines.Update();
+            m_changed.insert(line);
+            RollUpTotals(line);
+        }
+    });
+}
+
+void CLineTree::Renumber()
+{
+    Transact([&] { CStoreStatements::RenumberLines(Database(), m_table); });
     Requery();
 }
 
-QString CBudgetTree::ParentCode(long nLine)
+QString CLineTree::ParentCode(long nLine)
 {
     if (!Position(nLine))
         return {};
     if (nLine == 1)
         return m_lines.m_ARTICULO;
     // Without an earlier line of lower level the walk back ends on the first line.
-    const long parent = CLineQueries::LastBefore(Database(), m_strBudget, nLine, m_lines.m_NIVEL.toLong());
+    const long parent = CLineQueries::LastBefore(Database(), m_table, nLine, m_lines.m_NIVEL.toLong());
     Position(parent > 0 ? parent : 1);
     const QString code = m_lines.m_ARTICULO;
     Position(nLine);
     return code;
 }
 
-void CBudgetTree::ApplyCustomIncrease(double dOld, double dNew)
+void CLineTree::ApplyCustomIncrease(double dOld, double dNew)
 {
     if (dOld == dNew)
         return;
@@ -450,8 +472,9 @@ void CBudgetTree::ApplyCustomIncrease(double dOld, double dNew)
                 m_lines.m_PRECIO = StoreFormat(price + price * dNew * 0.01, 5);
                 amount = StoreAtof(m_lines.m_PRECIO) * quantity;
             }
-            m_lines.m_IMPORTE = StoreFormat(amount, IsChapterCode(m_lines.m_ARTICULO) ? 2 : 5);
+            m_lines.m_IMPORTE = StoreFormat(amount, CLineRecord::IsChapterCode(m_lines.m_ARTICULO) ? 2 : 5);
             m_lines.Update();
+            m_changed.insert(n);
         }
     });
     Requery();
