@@ -8,6 +8,7 @@
 #include "store/CArticulosSet.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -124,49 +125,12 @@ void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
 
 // The budget a command opens for its change.
 using EditPtr = std::unique_ptr<CBudgetEdit>;
-// A command's work: the change it made in the budget it opened.
-using Handler = CChangeSet (*)(CCommandContext& context, const QStringList& arguments, EditPtr& edit);
 
 // Opens the budget the change is made in.
 CBudgetEdit& Open(EditPtr& edit, CCommandContext& context, const QString& strBudget)
 {
     edit = std::make_unique<CBudgetEdit>(context.Database(), strBudget);
     return *edit;
-}
-
-CChangeSet EditLineChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const QStringList args = CArguments(arguments, {}, {}).Positional(4);
-    const long line = LineNumber(args[1]);
-    const int column = CBudgetRow::ColumnNamed(args[2]);
-    if (column < 0)
-        throw CBadInput{CEditCommands::tr("No existe la columna %1").arg(args[2])};
-    return Open(edit, context, args[0]).Service().EditCell(line, column, args[3]);
-}
-
-CChangeSet InsertLineChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const QStringList args = CArguments(arguments, {}, {}).Positional(3);
-    const long after = LineNumber(args[1]);
-    const std::map<QString, CLineTree::Kind> kinds = {{QStringLiteral("chapter"), CLineTree::Kind::Chapter},
-                                                      {QStringLiteral("folder"), CLineTree::Kind::Folder},
-                                                      {QStringLiteral("concept"), CLineTree::Kind::Concept}};
-    const auto kind = kinds.find(args[2]);
-    if (kind == kinds.end())
-        throw CBadInput{CEditCommands::tr("Tipo de línea desconocido: %1").arg(args[2])};
-    CEditingService& service = Open(edit, context, args[0]).Service();
-    // As in the grid's menu, a chapter goes only in or after a chapter.
-    const std::optional<CLineRecord> selected = service.Tree().Line(after);
-    if (kind->second == CLineTree::Kind::Chapter && selected && !selected->IsChapter())
-        throw CBadInput{CEditCommands::tr("Un capítulo solo se inserta en un capítulo")};
-    return service.InsertLine(after, kind->second);
-}
-
-CChangeSet DeleteLineChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const QStringList args = CArguments(arguments, {}, {}).Positional(2);
-    const long line = LineNumber(args[1]);
-    return Open(edit, context, args[0]).Service().DeleteLine(line);
 }
 
 // A chapter does not go inside a folder, as the grid's "Pegar" does not offer it.
@@ -176,90 +140,15 @@ void RequirePasteAllowed(CEditingService& service, long nTarget, const CLineClip
         throw CBadInput{CEditCommands::tr("Un capítulo no puede ir dentro de una partida")};
 }
 
-CChangeSet MoveBranchChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const CArguments parsed(arguments, {}, {QStringLiteral("--into")});
-    const QStringList args = parsed.Positional(3);
-    const long line = LineNumber(args[1]);
-    const long target = LineNumber(args[2]);
-    CEditingService& service = Open(edit, context, args[0]).Service();
-    CLineClipboard clipboard;
-    if (service.Tree().Line(line))
-        service.CopyBranch(line, clipboard);
-    if (service.Tree().Line(target) && !clipboard.IsEmpty())
-        RequirePasteAllowed(service, target, clipboard);
-    return service.MoveBranch(line, target, parsed.Flag(QStringLiteral("--into")), clipboard);
-}
-
-CChangeSet CopyBranchChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const CArguments parsed(arguments, {QStringLiteral("--to")}, {QStringLiteral("--into")});
-    const QStringList args = parsed.Positional(3);
-    const std::optional<QString> to = parsed.Option(QStringLiteral("--to"));
-    if (!to)
-        throw CBadInput{Usage(CEditCommands::kCopyBranchUsage)};
-    const long line = LineNumber(args[1]);
-    const long target = LineNumber(args[2]);
-    CLineClipboard clipboard;
-    {
-        CBudgetEdit source(context.Database(), args[0]);
-        if (!source.Service().Tree().Line(line))
-            throw CBadInput{CEditingService::tr("No existe la línea %1").arg(line)};
-        source.Service().CopyBranch(line, clipboard);
-    }
-    CEditingService& service = Open(edit, context, *to).Service();
-    if (service.Tree().Line(target))
-        RequirePasteAllowed(service, target, clipboard);
-    return service.PasteBranch(target, parsed.Flag(QStringLiteral("--into")), clipboard);
-}
-
-CChangeSet AddMeasurementChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const QStringList factors = {QStringLiteral("--units"), QStringLiteral("--length"), QStringLiteral("--width"),
-                                 QStringLiteral("--height")};
-    const QStringList texts = {QStringLiteral("--formula"), QStringLiteral("--comment")};
-    const CArguments parsed(arguments, factors + texts, {});
-    const QStringList args = parsed.Positional(2);
-    const long line = LineNumber(args[1]);
-    const std::optional<QString> formula = parsed.Option(QStringLiteral("--formula"));
-    const std::optional<QString> comment = parsed.Option(QStringLiteral("--comment"));
-    if (formula && comment)
-        throw CBadInput{CEditCommands::tr("Una línea de fórmula guarda la fórmula en lugar del comentario")};
-    // A factor left out counts once, as in the measurement entry dialog.
-    QStringList values;
-    bool anyFactor = false;
-    for (const QString& option : factors) {
-        const std::optional<QString> text = parsed.Option(option);
-        anyFactor = anyFactor || text.has_value();
-        const std::optional<QString> number = CEditingService::NumberText(text.value_or(QStringLiteral("1")));
-        if (!number || number->isEmpty())
-            throw CBadInput{CEditingService::tr("«%1» no es un número").arg(*text)};
-        values << *number;
-    }
-    if (!anyFactor && !formula)
-        throw CBadInput{Usage(CEditCommands::kAddMeasurementUsage)};
-    const CMeasurementLines::Values measure{formula.value_or(comment.value_or(QString())), values[0], values[1],
-                                            values[2], values[3], QString()};
-    return Open(edit, context, args[0]).Service().AddMeasurement(line, measure, formula.has_value());
-}
-
-CChangeSet DeleteMeasurementChange(CCommandContext& context, const QStringList& arguments, EditPtr& edit)
-{
-    const QStringList args = CArguments(arguments, {}, {}).Positional(3);
-    const long line = LineNumber(args[1]);
-    const long lin = LineNumber(args[2]);
-    return Open(edit, context, args[0]).Service().DeleteMeasurement(line, lin);
-}
-
-// Runs a command's work and prints its change; bad input and a refused
-// edit are told with status 2.
-int Run(CCommandContext& context, const QStringList& arguments, Handler handler)
+// Opens the store, makes the command's change and prints it; bad input and
+// a refused edit are told with status 2.
+int Run(CCommandContext& context, const std::function<CChangeSet(EditPtr& edit)>& change)
 {
     if (!context.OpenStore())
         return 1;
     EditPtr edit;
     try {
-        const CChangeSet changes = handler(context, arguments, edit);
+        const CChangeSet changes = change(edit);
         edit->Print(changes, context.Out());
         return 0;
     } catch (const CBadInput& e) {
@@ -274,35 +163,124 @@ int Run(CCommandContext& context, const QStringList& arguments, Handler handler)
 
 int CEditCommands::EditLine(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &EditLineChange);
+    return Run(context, [&](EditPtr& edit) {
+        const QStringList args = CArguments(arguments, {}, {}).Positional(4);
+        const long line = LineNumber(args[1]);
+        const int column = CBudgetRow::ColumnNamed(args[2]);
+        if (column < 0)
+            throw CBadInput{CEditCommands::tr("No existe la columna %1").arg(args[2])};
+        return Open(edit, context, args[0]).Service().EditCell(line, column, args[3]);
+    });
 }
 
 int CEditCommands::InsertLine(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &InsertLineChange);
+    return Run(context, [&](EditPtr& edit) {
+        const QStringList args = CArguments(arguments, {}, {}).Positional(3);
+        const long after = LineNumber(args[1]);
+        const std::map<QString, CLineTree::Kind> kinds = {{QStringLiteral("chapter"), CLineTree::Kind::Chapter},
+                                                          {QStringLiteral("folder"), CLineTree::Kind::Folder},
+                                                          {QStringLiteral("concept"), CLineTree::Kind::Concept}};
+        const auto kind = kinds.find(args[2]);
+        if (kind == kinds.end())
+            throw CBadInput{CEditCommands::tr("Tipo de línea desconocido: %1").arg(args[2])};
+        CEditingService& service = Open(edit, context, args[0]).Service();
+        // As in the grid's menu, a chapter goes only in or after a chapter.
+        const std::optional<CLineRecord> selected = service.Tree().Line(after);
+        if (kind->second == CLineTree::Kind::Chapter && selected && !selected->IsChapter())
+            throw CBadInput{CEditCommands::tr("Un capítulo solo se inserta en un capítulo")};
+        return service.InsertLine(after, kind->second);
+    });
 }
 
 int CEditCommands::DeleteLine(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &DeleteLineChange);
+    return Run(context, [&](EditPtr& edit) {
+        const QStringList args = CArguments(arguments, {}, {}).Positional(2);
+        const long line = LineNumber(args[1]);
+        return Open(edit, context, args[0]).Service().DeleteLine(line);
+    });
 }
 
 int CEditCommands::MoveBranch(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &MoveBranchChange);
+    return Run(context, [&](EditPtr& edit) {
+        const CArguments parsed(arguments, {}, {QStringLiteral("--into")});
+        const QStringList args = parsed.Positional(3);
+        const long line = LineNumber(args[1]);
+        const long target = LineNumber(args[2]);
+        CEditingService& service = Open(edit, context, args[0]).Service();
+        CLineClipboard clipboard;
+        if (service.Tree().Line(line))
+            service.CopyBranch(line, clipboard);
+        if (service.Tree().Line(target) && !clipboard.IsEmpty())
+            RequirePasteAllowed(service, target, clipboard);
+        return service.MoveBranch(line, target, parsed.Flag(QStringLiteral("--into")), clipboard);
+    });
 }
 
 int CEditCommands::CopyBranch(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &CopyBranchChange);
+    return Run(context, [&](EditPtr& edit) {
+        const CArguments parsed(arguments, {QStringLiteral("--to")}, {QStringLiteral("--into")});
+        const QStringList args = parsed.Positional(3);
+        const std::optional<QString> to = parsed.Option(QStringLiteral("--to"));
+        if (!to)
+            throw CBadInput{Usage(CEditCommands::kCopyBranchUsage)};
+        const long line = LineNumber(args[1]);
+        const long target = LineNumber(args[2]);
+        CLineClipboard clipboard;
+        {
+            CBudgetEdit source(context.Database(), args[0]);
+            if (!source.Service().Tree().Line(line))
+                throw CBadInput{CEditingService::tr("No existe la línea %1").arg(line)};
+            source.Service().CopyBranch(line, clipboard);
+        }
+        CEditingService& service = Open(edit, context, *to).Service();
+        if (service.Tree().Line(target))
+            RequirePasteAllowed(service, target, clipboard);
+        return service.PasteBranch(target, parsed.Flag(QStringLiteral("--into")), clipboard);
+    });
 }
 
 int CEditCommands::AddMeasurement(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &AddMeasurementChange);
+    return Run(context, [&](EditPtr& edit) {
+        const QStringList factors = {QStringLiteral("--units"), QStringLiteral("--length"), QStringLiteral("--width"),
+                                     QStringLiteral("--height")};
+        const QStringList texts = {QStringLiteral("--formula"), QStringLiteral("--comment")};
+        const CArguments parsed(arguments, factors + texts, {});
+        const QStringList args = parsed.Positional(2);
+        const long line = LineNumber(args[1]);
+        const std::optional<QString> formula = parsed.Option(QStringLiteral("--formula"));
+        const std::optional<QString> comment = parsed.Option(QStringLiteral("--comment"));
+        if (formula && comment)
+            throw CBadInput{CEditCommands::tr("Una línea de fórmula guarda la fórmula en lugar del comentario")};
+        // A factor left out counts once, as in the measurement entry dialog.
+        QStringList values;
+        bool anyFactor = false;
+        for (const QString& option : factors) {
+            const std::optional<QString> text = parsed.Option(option);
+            anyFactor = anyFactor || text.has_value();
+            const std::optional<QString> number = CEditingService::NumberText(text.value_or(QStringLiteral("1")));
+            if (!number || number->isEmpty())
+                throw CBadInput{CEditingService::tr("«%1» no es un número").arg(*text)};
+            values << *number;
+        }
+        if (!anyFactor && !formula)
+            throw CBadInput{Usage(CEditCommands::kAddMeasurementUsage)};
+        const CMeasurementLines::Values measure{formula.value_or(comment.value_or(QString())), values[0], values[1],
+                                                values[2], values[3], QString()};
+        return Open(edit, context, args[0]).Service().AddMeasurement(line, measure, formula.has_value());
+    });
 }
 
 int CEditCommands::DeleteMeasurement(CCommandContext& context, const QStringList& arguments)
 {
-    return Run(context, arguments, &DeleteMeasurementChange);
+    return Run(context, [&](EditPtr& edit) {
+        const QStringList args = CArguments(arguments, {}, {}).Positional(3);
+        const long line = LineNumber(args[1]);
+        const long lin = LineNumber(args[2]);
+        return Open(edit, context, args[0]).Service().DeleteMeasurement(line, lin);
+    });
 }
