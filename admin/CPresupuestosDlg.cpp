@@ -9,6 +9,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CEditList.h"
+#include "grid/CRedrawGuard.h"
 #include "store/CBudgetCode.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
@@ -133,10 +134,11 @@ void CPresupuestosDlg::FillList()
 {
     m_pList->DeleteAllItems();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
-    for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(m_view.GetDocument().Database()))
-        m_pList->InsertItem(m_pList->GetItemCount(), QStringList{entry.code, entry.code, entry.name});
-    m_pList->SetRedraw(true);
+    {
+        CRedrawGuard redrawOff(*m_pList);
+        for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(m_view.GetDocument().Database()))
+            m_pList->InsertItem(m_pList->GetItemCount(), QStringList{entry.code, entry.code, entry.name});
+    }
     if (m_strCodigo.isEmpty()) {
         if (m_pList->GetItemCount() > 0)
             m_pList->SelectAndFocus(0);

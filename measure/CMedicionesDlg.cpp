@@ -3,6 +3,7 @@
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
 #include "budget/CVelmoraView.h"
+#include "grid/CRedrawGuard.h"
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesList.h"
 #include "store/CDBException.h"
@@ -130,7 +131,7 @@ void CMedicionesDlg::LoadMeasurements()
 {
     m_pList->DeleteAllItems();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
+    CRedrawGuard redrawOff(*m_pList);
     double total = 0.0;
     if (BudgetRow() < 0) {
         m_pList->setEnabled(false);
@@ -147,7 +148,6 @@ void CMedicionesDlg::LoadMeasurements()
         }
     }
     ShowTotal(total);
-    m_pList->SetRedraw(true);
 }
 
 void CMedicionesDlg::ShowTotal(double dTotal)

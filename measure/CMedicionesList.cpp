@@ -9,6 +9,7 @@
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/FormulaParser.h"
+#include "grid/CRedrawGuard.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
@@ -44,22 +45,6 @@ bool IsNumberColumn(int nCol)
 {
     return nCol >= CMedicionesList::Unidades && nCol <= CMedicionesList::Total;
 }
-
-// Redrawing stays off while the rows are rebuilt, also when a store error
-// cuts the rebuilding short.
-class CRedrawOff
-{
-public:
-    explicit CRedrawOff(CEditList& list)
-        : m_list(list)
-    {
-        m_list.SetRedraw(false);
-    }
-    ~CRedrawOff() { m_list.SetRedraw(true); }
-
-private:
-    CEditList& m_list;
-};
 
 } // namespace
 
@@ -154,7 +139,7 @@ QStringList RowTexts(const CMeasureRecord& measure)
 
 void CMedicionesList::FillRows(const std::vector<CMeasureRecord>& measures)
 {
-    CRedrawOff redrawOff(*this);
+    CRedrawGuard redrawOff(*this);
     if (GetItemCount() == int(measures.size())) {
         // The same lines: the rows, and an editor open on one, stay.
         for (int row = 0; row < GetItemCount(); ++row) {
@@ -227,7 +212,7 @@ void CMedicionesList::InsertMeasurementFromSelection()
     const int last = GetItemCount() - 1;
     if (last < 0)
         return;
-    CRedrawOff redrawOff(*this);
+    CRedrawGuard redrawOff(*this);
     SelectRow(last);
 }
 
@@ -240,7 +225,7 @@ void CMedicionesList::DeleteMeasurement(int nRow)
     const long lin = GetItemText(nRow, Linea).toLong();
     const long line = m_window.View().List()->RowLine(budgetRow);
     Guard([&] {
-        CRedrawOff redrawOff(*this);
+        CRedrawGuard redrawOff(*this);
         ShowChanges(m_window.View().Service().DeleteMeasurement(line, lin));
         const int count = GetItemCount();
         if (count > 0)
