@@ -13,6 +13,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "core/CLanguage.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CRedrawGuard.h"
 #include "measure/CMedicionesDlg.h"
 #include "output/CExcelExportCommand.h"
 #include "output/CRtfReportDlg.h"
@@ -176,19 +177,15 @@ void CVelmoraView::FillList(int nMaxLevel)
     m_pList->DeleteAllItems();
     m_pTotal->clear();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
+    CRedrawGuard redrawOff(*m_pList);
     m_doc.m_presupuestosSet.FilterBudget(m_strCodigo);
     m_doc.m_presupuestosSet.Requery();
-    CArticulosSet& lines = m_doc.m_articulosSet;
-    lines.FilterBudget(m_strCodigo);
-    lines.Requery();
-    const QString rootAmount = lines.IsEOF() ? QString() : lines.m_IMPORTE;
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        if (nMaxLevel == -1 || lines.m_NIVEL.toLong() <= nMaxLevel)
-            m_pList->AppendLine(nMaxLevel);
-    }
-    m_pList->SetRedraw(true);
-    m_pTotal->setText(FormatLocaleNumber(rootAmount, 2));
+    // The editing service works on the document's set, which stands on the
+    // open budget; the rows are read apart, only as deep as they are shown.
+    m_doc.m_articulosSet.FilterBudget(m_strCodigo);
+    m_doc.m_articulosSet.Requery();
+    m_pList->LoadTree(nMaxLevel);
+    m_pTotal->setText(m_pList->GetItemText(0, CBudgetRow::Importe));
     ClearDescription();
     emit CommandStateChanged();
 }
@@ -319,9 +316,6 @@ void CVelmoraView::OnDescriptionChanged()
     }
     try {
         Service().EditCell(line, CBudgetRow::Descripcion, text);
-        const int row = m_pList->RowOfLine(line);
-        if (row >= 0)
-            m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
     } catch (const CDBException& e) {
         ReloadAfterError(e);
     } catch (const CEditRefused& e) {

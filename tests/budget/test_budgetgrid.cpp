@@ -4,6 +4,7 @@
 
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
+#include "admin/CPresupuestosDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
@@ -12,11 +13,13 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CEditListModel.h"
 #include "grid/CNumberEdit.h"
 #include "measure/CInsertarMedidaDlg.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
 #include "store/CArticulosSet.h"
+#include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
 #include "store/NumberText.h"
@@ -28,7 +31,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlDriver>
 #include <QTimer>
+#include <sqlite3.h>
 
 namespace {
 
@@ -125,6 +130,27 @@ QStringList Contents(CTestApp& app, const QString& budget)
     }
     return rows;
 }
+
+// Counts the statements the store runs while it lives.
+class CStatementCounter
+{
+public:
+    explicit CStatementCounter(CDatabase& db)
+        : m_pHandle(*static_cast<sqlite3* const*>(db.Connection().driver()->handle().constData()))
+    {
+        sqlite3_trace_v2(m_pHandle, SQLITE_TRACE_STMT, &CStatementCounter::Count, this);
+    }
+    ~CStatementCounter() { sqlite3_trace_v2(m_pHandle, 0, nullptr, nullptr); }
+    int m_nCount = 0;
+
+private:
+    static int Count(unsigned, void* pContext, void*, void*)
+    {
+        ++static_cast<CStatementCounter*>(pContext)->m_nCount;
+        return 0;
+    }
+    sqlite3* m_pHandle;
+};
 
 const QStringList kBudget = {
     "0|B##|S",       "1|C1#|S",        "2|A|N|10.5|1", "2|B|N|2.25|1", "1|F|S|0|3",
@@ -306,6 +332,29 @@ private slots:
         QCOMPARE(list.CurrentTextColor(), QColor(0, 0, 0));
     }
 
+    void paintingNeverAsksTheStore()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 9, 1, 2);
+        app.View().OpenBudget("B");
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        app.Frame().resize(1000, 700);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        CStatementCounter counter(app.Doc().Database());
+        const QImage image = list.viewport()->grab().toImage();
+        QCOMPARE(counter.m_nCount, 0);
+        // The measured folder's quantity is purple all the same.
+        const QRect cell = list.visualRect(list.model()->index(app.RowOf("G"), CBudgetRow::Rendimiento));
+        bool purple = false;
+        for (int x = cell.left(); x <= cell.right() && !purple; ++x)
+            for (int y = cell.top(); y <= cell.bottom() && !purple; ++y)
+                purple = image.pixelColor(x, y) == QColor(128, 0, 128);
+        QVERIFY(purple);
+    }
+
     void descriptionBox()
     {
         CTestApp app;
@@ -408,6 +457,31 @@ private slots:
         CheckBudget(app, "B");
     }
 
+    void aStoreErrorWhileLoadingLeavesTheGridsDrawing()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CDatabase& db = app.Doc().Database();
+        CArticulosList& list = app.List();
+        db.ExecuteSQL("ALTER TABLE ARTICULOS RENAME TO GUARDADO");
+        app.View().OpenBudget("B");
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY(!app.View().IsBudgetOpen());
+        QVERIFY(list.updatesEnabled());
+        QVERIFY(!list.RowModel()->InBatch());
+        db.ExecuteSQL("ALTER TABLE GUARDADO RENAME TO ARTICULOS");
+        app.View().OpenBudget("B");
+        QCOMPARE(list.GetItemCount(), 4);
+        QVERIFY(list.updatesEnabled());
+
+        // The manager's list, the same.
+        CPresupuestosDlg manager(app.View(), "B");
+        db.ExecuteSQL("ALTER TABLE PRESUPUESTOS RENAME TO GUARDADO");
+        QVERIFY_THROWS_EXCEPTION(CDBException, manager.FillList());
+        QVERIFY(manager.List()->updatesEnabled());
+        db.ExecuteSQL("ALTER TABLE GUARDADO RENAME TO PRESUPUESTOS");
+    }
+
     void whatIsShownIsWhatIsStored()
     {
         CTestApp app;
@@ -463,7 +537,10 @@ private slots:
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, " vista");
         QCOMPARE(Field(app, 2, "DESCRIPCION"), QStringLiteral("Obra de fábrica vista"));
-        QCOMPARE(list.GetItemText(chapter, CBudgetRow::Descripcion), QStringLiteral("Obra de fábrica vista"));
+        // The box shows what is stored when the line is selected again.
+        list.OnItemClick(0, 0, 0);
+        list.OnItemClick(chapter, 0, 0);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Obra de fábrica vista"));
     }
 
     void theGridAndTheServiceMakeTheSameBudget()
