@@ -512,13 +512,18 @@ void CArticulosList::MoveItem(int nFromRow, int nToRow)
 
 // Editing -------------------------------------------------------------------
 
-void CArticulosList::BeginCellEdit(int nRow, int nCol)
+bool CArticulosList::CanEditCell(int nRow, int nCol)
 {
-    if (nRow < 0 || nRow >= GetItemCount())
-        return;
+    if (!CEditList::CanEditCell(nRow, nCol))
+        return false;
     bool editable = false;
     Guard([&] { editable = !m_pView->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
-    if (!editable)
+    return editable;
+}
+
+void CArticulosList::BeginCellEdit(int nRow, int nCol)
+{
+    if (nRow < 0 || nRow >= GetItemCount() || !CanEditCell(nRow, nCol))
         return;
     OnItemClick(nRow, nCol, 0);
     if (IsNumberColumn(nCol))

@@ -40,6 +40,7 @@ public:
     void CellChanged(int nRow, int nCol) override;
     void OnCellEditClosed(int nRow, int nCol) override;
     void BeginCellEdit(int nRow, int nCol) override;
+    bool CanEditCell(int nRow, int nCol) override;
     void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal) override;
 
     // Appends the rows of the open budget's lines down to a level (-1: every level).

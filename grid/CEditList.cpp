@@ -243,30 +243,61 @@ void CEditList::GetCellColors(int, int)
 
 void CEditList::EditPrevCell(int nRow, int nCol)
 {
-    // Moving left never reaches the first column: after column 1 comes the
-    // last editable column of the row above (of the first row on the first).
-    const int nPrev = m_pEditing->PrevEditableColumn(nCol - 1, 1);
+    // Left to the nearest cell the row lets the user edit; before the first,
+    // the last one of the row above (on the first row, its own last).
+    const int nPrev = PrevEditableCell(nRow, nCol - 1);
     if (nPrev >= 0) {
         BeginCellEdit(nRow, nPrev);
         return;
     }
-    const int nLast = m_pEditing->LastEditableColumn();
-    if (nLast >= 0)
-        BeginCellEdit(nRow > 0 ? nRow - 1 : 0, nLast);
+    for (int nAbove = nRow - 1; nAbove >= 0; --nAbove) {
+        const int nLast = PrevEditableCell(nAbove, GetColumnCount() - 1);
+        if (nLast >= 0) {
+            BeginCellEdit(nAbove, nLast);
+            return;
+        }
+    }
+    if (nRow == 0) {
+        const int nLast = PrevEditableCell(0, GetColumnCount() - 1);
+        if (nLast >= 0 && nLast != nCol)
+            BeginCellEdit(0, nLast);
+    }
 }
 
 void CEditList::EditNextCell(int nRow, int nCol)
 {
-    const int nNext = m_pEditing->NextEditableColumn(nCol + 1);
+    // Right to the nearest cell the row lets the user edit; past the last,
+    // the first one of the next row. After the last row nothing opens.
+    const int nNext = NextEditableCell(nRow, nCol + 1);
     if (nNext >= 0) {
         BeginCellEdit(nRow, nNext);
         return;
     }
-    if (nRow >= GetItemCount() - 1)
-        return;
-    const int nFirst = m_pEditing->NextEditableColumn(0);
-    if (nFirst >= 0)
-        BeginCellEdit(nRow + 1, nFirst);
+    for (int nBelow = nRow + 1; nBelow < GetItemCount(); ++nBelow) {
+        const int nFirst = NextEditableCell(nBelow, 0);
+        if (nFirst >= 0) {
+            BeginCellEdit(nBelow, nFirst);
+            return;
+        }
+    }
+}
+
+int CEditList::NextEditableCell(int nRow, int nFrom)
+{
+    for (int nCol = qMax(0, nFrom); nCol < GetColumnCount(); ++nCol) {
+        if (CanEditCell(nRow, nCol))
+            return nCol;
+    }
+    return -1;
+}
+
+int CEditList::PrevEditableCell(int nRow, int nFrom)
+{
+    for (int nCol = qMin(nFrom, GetColumnCount() - 1); nCol >= 0; --nCol) {
+        if (CanEditCell(nRow, nCol))
+            return nCol;
+    }
+    return -1;
 }
 
 void CEditList::OnCellEditOpened(int, int)
@@ -319,6 +350,14 @@ void CEditList::BeginCellEdit(int nRow, int nCol)
     if (m_pHeader->isSectionHidden(nCol) || m_pHeader->sectionSize(nCol) < MinEditWidth)
         return;
     OpenEditor(nRow, nCol);
+}
+
+bool CEditList::CanEditCell(int nRow, int nCol)
+{
+    if (!m_bEditEnabled || !m_pModel->IsRow(nRow) || nCol < 0 || nCol >= GetColumnCount() || nCol >= m_pHeader->count())
+        return false;
+    return Column(nCol).nEditable == 1 && !m_pHeader->isSectionHidden(nCol)
+        && m_pHeader->sectionSize(nCol) >= MinEditWidth;
 }
 
 void CEditList::OnContextMenu(int, int, const QPoint&)
@@ -713,21 +752,13 @@ void CEditList::HandleKey(QKeyEvent* event)
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Insert: {
-        m_nRow = GetFirstSelected();
-        m_nCol = 0;
-        InsertLine(m_nRow, 0);
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+        // Acted on when the key is let go; a held key repeats its press.
+        if (!event->isAutoRepeat())
+            m_nPressedKey = event->key();
+        event->accept();
         return;
-    }
-    case Qt::Key_Delete: {
-        const int nRow = GetFirstSelected();
-        if (nRow >= 0) {
-            m_nRow = nRow;
-            m_nCol = 0;
-            DeleteLine(nRow, 0);
-        }
-        return;
-    }
     case Qt::Key_Up:
     case Qt::Key_Down: {
         m_pView->DefaultKeyPress(event);
@@ -739,8 +770,117 @@ void CEditList::HandleKey(QKeyEvent* event)
         return;
     }
     default:
-        m_pView->DefaultKeyPress(event);
+        if (!HandleEditingKey(event))
+            m_pView->DefaultKeyPress(event);
     }
+}
+
+void CEditList::keyReleaseEvent(QKeyEvent* event)
+{
+    CStoreErrors::Catch(this, [&] { HandleKeyRelease(event); });
+}
+
+void CEditList::HandleKeyRelease(QKeyEvent* event)
+{
+    const int nKey = event->key();
+    if (event->isAutoRepeat() || nKey != m_nPressedKey || (nKey != Qt::Key_Insert && nKey != Qt::Key_Delete)) {
+        event->ignore();
+        return;
+    }
+    m_nPressedKey = 0;
+    event->accept();
+    if (nKey == Qt::Key_Insert) {
+        m_nRow = GetFirstSelected();
+        m_nCol = 0;
+        InsertLine(m_nRow, 0);
+        return;
+    }
+    const int nRow = GetFirstSelected();
+    if (nRow >= 0) {
+        m_nRow = nRow;
+        m_nCol = 0;
+        DeleteLine(nRow, 0);
+    }
+}
+
+bool CEditList::HandleEditingKey(QKeyEvent* event)
+{
+    if (!m_bEditEnabled)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        MoveCurrentColumn(event->key() == Qt::Key_Left ? -1 : 1);
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return modifiers == Qt::NoModifier && EditCurrentCell();
+    default:
+        break;
+    }
+    // A character typed on a row starts editing the current cell with it.
+    const QString strText = event->text();
+    if (strText.isEmpty() || !strText[0].isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (!EditCurrentCell())
+        return false;
+    if (QWidget* pEditor = Editor()) {
+        QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), strText);
+        QCoreApplication::sendEvent(pEditor, &typed);
+    }
+    return true;
+}
+
+void CEditList::SetCurrentColumn(int nCol)
+{
+    if (nCol == m_nCursorCol)
+        return;
+    m_nCursorCol = nCol;
+    viewport()->update();
+}
+
+void CEditList::MoveCurrentColumn(int nStep)
+{
+    int nCol = m_nCursorCol;
+    if (nCol < 0)
+        nCol = nStep > 0 ? -1 : GetColumnCount();
+    for (int c = nCol + nStep; c >= 0 && c < GetColumnCount(); c += nStep) {
+        if (!m_pHeader->isSectionHidden(c) && m_pHeader->sectionSize(c) > 0) {
+            SetCurrentColumn(c);
+            EnsureColumnVisible(c);
+            return;
+        }
+    }
+}
+
+bool CEditList::EditCurrentCell()
+{
+    const int nRow = GetFirstSelected() >= 0 ? GetFirstSelected() : GetFocusItem();
+    if (nRow < 0)
+        return false;
+    int nCol = m_nCursorCol >= 0 && CanEditCell(nRow, m_nCursorCol) ? m_nCursorCol : NextEditableCell(nRow, m_nCursorCol);
+    if (nCol < 0)
+        nCol = PrevEditableCell(nRow, m_nCursorCol);
+    if (nCol < 0)
+        return false;
+    BeginCellEdit(nRow, nCol);
+    return IsEditing();
+}
+
+void CEditList::EnsureColumnVisible(int nCol)
+{
+    const int nCellLeft = m_pHeader->sectionViewportPosition(nCol);
+    const int nCellRight = nCellLeft + m_pHeader->sectionSize(nCol);
+    QScrollBar* hbar = m_pView->horizontalScrollBar();
+    const int nWidth = viewport()->width();
+    if (nCellLeft < 0)
+        hbar->setValue(hbar->value() + nCellLeft);
+    else if (nCellRight > nWidth)
+        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - nWidth));
 }
 
 void CEditList::mousePressEvent(QMouseEvent* event)
@@ -794,8 +934,10 @@ void CEditList::HandleRelease(QMouseEvent* event)
     int nCol = -1;
     bool bOnState = false;
     const int nRow = HitTest(event->position().toPoint(), &nCol, &bOnState);
-    if (nRow >= 0)
-        OnItemClick(nRow, nCol, bOnState ? 1 : 0);
+    if (nRow < 0)
+        return;
+    SetCurrentColumn(nCol);
+    OnItemClick(nRow, nCol, bOnState ? 1 : 0);
 }
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)

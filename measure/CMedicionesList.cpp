@@ -246,6 +246,12 @@ void CMedicionesList::OnItemClick(int nRow, int, int)
     }
 }
 
+bool CMedicionesList::CanEditCell(int nRow, int nCol)
+{
+    // A chapter's or a concept's measurement lines are shown disabled.
+    return isEnabled() && CEditList::CanEditCell(nRow, nCol);
+}
+
 void CMedicionesList::BeginCellEdit(int nRow, int nCol)
 {
     if (nRow < 0 || nRow >= GetItemCount() || !isEnabled())

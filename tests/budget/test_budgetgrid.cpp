@@ -301,6 +301,82 @@ private slots:
         CheckBudget(app, "B");
     }
 
+    void tabWalksTheCellsEachLineLetsEdit()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        const auto column = [&] { return list.IsEditing() ? list.m_nCol : -1; };
+        // A chapter: code, then its description; unit, price and quantity are not its own.
+        list.BeginCellEdit(app.RowOf("C1#"), CBudgetRow::Codigo);
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(column(), int(CBudgetRow::Nombre));
+        // A folder: its quantity after its description (its price is its lines').
+        list.BeginCellEdit(app.RowOf("F"), CBudgetRow::Nombre);
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(column(), int(CBudgetRow::Rendimiento));
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(list.m_nRow, app.RowOf("X"));
+        QCOMPARE(column(), int(CBudgetRow::Codigo));
+        // And back: from the concept's code to the folder's quantity.
+        QTest::keyClick(list.Editor(), Qt::Key_Backtab);
+        QCOMPARE(list.m_nRow, app.RowOf("F"));
+        QCOMPARE(column(), int(CBudgetRow::Rendimiento));
+        list.CancelCellEdit();
+        QVERIFY(app.m_messages.isEmpty());
+    }
+
+    void theCurrentRowIsAlwaysInView()
+    {
+        CTestApp app;
+        QStringList lines{"0|B##|S"};
+        for (int c = 1; c <= 35; ++c) {
+            lines << QStringLiteral("1|C%1#|S").arg(c);
+            for (int k = 1; k < 1000; ++k)
+                lines << QStringLiteral("2|K%1.%2|N|1|1").arg(c).arg(k);
+        }
+        CTestStore::AddBudget(app.Doc().Database(), "B", lines);
+        app.View().OpenBudget("B");
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        QCOMPARE(list.GetItemCount(), 35001);
+        app.Frame().resize(1000, 700);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        list.SelectAndFocus(0);
+        list.setFocus();
+        QWidget* view = QApplication::focusWidget();
+        QVERIFY(view && list.isAncestorOf(view));
+        const auto inView = [&](int row) {
+            return row >= list.GetTopIndex() && row < list.GetTopIndex() + list.GetCountPerPage();
+        };
+
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(list.GetFirstSelected(), 35000);
+        QVERIFY(inView(35000));
+        // The toolbar's insert puts the line where the user sees it.
+        app.Frame().OnCommand(ID_TB_INSERTAR_CONCEPTO);
+        QCOMPARE(list.GetFirstSelected(), 35001);
+        QCOMPARE(list.GetItemText(35001, CBudgetRow::NumLin), QStringLiteral("35002"));
+        QVERIFY(inView(35001));
+
+        QTest::keyClick(view, Qt::Key_Home);
+        QVERIFY(inView(list.GetFirstSelected()));
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}) {
+            QTest::keyClick(view, key);
+            QVERIFY(list.GetFirstSelected() > 0);
+            QVERIFY(inView(list.GetFirstSelected()));
+        }
+        // Down on the last row in view.
+        const int bottom = list.GetTopIndex() + list.GetCountPerPage() - 1;
+        list.SelectAndFocus(bottom);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(list.GetFirstSelected(), bottom + 1);
+        QVERIFY(inView(bottom + 1));
+        CheckBudget(app, "B");
+    }
+
     void cellsThatMayNotBeEdited()
     {
         CTestApp app;
