@@ -14,6 +14,7 @@
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
+#include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
 #include "ui/CProgressDisplay.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,7 +34,8 @@ namespace {
 enum ListColumn { kNum = 0, kCodigo = 1, kNombre = 2 };
 
 
-// The manager's list: a double click opens the budget.
+// The manager's list: a double click and Enter open the budget, the
+// Delete key deletes it as "Borrar" does.
 class CBudgetList : public CEditList
 {
 public:
@@ -42,12 +45,25 @@ public:
     {
     }
 
+    void DeleteLine(int, int) override { m_pDialog->OnBorrar(); }
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         CEditList::mouseDoubleClickEvent(event);
         if (GetFirstSelected() >= 0)
             m_pDialog->OnAbrir();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && GetFirstSelected() >= 0) {
+            event->accept();
+            m_pDialog->OnAbrir();
+            return;
+        }
+        CEditList::keyPressEvent(event);
     }
 
 private:
@@ -250,8 +266,19 @@ void CPresupuestosDlg::OnCopiar()
 
 void CPresupuestosDlg::OnBorrar()
 {
-    const QString code = SelectedCode();
-    if (code.isEmpty())
+    const int row = m_pList->GetFirstSelected();
+    if (row < 0)
+        return;
+    const QString code = m_pList->GetItemText(row, kCodigo);
+    // A whole budget goes, with no undo: the user says so first.
+    long lines = 0;
+    if (!CStoreErrors::Catch(this, [&] { lines = CBudgetAdmin::LineCount(m_view.GetDocument().Database(), code); }))
+        return;
+    const QString question = tr("¿Borrar el presupuesto %1, «%2», con sus %3 líneas y sus mediciones?\n\n"
+                                "El borrado no se puede deshacer.")
+                                 .arg(code, m_pList->GetItemText(row, kNombre),
+                                      FormatLocaleNumber(QString::number(lines), 0));
+    if (!CMessageBox::AskYesNo(this, question))
         return;
     if (!CStoreErrors::Catch(this, [&] { CBudgetAdmin::Delete(m_view.GetDocument().Database(), code); }))
         return;

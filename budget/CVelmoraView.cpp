@@ -262,9 +262,11 @@ void CVelmoraView::ReloadAfterError(const CDBException& error)
     } catch (const CDBException&) {
         // The next operation reports it.
     }
+    const QString reason = CStoreErrors::Reason(error.m_strError);
     CMessageBox::Show(this,
-                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1")
-                          .arg(error.m_strError),
+                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.")
+                          + (reason.isEmpty() ? QString() : u' ' + reason) + QStringLiteral("\n\n")
+                          + error.m_strError,
                       QMessageBox::Ok, QMessageBox::Critical);
 }
 

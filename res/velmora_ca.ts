@@ -1300,6 +1300,14 @@ Ordres:
         <source>Error al abrir tabla Presupuestos</source>
         <translation>Error al obrir la taula Pressupostos</translation>
     </message>
+    <message>
+        <source>¿Borrar el presupuesto %1, «%2», con sus %3 líneas y sus mediciones?
+
+El borrado no se puede deshacer.</source>
+        <translation>Voleu esborrar el pressupost %1, «%2», amb les seves %3 línies i els seus amidaments?
+
+L'esborrament no es pot desfer.</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommand</name>
@@ -1617,6 +1625,30 @@ Ordres:
 
 %1</translation>
     </message>
+    <message>
+        <source>No se ha cambiado nada.</source>
+        <translation>No s'ha canviat res.</translation>
+    </message>
+    <message>
+        <source>Ya existe un presupuesto con ese código.</source>
+        <translation>Ja existeix un pressupost amb aquest codi.</translation>
+    </message>
+    <message>
+        <source>Ya existe un registro con ese código.</source>
+        <translation>Ja existeix un registre amb aquest codi.</translation>
+    </message>
+    <message>
+        <source>Otro programa está usando la base de datos; inténtelo de nuevo en un momento.</source>
+        <translation>Un altre programa està fent servir la base de dades; torneu-ho a provar d'aquí a un moment.</translation>
+    </message>
+    <message>
+        <source>El disco está lleno; libere espacio e inténtelo de nuevo.</source>
+        <translation>El disc és ple; allibereu espai i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>La base de datos es de solo lectura.</source>
+        <translation>La base de dades és només de lectura.</translation>
+    </message>
 </context>
 <context>
     <name>CStoreSession</name>
@@ -1649,16 +1681,12 @@ El programa es tancarà.</translation>
         <translation>Total pressupost</translation>
     </message>
     <message>
-        <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.
-
-%1</source>
-        <translation>No s&apos;ha pogut desar el canvi; el pressupost queda com estava.
-
-%1</translation>
-    </message>
-    <message>
         <source>Ha de reiniciar el programa</source>
         <translation>Ha de reiniciar el programa</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.</source>
+        <translation>No s'ha pogut desar el canvi; el pressupost queda com estava.</translation>
     </message>
 </context>
 </TS>

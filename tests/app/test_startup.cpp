@@ -169,8 +169,8 @@ private slots:
         CMainFrame frame;
         frame.SetView(new QWidget, &target);
         frame.Action(ID_RENUMERAR)->trigger();
-        QCOMPARE(m_messages, QStringList({"La operación no se ha podido completar por un error de la base de datos."
-                                          "\n\ndatabase is locked"}));
+        QCOMPARE(m_messages, QStringList({"Otro programa está usando la base de datos; inténtelo de nuevo en un "
+                                          "momento. No se ha cambiado nada.\n\ndatabase is locked"}));
         QVERIFY(frame.Action(ID_RENUMERAR)->isEnabled());
     }
 
