@@ -90,11 +90,12 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
     m_pList->Column(kNombre).strTitle = tr("Nombre");
     m_pList->Column(kNombre).nWidth = 250;
     m_pList->ApplyColumns();
+    m_pList->SetStretchColumn(kNombre);
     m_pList->SetEditEnabled(false);
     m_pList->SetRowDragEnabled(false);
     m_pList->SetMultipleSelection(false);
     m_pList->SetBkColor(QColor(255, 255, 153));
-    m_pList->setMinimumSize(380, 300);
+    m_pList->setMinimumSize(m_pList->ScaledWidth(380), 300);
 
     auto* buttons = new QVBoxLayout;
     const std::pair<QString, void (CPresupuestosDlg::*)()> actions[] = {

@@ -37,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -131,6 +132,7 @@ void CVelmoraView::OnInitialUpdate()
 void CVelmoraView::SetupGrid()
 {
     m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount);
+    m_pList->SetStretchColumn(CBudgetRow::Nombre);
     m_pList->SetSortEnabled(false);
     m_pList->SetEditEnabled(true);
 }
@@ -342,11 +344,22 @@ void CVelmoraView::resizeEvent(QResizeEvent* event)
     m_pList->setGeometry(0, 0, w, std::max(0, h - 130));
     m_pDescripcion->setGeometry(0, h - 120, 500, 120);
     m_pPicture->setGeometry(510, h - 120, 100, 120);
-    // The caption ends where the spacing before the total box begins; it is
-    // as wide as its text needs in the user's font.
+    // The total box holds the largest total there is, 999.999.999.999,99,
+    // in the user's font; the caption ends where the spacing before it
+    // begins, as wide as its text needs.
+    const int totalWidth = std::max(80, TotalBoxWidth());
+    const int boxHeight = std::max(18, m_pTotal->sizeHint().height());
     const int captionWidth = std::max(100, m_pTotalCaption->sizeHint().width());
-    m_pTotalCaption->setGeometry(w - 90 - captionWidth, h - 120, captionWidth, 18);
-    m_pTotal->setGeometry(w - 80, h - 120, 80, 18);
+    m_pTotalCaption->setGeometry(w - totalWidth - 10 - captionWidth, h - 120, captionWidth, boxHeight);
+    m_pTotal->setGeometry(w - totalWidth, h - 120, totalWidth, boxHeight);
+}
+
+int CVelmoraView::TotalBoxWidth() const
+{
+    const QString widest = FormatLocaleNumber(QStringLiteral("999999999999.99"), 2);
+    // The frame and the line edit's own margins around the text.
+    return m_pTotal->fontMetrics().horizontalAdvance(widest) + 2 * m_pTotal->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+        + 2 * 2 + 6;
 }
 
 // Commands --------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "grid/CEditList.h"
 
 #include "grid/CEditListDelegate.h"
+#include "grid/CEditListColumnSizer.h"
 #include "grid/CEditListDragDrop.h"
 #include "grid/CEditListEditController.h"
 #include "grid/CEditListModel.h"
@@ -70,6 +71,14 @@ CEditList::CEditList(QWidget* parent)
     });
     connect(m_pView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CEditList::OnSelectionModelChanged);
+    m_pSizer = std::make_unique<CEditListColumnSizer>(*this, *m_pView, *m_pModel, *m_pHeader);
+    connect(m_pHeader, &QHeaderView::sectionResized, this, [this](int nCol) { m_pSizer->OnSectionResized(nCol); });
+    connect(m_pModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int nFirst, int nLast) { FitColumnsToRows(nFirst, nLast); });
+    connect(m_pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                FitColumnsToRows(topLeft.row(), bottomRight.row());
+            });
 
     m_pEditing = std::make_unique<CEditListEditController>(*this, *m_pView);
     m_pDragDrop = std::make_unique<CEditListDragDrop>(*this, *m_pView);
@@ -167,10 +176,42 @@ void CEditList::ApplyColumns()
         const ColumnInfo& info = m_columns[i];
         // A column of width 0 that cannot be edited only carries data: it is
         // hidden outright, so no divider lets the user widen it.
-        const bool bHidden = info.nWidth <= 0 && info.nEditable != 1;
-        m_pHeader->setSectionHidden(i, bHidden);
-        m_pHeader->resizeSection(i, qMax(0, info.nWidth));
+        m_pHeader->setSectionHidden(i, info.nWidth <= 0 && info.nEditable != 1);
     }
+    m_pSizer->Reset();
+}
+
+double CEditList::WidthScale() const
+{
+    return m_pSizer->WidthScale();
+}
+
+int CEditList::ScaledWidth(int nWidth) const
+{
+    return m_pSizer->ScaledWidth(nWidth);
+}
+
+void CEditList::SetStretchColumn(int nCol)
+{
+    m_pSizer->SetStretchColumn(nCol);
+}
+
+void CEditList::FitColumnsToRows(int nFirst, int nLast)
+{
+    m_pSizer->FitRows(nFirst, nLast);
+}
+
+void CEditList::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_pSizer->OnResize();
+}
+
+void CEditList::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_pSizer->OnFontChange();
 }
 
 void CEditList::SetSortEnabled(bool bEnabled)

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 
+class CEditListColumnSizer;
 class CEditListDelegate;
 class CEditListDragDrop;
 class CEditListEditController;
@@ -52,6 +53,19 @@ public:
     void ApplyColumns();
     // Sets up and shows a whole table, its titles translated.
     void ApplyColumns(const ColumnSpec* pColumns, int nCount);
+    // Widths follow the list's font: the tables' figures are pixels of an
+    // 8-point MS Sans Serif, and each column is drawn wider or narrower as
+    // the font's letters and digits are.
+    double WidthScale() const;
+    int ScaledWidth(int nWidth) const;
+    // The column that takes the width the others leave, never less than half
+    // its own; -1 for none. Once the user sizes it, it keeps that size.
+    void SetStretchColumn(int nCol);
+    // Widens the shown columns to the longest texts of rows nFirst..nLast
+    // (in the first column of a tree, past its indent, mark and image), up
+    // to a third of the list's width. Rows call it as they come and change;
+    // a column the user sized keeps its size.
+    void FitColumnsToRows(int nFirst, int nLast);
 
     void SetSortEnabled(bool bEnabled);
     void SetEditEnabled(bool bEnabled);
@@ -237,6 +251,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Opens the text or date editor on a cell without the subclass's rules.
     void OpenEditor(int nRow, int nCol);
@@ -267,6 +283,7 @@ private:
     CSortHeaderCtrl* m_pHeader;
     std::unique_ptr<CEditListEditController> m_pEditing;
     std::unique_ptr<CEditListDragDrop> m_pDragDrop;
+    std::unique_ptr<CEditListColumnSizer> m_pSizer;
     QVector<ColumnInfo> m_columns;
 
     bool m_bSortEnabled = true;

@@ -55,7 +55,8 @@ CMedicionesDlg::CMedicionesDlg(CVelmoraView& view, CMedidasSet& measurements, QW
     });
     // The budget grid emptied or loaded anew: the line shown is gone from it.
     connect(view.List()->model(), &QAbstractItemModel::modelReset, this, &CMedicionesDlg::Reset);
-    resize(560, 240);
+    // As wide as the columns, at the user's font.
+    resize(std::max(560, m_pList->ScaledWidth(170 + 5 * 70) + 40), 240);
     Reset();
 }
 
@@ -182,8 +183,15 @@ void CMedicionesDlg::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
-    m_pList->setGeometry(0, 0, w, std::max(0, h - kStripHeight));
-    m_pInsert->setGeometry(0, h - 22, 118, 22);
-    m_pTotalLabel->setGeometry(w - 310, h - 20, 200, 20);
-    m_pTotal->setGeometry(w - 105, h - 20, 100, 20);
+    // The strip grows with the font; the total box holds a sum of
+    // 999.999.999,99999, the label ends where the box begins.
+    const int strip = std::max(kStripHeight, m_pInsert->sizeHint().height() + 3);
+    const int boxHeight = std::max(20, m_pTotal->sizeHint().height());
+    const int totalWidth = std::max(100, m_pTotal->fontMetrics().horizontalAdvance(
+                                             FormatLocaleNumber(QStringLiteral("999999999.99999"), 5)) + 16);
+    const int labelWidth = std::max(200, m_pTotalLabel->sizeHint().width());
+    m_pList->setGeometry(0, 0, w, std::max(0, h - strip));
+    m_pInsert->setGeometry(0, h - strip + 3, std::max(118, m_pInsert->sizeHint().width()), strip - 3);
+    m_pTotal->setGeometry(w - 5 - totalWidth, h - boxHeight, totalWidth, boxHeight);
+    m_pTotalLabel->setGeometry(w - 15 - totalWidth - labelWidth, h - boxHeight, labelWidth, boxHeight);
 }

@@ -61,6 +61,7 @@ CMedicionesList::~CMedicionesList() = default;
 void CMedicionesList::SetupColumns()
 {
     ApplyColumns(kColumns, ColumnCount);
+    SetStretchColumn(Comentario);
     SetSortEnabled(false);
     SetEditEnabled(true);
 }

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QStyleOptionFrame>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlDriver>
@@ -375,6 +376,68 @@ private slots:
         QCOMPARE(list.GetFirstSelected(), bottom + 1);
         QVERIFY(inView(bottom + 1));
         CheckBudget(app, "B");
+    }
+
+    // Columns and the total box follow the font: at a large font every
+    // code, price, quantity and amount shows whole, the total box holds the
+    // largest total, and the description takes the width the others leave.
+    void widthsFollowTheFont()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|C1#|S", "2|C1.1#|S", "3|FOLDER000001|S|5318.5|158915.75",
+                             "4|MATERIAL0001|N|5318.5|158915.75"});
+        CArticulosList& list = app.List();
+        QFont font = app.Frame().font();
+        font.setPointSize(13);
+        app.Frame().setFont(font);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        app.Frame().setGeometry(0, 0, 1600, 900);
+        list.ExpandAll(0);
+        QApplication::processEvents();
+        QHeaderView& header = *list.header();
+        const auto checkWhole = [&] {
+            for (int row = 0; row < list.GetItemCount(); ++row) {
+                for (const int col : {int(CBudgetRow::Codigo), int(CBudgetRow::Precio), int(CBudgetRow::Rendimiento),
+                                      int(CBudgetRow::Importe)}) {
+                    QFont cellFont = list.font();
+                    cellFont.setWeight(QFont::Weight(list.GetCellFontWeight(row, col)));
+                    const QString text = list.GetItemText(row, col);
+                    const int needed = QFontMetrics(cellFont).horizontalAdvance(text) + 12
+                        + (col == CBudgetRow::Codigo ? list.TextOffset(row) : 0);
+                    QVERIFY2(needed <= header.sectionSize(col), qPrintable(QString("%1 in %2 px").arg(text).arg(header.sectionSize(col))));
+                }
+            }
+        };
+        checkWhole();
+        QCOMPARE(list.GetItemText(4, CBudgetRow::Importe), QStringLiteral("845.193.416,37500"));
+
+        QLineEdit& total = *app.View().TotalBox();
+        QStyleOptionFrame option;
+        option.initFrom(&total);
+        option.lineWidth = total.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &total);
+        const QRect contents = total.style()->subElementRect(QStyle::SE_LineEditContents, &option, &total);
+        QVERIFY(total.fontMetrics().horizontalAdvance(QStringLiteral("999.999.999.999,99")) + 4 <= contents.width());
+
+        // Nothing unused, nothing past the right edge.
+        const auto shownWidth = [&] {
+            int width = 0;
+            for (int col = 0; col < header.count(); ++col)
+                width += header.isSectionHidden(col) ? 0 : header.sectionSize(col);
+            return width;
+        };
+        const int viewport = list.width() - 2 * list.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        QVERIFY2(shownWidth() <= viewport, qPrintable(QString("%1 of %2").arg(shownWidth()).arg(viewport)));
+        QVERIFY(shownWidth() >= viewport - 2 * list.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
+        // A column the user sized keeps its size; the description follows the window.
+        header.resizeSection(CBudgetRow::Precio, 400);
+        const int description = header.sectionSize(CBudgetRow::Nombre);
+        app.Frame().setGeometry(0, 0, 1280, 800);
+        QApplication::processEvents();
+        QCOMPARE(header.sectionSize(CBudgetRow::Precio), 400);
+        QVERIFY(header.sectionSize(CBudgetRow::Nombre) < description);
+        checkWhole();
     }
 
     void cellsThatMayNotBeEdited()
