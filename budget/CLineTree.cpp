@@ -11,6 +11,8 @@
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
 
+#include <algorithm>
+
 namespace {
 
 // A copied number that starts with its point reads better with its zero.
@@ -416,6 +418,7 @@ void CLineTree::CarryToOccurrences(long nLine)
         const double price = StoreAtof(kept->precio);
         for (const long line : CLineQueries::LinesWithCode(Database(), m_table, kept->articulo)) {
             Position(line);
+            const QString amount = m_lines.m_IMPORTE;
             m_lines.Edit();
             m_lines.m_MEDIDA = kept->medida;
             m_lines.m_NOMBRE = kept->nombre;
@@ -426,9 +429,14 @@ void CLineTree::CarryToOccurrences(long nLine)
                 m_lines.m_PRECIO = StoreFormat(price, 5);
                 m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * price, 5);
             }
+            const bool amountChanged = m_lines.m_IMPORTE != amount;
             m_lines.Update();
             m_changed.insert(line);
-            RollUpTotals(line);
+            // The edited line was saved before: its amount may have changed
+            // already. Elsewhere an unchanged amount (a new description, a
+            // unit) leaves the parents as they are, and typing stays quick.
+            if (line == nLine || amountChanged)
+                RollUpTotals(line);
         }
     });
 }
@@ -451,6 +459,25 @@ QString CLineTree::ParentCode(long nLine)
     const QString code = m_lines.m_ARTICULO;
     Position(nLine);
     return code;
+}
+
+std::vector<long> CLineTree::Ancestors(long nLine)
+{
+    std::vector<long> ancestors;
+    for (long level = Level(nLine), line = nLine; level > 0 && line > 1;) {
+        line = CLineQueries::LastBefore(Database(), m_table, line, level);
+        if (line < 1)
+            break;
+        ancestors.push_back(line);
+        level = Level(line);
+    }
+    std::reverse(ancestors.begin(), ancestors.end());
+    return ancestors;
+}
+
+long CLineTree::FindText(long nAfter, const QString& strText)
+{
+    return strText.isEmpty() ? 0 : CLineQueries::FirstWithText(Database(), m_table, nAfter, strText);
 }
 
 void CLineTree::ApplyCustomIncrease(double dOld, double dNew)
