@@ -17,6 +17,7 @@
 #include "output/CExcelExportCommand.h"
 #include "output/CRtfReportDlg.h"
 #include "output/CPrintRun.h"
+#include "pricebase/CBasePreciosDlg.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
@@ -57,27 +58,6 @@ QString FindManual(const QString& strName)
     return {};
 }
 
-// The budget grid's columns; width 0 hides a column that still holds the line's data.
-constexpr ColumnSpec kColumns[CBudgetRow::ColumnCount] = {
-    {"Código", "Codi", 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
-    {"Nivel", "Nivell", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Desglose", "Desglossament", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Unidad", "Unitat", 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
-    {"Descripción", "Descripció", 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
-    {"Descripción larga", "Descripció llarga", 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
-    {"Precio", "Preu", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Factor", "Factor", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Cantidad", "Quantitat", 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Fecha", "Data", 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
-    {"Tipo 1", "Tipus 1", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Tipo 2", "Tipus 2", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Subtotal", "Subtotal", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Imagen", "Image", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Código", "Codi", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"NumLin", "NumLin", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-};
-
-
 } // namespace
 
 CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
@@ -95,6 +75,7 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
     m_pTotal->setObjectName(QStringLiteral("total"));
     m_pTotal->setReadOnly(true);
     m_pTotal->setAlignment(Qt::AlignRight);
+    m_pDescripcion->SetMaxLength(kDescriptionLimit);
     m_pDescripcion->installEventFilter(this);
     connect(m_pDescripcion, &CNoSeparatorMemo::textChanged, this, &CVelmoraView::OnDescriptionChanged);
     connect(m_pList, &CEditList::SelectionChanged, this, &CVelmoraView::CommandStateChanged);
@@ -121,7 +102,7 @@ void CVelmoraView::OnInitialUpdate()
     m_strIdioma = CProfile::Language();
     m_strDatabasePath = CSchema::DefaultDatabasePath();
     m_session.Open(m_strDatabasePath);
-    m_pList->Attach(this, &m_doc.m_articulosSet, &m_doc.m_medidasSet);
+    m_pList->Attach(this, &m_doc.m_articulosSet);
     SetupGrid();
     ShowBudgetControls(false);
     if (!m_pMediciones) {
@@ -129,13 +110,15 @@ void CVelmoraView::OnInitialUpdate()
         m_pMediciones->hide();
         connect(m_pList, &CArticulosList::LineSelected, m_pMediciones, &CMedicionesDlg::OnBudgetLineSelected);
     }
+    if (!m_pBasePrecios) {
+        m_pBasePrecios = new CBasePreciosDlg(*this, this);
+        m_pBasePrecios->hide();
+    }
 }
 
 void CVelmoraView::SetupGrid()
 {
-    m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount, IsCatalan());
-    m_pList->SetSortEnabled(false);
-    m_pList->SetEditEnabled(true);
+    m_pList->SetupColumns(IsCatalan());
 }
 
 // The open budget ---------------------------------------------------------------
@@ -315,23 +298,7 @@ void CVelmoraView::OnDescriptionChanged()
     const long line = m_nDescriptionLine;
     if (line <= 0)
         return;
-    QString text = m_pDescripcion->toPlainText();
-    if (text.size() > kDescriptionLimit) {
-        text.truncate(kDescriptionLimit);
-        const QSignalBlocker blocker(m_pDescripcion);
-        m_pDescripcion->setPlainText(text);
-        m_pDescripcion->moveCursor(QTextCursor::End);
-    }
-    try {
-        Service().EditCell(line, CBudgetRow::Descripcion, text);
-        const int row = m_pList->RowOfLine(line);
-        if (row >= 0)
-            m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
-    } catch (const CDBException& e) {
-        ReloadAfterError(e);
-    } catch (const CEditRefused& e) {
-        ShowRefusal(e.m_strMessage);
-    }
+    m_pList->StoreDescription(line, m_pDescripcion->toPlainText());
 }
 
 bool CVelmoraView::eventFilter(QObject* watched, QEvent* event)
@@ -391,6 +358,10 @@ bool CVelmoraView::OnCommand(int nID)
         if (m_pMediciones)
             m_pMediciones->ToggleMeasurements();
         return true;
+    case ID_BASE_PRECIOS:
+        if (m_pBasePrecios)
+            m_pBasePrecios->Show();
+        return true;
     case ID_EXPORTAR_RTF:
         if (IsBudgetOpen())
             CRtfReportDlg(m_doc.Database(), m_strCodigo, m_strIdioma, this).exec();
@@ -433,8 +404,7 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         action.setEnabled(IsBudgetOpen() && m_pList->GetItemCount() > 0);
         return true;
     case ID_BASE_PRECIOS:
-        // The price bases are not part of this version yet.
-        action.setEnabled(false);
+        action.setEnabled(m_pBasePrecios != nullptr);
         return true;
     case ID_TB_INSERTAR_CAPITULO:
         action.setEnabled(selected >= 0 && m_pList->IsChapterRow(selected));
