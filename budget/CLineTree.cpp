@@ -278,6 +278,8 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
     const long level = Level(nLine) + (bInto ? 1 : 0);
     const long after = PastePoint(nLine, bInto);
     const long count = long(clipboard.m_lines.size());
+    // A tariff's chapters carry no totals; in a budget every one does.
+    const bool settle = m_rule == RollUpRule::Budget && !clipboard.m_lines.front().line.tarifa.isEmpty();
     Transact([&] {
         CStoreStatements::ShiftLines(Database(), m_table, after, count);
         long number = after;
@@ -288,6 +290,8 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
             AddLine(line);
         }
         Requery();
+        if (settle)
+            SettleBranch(after + 1, after + count);
         if (!m_table.HasMeasurements())
             return;
         number = after;
@@ -303,6 +307,15 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
     m_changed = std::move(changed);
     clipboard.Clear();
     return after;
+}
+
+void CLineTree::SettleBranch(long nFirst, long nLast)
+{
+    // Backwards, so that every line's children are settled before it.
+    for (long line = nLast; line >= nFirst; --line) {
+        if (IsDecomposed(line) && line < LineCount() && Level(line + 1) == Level(line) + 1)
+            RollUpOnce(line + 1);
+    }
 }
 
 void CLineTree::AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine)

@@ -116,6 +116,8 @@ public:
 private:
     // Recomputes a line's percentage siblings and its parent; returns the parent's number.
     long RollUpOnce(long nLine);
+    // Gives every decomposed line of a range the sum of its children, by the rule.
+    void SettleBranch(long nFirst, long nLast);
     void AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine);
     void AddLine(const CLineRecord& line);
     template <class Operation>

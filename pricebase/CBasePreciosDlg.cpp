@@ -15,7 +15,6 @@
 #include "ui/CToolbarIcons.h"
 #include "ui/CWaitCursor.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -297,10 +296,12 @@ void CBasePreciosDlg::ShowLinePicture(const QString& strImage)
         m_pPicture->SetPath(QString());
         return;
     }
-    QString folder = m_strImages;
-    while (folder.endsWith(u'\\') || folder.endsWith(u'/'))
-        folder.chop(1);
-    m_pPicture->SetPath(QDir::fromNativeSeparators(folder + u'/' + strImage));
+    // Folders and names written on Windows separate with backslashes.
+    QString path = m_strImages;
+    while (path.endsWith(u'\\') || path.endsWith(u'/'))
+        path.chop(1);
+    path += u'/' + strImage;
+    m_pPicture->SetPath(path.replace(u'\\', u'/'));
 }
 
 void CBasePreciosDlg::ReloadAfterError(const CDBException& error)
