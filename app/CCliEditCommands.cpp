@@ -5,8 +5,10 @@
 #include "budget/CEditingService.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
+#include "pricebase/CPriceBaseAdmin.h"
 #include "store/CArticulosSet.h"
 #include "store/CDBException.h"
+#include "store/CPreciosSet.h"
 #include "store/CPresupuestosSet.h"
 
 #include <map>
@@ -81,39 +83,57 @@ long LineNumber(const QString& strText)
     return number;
 }
 
-// One budget open for editing: the store, the budget's lines and its service.
-class CBudgetEdit
+// One line tree open for editing: a budget by its code, or a tariff of a
+// price base written CODE/TARIFF; the store, the tree's lines and its service.
+class CTreeEdit
 {
 public:
-    CBudgetEdit(const QString& strDatabase, const QString& strBudget);
+    CTreeEdit(const QString& strDatabase, const QString& strTree);
 
     CEditingService& Service() { return *m_pService; }
     CDatabase& Database() { return m_doc.Database(); }
-    // The changed and added lines, then the header's totals.
+    // The changed and added lines, then a budget's totals.
     void Print(const CChangeSet& changes, QTextStream& out);
 
 private:
     CVelmoraDoc m_doc;
     CStoreSession m_session;
-    QString m_strBudget;
-    std::unique_ptr<CArticulosSet> m_pLines;
+    std::unique_ptr<CLineSet> m_pLines;
     std::unique_ptr<CEditingService> m_pService;
 };
 
-CBudgetEdit::CBudgetEdit(const QString& strDatabase, const QString& strBudget)
-    : m_session(m_doc)
-    , m_strBudget(strBudget)
+// The tree a command names: a budget when one has the whole text as its
+// code, else the tariff CODE/TARIFF (codes may hold "/" themselves).
+CLineTable FindTree(CDatabase& database, const QString& strTree)
 {
-    m_session.Open(strDatabase);
-    if (!CBudgetAdmin::Exists(Database(), strBudget))
-        throw CBadInput{CCliEditCommands::tr("No existe este presupuesto: %1").arg(strBudget)};
-    m_pLines = std::make_unique<CArticulosSet>(&Database());
-    m_pLines->FilterBudget(strBudget);
-    m_pLines->Open();
-    m_pService = std::make_unique<CEditingService>(*m_pLines, CLineTable::ForBudget(strBudget));
+    if (CBudgetAdmin::Exists(database, strTree))
+        return CLineTable::ForBudget(strTree);
+    for (qsizetype slash = strTree.indexOf(u'/'); slash >= 0; slash = strTree.indexOf(u'/', slash + 1)) {
+        const QString code = strTree.left(slash);
+        const QString tariff = strTree.mid(slash + 1);
+        if (CPriceBaseAdmin::Exists(database, code, tariff))
+            return CLineTable::ForTariff(code, tariff);
+    }
+    if (strTree.contains(u'/'))
+        throw CBadInput{CCliEditCommands::tr("No existe esta tarifa: %1").arg(strTree)};
+    throw CBadInput{CCliEditCommands::tr("No existe este presupuesto: %1").arg(strTree)};
 }
 
-void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
+CTreeEdit::CTreeEdit(const QString& strDatabase, const QString& strTree)
+    : m_session(m_doc)
+{
+    m_session.Open(strDatabase);
+    const CLineTable table = FindTree(Database(), strTree);
+    if (table.IsTariff())
+        m_pLines = std::make_unique<CPreciosSet>(&Database());
+    else
+        m_pLines = std::make_unique<CArticulosSet>(&Database());
+    m_pLines->FilterTree(table);
+    m_pLines->Open();
+    m_pService = std::make_unique<CEditingService>(*m_pLines, table);
+}
+
+void CTreeEdit::Print(const CChangeSet& changes, QTextStream& out)
 {
     std::map<long, CLineRecord> lines = changes.m_lines;
     for (long n = changes.m_nAddedFirst; n > 0 && n < changes.m_nAddedFirst + changes.m_nAddedCount; ++n) {
@@ -125,8 +145,10 @@ void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
         out << line.numlin << '\t' << line.nivel << '\t' << indent + line.articulo << '\t' << line.medida << '\t'
             << line.nombre << '\t' << line.precio << '\t' << line.rendimiento << '\t' << line.importe << '\n';
     }
+    if (m_pService->Table().IsTariff())
+        return;
     CPresupuestosSet header(&Database());
-    header.FilterBudget(m_strBudget);
+    header.FilterBudget(m_pService->Table().Code());
     header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
     const std::pair<const char*, const QString*> totals[] = {
         {"GGEN", &header.m_GGEN},       {"BIND", &header.m_BIND},       {"IVA", &header.m_IVA},
@@ -138,7 +160,7 @@ void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
 }
 
 using Handler = CChangeSet (*)(const QStringList& arguments, const QString& strDatabase,
-                               std::unique_ptr<CBudgetEdit>& edit);
+                               std::unique_ptr<CTreeEdit>& edit);
 
 struct Command {
     const char* name;
@@ -146,14 +168,14 @@ struct Command {
     Handler handler;
 };
 
-// Opens the budget named by the first positional argument.
-CBudgetEdit& Open(std::unique_ptr<CBudgetEdit>& edit, const QString& strDatabase, const QString& strBudget)
+// Opens the tree named by an argument.
+CTreeEdit& Open(std::unique_ptr<CTreeEdit>& edit, const QString& strDatabase, const QString& strTree)
 {
-    edit = std::make_unique<CBudgetEdit>(strDatabase, strBudget);
+    edit = std::make_unique<CTreeEdit>(strDatabase, strTree);
     return *edit;
 }
 
-CChangeSet EditLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet EditLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const QStringList args = CArguments(arguments, {}, {}).Positional(4);
     const long line = LineNumber(args[1]);
@@ -163,7 +185,7 @@ CChangeSet EditLine(const QStringList& arguments, const QString& strDatabase, st
     return Open(edit, strDatabase, args[0]).Service().EditCell(line, column, args[3]);
 }
 
-CChangeSet InsertLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet InsertLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const QStringList args = CArguments(arguments, {}, {}).Positional(3);
     const long after = LineNumber(args[1]);
@@ -181,7 +203,7 @@ CChangeSet InsertLine(const QStringList& arguments, const QString& strDatabase, 
     return service.InsertLine(after, kind->second);
 }
 
-CChangeSet DeleteLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet DeleteLine(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const QStringList args = CArguments(arguments, {}, {}).Positional(2);
     const long line = LineNumber(args[1]);
@@ -195,7 +217,7 @@ void RequirePasteAllowed(CEditingService& service, long nTarget, const CLineClip
         throw CBadInput{CCliEditCommands::tr("Un capítulo no puede ir dentro de una partida")};
 }
 
-CChangeSet MoveBranch(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet MoveBranch(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const CArguments parsed(arguments, {}, {QStringLiteral("--into")});
     const QStringList args = parsed.Positional(3);
@@ -210,18 +232,18 @@ CChangeSet MoveBranch(const QStringList& arguments, const QString& strDatabase, 
     return service.MoveBranch(line, target, parsed.Flag(QStringLiteral("--into")), clipboard);
 }
 
-CChangeSet CopyBranch(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet CopyBranch(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const CArguments parsed(arguments, {QStringLiteral("--to")}, {QStringLiteral("--into")});
     const QStringList args = parsed.Positional(3);
     const std::optional<QString> to = parsed.Option(QStringLiteral("--to"));
     if (!to)
-        throw CBadInput{Usage("copy-branch CODE NUMLIN --to CODE2 TARGET [--into]")};
+        throw CBadInput{Usage("copy-branch CODE[/TARIFF] NUMLIN --to CODE2[/TARIFF2] TARGET [--into]")};
     const long line = LineNumber(args[1]);
     const long target = LineNumber(args[2]);
     CLineClipboard clipboard;
     {
-        CBudgetEdit source(strDatabase, args[0]);
+        CTreeEdit source(strDatabase, args[0]);
         if (!source.Service().Tree().Line(line))
             throw CBadInput{CEditingService::tr("No existe la línea %1").arg(line)};
         source.Service().CopyBranch(line, clipboard);
@@ -232,7 +254,7 @@ CChangeSet CopyBranch(const QStringList& arguments, const QString& strDatabase, 
     return service.PasteBranch(target, parsed.Flag(QStringLiteral("--into")), clipboard);
 }
 
-CChangeSet AddMeasurement(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CBudgetEdit>& edit)
+CChangeSet AddMeasurement(const QStringList& arguments, const QString& strDatabase, std::unique_ptr<CTreeEdit>& edit)
 {
     const QStringList factors = {QStringLiteral("--units"), QStringLiteral("--length"), QStringLiteral("--width"),
                                  QStringLiteral("--height")};
@@ -262,7 +284,7 @@ CChangeSet AddMeasurement(const QStringList& arguments, const QString& strDataba
 }
 
 CChangeSet DeleteMeasurement(const QStringList& arguments, const QString& strDatabase,
-                             std::unique_ptr<CBudgetEdit>& edit)
+                             std::unique_ptr<CTreeEdit>& edit)
 {
     const QStringList args = CArguments(arguments, {}, {}).Positional(3);
     const long line = LineNumber(args[1]);
@@ -273,11 +295,11 @@ CChangeSet DeleteMeasurement(const QStringList& arguments, const QString& strDat
 const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
-        {"edit-line", "edit-line CODE NUMLIN COLUMN TEXT", &EditLine},
-        {"insert-line", "insert-line CODE AFTER chapter|folder|concept", &InsertLine},
-        {"delete-line", "delete-line CODE NUMLIN", &DeleteLine},
-        {"move-branch", "move-branch CODE NUMLIN TARGET [--into]", &MoveBranch},
-        {"copy-branch", "copy-branch CODE NUMLIN --to CODE2 TARGET [--into]", &CopyBranch},
+        {"edit-line", "edit-line CODE[/TARIFF] NUMLIN COLUMN TEXT", &EditLine},
+        {"insert-line", "insert-line CODE[/TARIFF] AFTER chapter|folder|concept", &InsertLine},
+        {"delete-line", "delete-line CODE[/TARIFF] NUMLIN", &DeleteLine},
+        {"move-branch", "move-branch CODE[/TARIFF] NUMLIN TARGET [--into]", &MoveBranch},
+        {"copy-branch", "copy-branch CODE[/TARIFF] NUMLIN --to CODE2[/TARIFF2] TARGET [--into]", &CopyBranch},
         {"add-measurement",
          "add-measurement CODE NUMLIN --units U --length L --width W --height H | --formula F [--comment TEXT]",
          &AddMeasurement},
@@ -305,7 +327,7 @@ std::optional<int> CCliEditCommands::Run(const QString& strName, const QStringLi
     for (const Command& command : Commands()) {
         if (strName != QLatin1String(command.name))
             continue;
-        std::unique_ptr<CBudgetEdit> edit;
+        std::unique_ptr<CTreeEdit> edit;
         int status = 0;
         try {
             const CChangeSet changes = command.handler(arguments, strDatabase, edit);

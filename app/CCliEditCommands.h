@@ -8,8 +8,9 @@
 #include <vector>
 
 // The command-line tool's editing commands, on the editing service the
-// grids use: each opens the store, changes one budget in one transaction and
-// prints the lines that changed (as show-budget prints a line) and the
+// grids use: each opens the store, changes the lines of one budget, or of
+// one tariff of a price base (written CODE/TARIFF), in one transaction and
+// prints the lines that changed (as show-budget prints a line) and a
 // budget's totals. Bad input is told on the error stream with exit status 2,
 // and the store is left as it was; a store failure gives status 1.
 class CCliEditCommands

@@ -1,6 +1,7 @@
 #include "app/CCommandLineTool.h"
 
 #include "app/CCliEditCommands.h"
+#include "app/CCliPriceBaseCommands.h"
 #include "app/CLanguage.h"
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
@@ -89,6 +90,8 @@ int CCommandLineTool::Usage(int nStatus)
         stream << "  " << command.usage << '\n';
     for (const char* usage : CCliEditCommands::Usages())
         stream << "  " << usage << '\n';
+    for (const char* usage : CCliPriceBaseCommands::Usages())
+        stream << "  " << usage << '\n';
     stream.flush();
     return nStatus;
 }
@@ -131,6 +134,8 @@ int CCommandLineTool::Run(const QStringList& arguments)
     }
     if (!handler) {
         if (const std::optional<int> status = CCliEditCommands::Run(name, rest, m_strDatabase, m_out, m_err))
+            return *status;
+        if (const std::optional<int> status = CCliPriceBaseCommands::Run(name, rest, m_strDatabase, m_out, m_err))
             return *status;
         m_err << Text("Orden desconocida: %1\n", "Ordre desconeguda: %1\n").arg(name);
         return Usage(2);
@@ -199,6 +204,21 @@ QString CCommandLineTool::Escaped(const QString& strText)
         }
     }
     return text;
+}
+
+void CCommandLineTool::WriteLines(CLineSet& lines, QTextStream& out)
+{
+    // A line lies at most one level below the line before it; a level past
+    // that (a damaged store) is indented as that deepest one, so the output
+    // stays in proportion to the tree.
+    long depth = -1;
+    for (; !lines.IsEOF(); lines.MoveNext()) {
+        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
+        out << Escaped(lines.m_NUMLIN) << '\t' << Escaped(lines.m_NIVEL) << '\t' << QString(qsizetype(depth) * 2, u' ')
+            << Escaped(lines.m_ARTICULO) << '\t' << Escaped(lines.m_MEDIDA) << '\t' << Escaped(lines.m_NOMBRE) << '\t'
+            << Escaped(lines.m_PRECIO) << '\t' << Escaped(lines.m_RENDIMIENTO) << '\t' << Escaped(lines.m_IMPORTE)
+            << '\n';
+    }
 }
 
 bool CCommandLineTool::RequireBudget(const QString& strCode)
@@ -295,17 +315,7 @@ int CCommandLineTool::ShowBudget(const QStringList& arguments)
     CArticulosSet lines(&Doc().Database());
     lines.FilterBudget(arguments[0]);
     lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    // A line lies at most one level below the line before it; a level past
-    // that (a damaged store) is indented as that deepest one, so the output
-    // stays in proportion to the budget.
-    long depth = -1;
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
-        m_out << Escaped(lines.m_NUMLIN) << '\t' << Escaped(lines.m_NIVEL) << '\t'
-              << QString(qsizetype(depth) * 2, u' ') << Escaped(lines.m_ARTICULO) << '\t' << Escaped(lines.m_MEDIDA)
-              << '\t' << Escaped(lines.m_NOMBRE) << '\t' << Escaped(lines.m_PRECIO) << '\t'
-              << Escaped(lines.m_RENDIMIENTO) << '\t' << Escaped(lines.m_IMPORTE) << '\n';
-    }
+    WriteLines(lines, m_out);
     CPresupuestosSet header(&Doc().Database());
     header.FilterBudget(arguments[0]);
     header.Open(CRecordset::snapshot, {}, CRecordset::readOnly);

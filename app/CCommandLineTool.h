@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class CLineSet;
 class CStoreSession;
 class CVelmoraDoc;
 
@@ -40,6 +41,12 @@ public:
     using Handler = int (*)(CCommandLineTool& tool, const QStringList& arguments);
     static void AddCommand(const char* szName, const char* szUsage, Handler handler);
 
+    // A value for tab-separated output: backslashes, tabs and line breaks
+    // written as \\, \t, \n and \r.
+    static QString Escaped(const QString& strText);
+    // The lines of an open set as show-budget writes them, one a row.
+    static void WriteLines(CLineSet& lines, QTextStream& out);
+
 private:
     friend class CExportCommands;
     struct ExtraCommand {
@@ -65,9 +72,6 @@ private:
 
     // Reports a code that cannot be a budget's; false when it cannot.
     bool AcceptCode(const QString& strCode);
-    // A value for tab-separated output: backslashes, tabs and line breaks
-    // written as \\, \t, \n and \r.
-    static QString Escaped(const QString& strText);
     // Reports a budget that is not in the store; false when it is missing.
     bool RequireBudget(const QString& strCode);
     int Formula(const QStringList& arguments);
