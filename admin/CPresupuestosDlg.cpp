@@ -331,4 +331,6 @@ void CPresupuestosDlg::OnExportar()
     }
     if (status != CBc3BudgetExport::Ok)
         CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+    else if (!exporter.Unencodables().empty())
+        CMessageBox::Show(this, CBc3BudgetExport::UnencodableWarning(exporter.Unencodables(), idioma, false));
 }

@@ -55,6 +55,7 @@ std::vector<CCommandLineTool::Command>& CCommandLineTool::CommandTable()
         {"formula", "formula EXPR [--x VALUE]", &CCommandLineTool::Formula},
         {"import-budget", "import-budget FILE.bc3 [--replace]", &CCommandLineTool::ImportBudget},
         {"export-budget", "export-budget CODE FILE.bc3", &CCommandLineTool::ExportBudget},
+        {"check-budget", "check-budget CODE", &CCommandLineTool::CheckBudget},
     };
     return commands;
 }
@@ -434,11 +435,15 @@ int CCommandLineTool::ExportBudget(const QStringList& arguments)
     if (!OpenStore())
         return 1;
     const QString path = CBc3BudgetExport::FileNameWithExtension(arguments[1]);
-    const CBc3BudgetExport::Status status = ExportBudgetBc3(Doc(), arguments[0], path);
+    std::vector<CBc3BudgetExport::Unencodable> unencodables;
+    const CBc3BudgetExport::Status status = ExportBudgetBc3(Doc(), arguments[0], path, &unencodables);
     if (status != CBc3BudgetExport::Ok) {
         m_err << arguments[0] << ": " << CBc3BudgetExport::Message(status, m_strIdioma) << '\n';
         return 1;
     }
+    // The file is written all the same: a warning, not a failure.
+    if (!unencodables.empty())
+        m_err << path << ": " << CBc3BudgetExport::UnencodableWarning(unencodables, m_strIdioma, true) << '\n';
     m_out << path << '\n';
     return 0;
 }

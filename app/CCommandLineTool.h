@@ -78,6 +78,7 @@ private:
     int ImportBudget(const QStringList& arguments);
     int ExportBudget(const QStringList& arguments);
     int Print(const QStringList& arguments);
+    int CheckBudget(const QStringList& arguments); // CCliCheckBudget.cpp
 
     QTextStream& m_out;
     QTextStream& m_err;

@@ -8,6 +8,7 @@
 #include "store/CPresupuestosSet.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QSaveFile>
 
 namespace {
@@ -31,7 +32,56 @@ QString Subfield(const QString& text)
     return result;
 }
 
+// Each character once, in the order met; a surrogate pair is one.
+QString Distinct(const QString& characters)
+{
+    QString result;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qsizetype length = characters[i].isHighSurrogate() && i + 1 < characters.size() ? 2 : 1;
+        const QStringView character = QStringView(characters).mid(i, length);
+        if (!result.contains(character))
+            result += character;
+        i += length - 1;
+    }
+    return result;
+}
+
+// "φ (U+03C6)": the character, and its number for those a terminal or a
+// message box cannot show.
+QString Described(const QString& characters)
+{
+    QStringList items;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        char32_t code = characters[i].unicode();
+        qsizetype length = 1;
+        if (characters[i].isHighSurrogate() && i + 1 < characters.size()) {
+            code = QChar::surrogateToUcs4(characters[i], characters[i + 1]);
+            length = 2;
+        }
+        items << QStringLiteral("%1 (U+%2)").arg(characters.mid(i, length),
+                                               QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'));
+        i += length - 1;
+    }
+    return items.join(QStringLiteral(", "));
+}
+
 } // namespace
+
+QString CBc3BudgetExport::UnencodableWarning(const std::vector<Unencodable>& unencodables, const QString& strIdioma,
+                                             bool bOneLine, int nMaxItems)
+{
+    QStringList items;
+    for (const Unencodable& line : unencodables) {
+        if (items.size() == nMaxItems) {
+            items << QStringLiteral("…");
+            break;
+        }
+        items << CBc3Messages::Text(CBc3Messages::UnencodableLine, strIdioma)
+                     .arg(QString::number(line.numlin), line.code, Described(line.characters));
+    }
+    return CBc3Messages::Text(CBc3Messages::Unencodable, strIdioma) + (bOneLine ? QStringLiteral(" ") : QStringLiteral("\n\n"))
+        + items.join(bOneLine ? QStringLiteral("; ") : QStringLiteral("\n"));
+}
 
 CBc3BudgetExport::CBc3BudgetExport(CVelmoraDoc& doc)
     : m_doc(doc)
@@ -45,6 +95,7 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     m_root.clear();
     m_decomposed.clear();
     m_concepts.clear();
+    m_unencodables.clear();
 
     // Its own sets: the document's stay on the budget the user has open.
     CPresupuestosSet header(&m_doc.Database());
@@ -53,7 +104,9 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     if (header.IsEOF())
         return NoSuchBudget;
 
-    const auto record = [](const QString& text) { return CBc3CodePage::EncodeAnsi(text) + "\r\n"; };
+    // What the records of the current line could not hold.
+    QString missing;
+    const auto record = [&missing](const QString& text) { return CBc3CodePage::EncodeAnsi(text, &missing) + "\r\n"; };
 
     // The lines and the measurement lines are read side by side in line order.
     CMedidasSet measurements(&m_doc.Database());
@@ -65,6 +118,7 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     if (lines.IsEOF())
         return EmptyBudget;
     for (long numlin = 1; !lines.IsEOF(); lines.MoveNext(), ++numlin) {
+        missing.clear();
         const QString code = Subfield(lines.m_ARTICULO);
         m_levels.push_back(lines.m_NIVEL.toInt());
         m_entries.push_back(code + u'\\' + Subfield(lines.m_FACTOR) + u'\\' + Subfield(lines.m_RENDIMIENTO) + u'\\');
@@ -108,6 +162,8 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
             if (!lines.m_IMAGEN.isEmpty())
                 m_concepts += record(QStringLiteral("~G|%1|%2|").arg(code, Field(lines.m_IMAGEN)));
         }
+        if (!missing.isEmpty())
+            m_unencodables.push_back(Unencodable{numlin, lines.m_ARTICULO, Distinct(missing)});
     }
     return Ok;
 }
@@ -189,11 +245,14 @@ QString CBc3BudgetExport::Message(Status status, const QString& strIdioma)
     return {};
 }
 
-CBc3BudgetExport::Status ExportBudgetBc3(CVelmoraDoc& doc, const QString& strBudget, const QString& strPath)
+CBc3BudgetExport::Status ExportBudgetBc3(CVelmoraDoc& doc, const QString& strBudget, const QString& strPath,
+                                         std::vector<CBc3BudgetExport::Unencodable>* pUnencodables)
 {
     CBc3BudgetExport exporter(doc);
     const CBc3BudgetExport::Status status = exporter.Open(strBudget);
     if (status != CBc3BudgetExport::Ok)
         return status;
+    if (pUnencodables)
+        *pUnencodables = exporter.Unencodables();
     return exporter.Write(CBc3BudgetExport::FileNameWithExtension(strPath));
 }

@@ -25,6 +25,13 @@ public:
         FileError,    // "Error fichero .bc3"
     };
 
+    // Characters of a line that Windows-1252 cannot hold, written as "?".
+    struct Unencodable {
+        long numlin;
+        QString code;
+        QString characters; // each once, in the order met
+    };
+
     explicit CBc3BudgetExport(CVelmoraDoc& doc);
 
     // Reads the budget's lines and measurement lines once, in line order,
@@ -36,6 +43,13 @@ public:
     // Writes the text to the file, replacing it whole; an existing file is
     // left as it was when writing fails.
     Status Write(const QString& strPath) const;
+
+    // The lines holding characters the file cannot hold, in line order.
+    const std::vector<Unencodable>& Unencodables() const { return m_unencodables; }
+    // The warning that lists them, at most nMaxItems lines of the budget:
+    // one per line of text, or all on one line (bOneLine).
+    static QString UnencodableWarning(const std::vector<Unencodable>& unencodables, const QString& strIdioma,
+                                      bool bOneLine, int nMaxItems = 20);
 
     // The "~D" list of a line: "code\factor\yield\" for each direct child,
     // in line order; empty when the line has none.
@@ -67,8 +81,10 @@ private:
     std::vector<Decomposed> m_decomposed;
     // The records of the concept lines, in line order.
     QByteArray m_concepts;
+    std::vector<Unencodable> m_unencodables;
 };
 
 // Export in one go, for the command line: Open, then Write to the name with
-// its extension.
-CBc3BudgetExport::Status ExportBudgetBc3(CVelmoraDoc& doc, const QString& strBudget, const QString& strPath);
+// its extension; pUnencodables, when given, receives what Unencodables lists.
+CBc3BudgetExport::Status ExportBudgetBc3(CVelmoraDoc& doc, const QString& strBudget, const QString& strPath,
+                                         std::vector<CBc3BudgetExport::Unencodable>* pUnencodables = nullptr);

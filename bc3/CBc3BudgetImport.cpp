@@ -1,8 +1,11 @@
 #include "bc3/CBc3BudgetImport.h"
 
+#include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
 #include "bc3/IProgress.h"
+#include "budget/CBudgetTotals.h"
+#include "budget/CRollUp.h"
 #include "store/CArticulosSet.h"
 #include "store/CBudgetCode.h"
 #include "store/CBulkInsert.h"
@@ -16,62 +19,81 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace {
 
 // The deepest level of the tree; entries below it are dropped.
 constexpr int kMaxLevel = 10;
+// Lines laid out between two updates of the status text.
+constexpr long kStatusEvery = 4096;
 
 struct TooManyLines {};
 
+using Staged = CBc3StagedRecords;
+
 // A code without its trailing "#" marks: FIEBDC-3 makes the marks optional
 // outside "~C", and "~D" and "~M" records often leave them out.
-QStringView Bare(QStringView code)
+std::string_view Bare(std::string_view code)
 {
-    while (code.endsWith(u'#'))
-        code.chop(1);
+    while (!code.empty() && code.back() == '#')
+        code.remove_suffix(1);
     return code;
 }
 
-// Orders codes as the store orders text: by code point, which for UTF-16
-// means moving the surrogates above the rest of the basic plane.
-bool CodeLess(const QString& a, const QString& b)
+bool IsPercentage(std::string_view code)
 {
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        const auto fix = [](char16_t u) -> char16_t {
-            if (u >= 0xD800 && u <= 0xDFFF)
-                return char16_t(u + 0x2000);
-            if (u >= 0xE000)
-                return char16_t(u - 0x800);
-            return u;
-        };
-        return fix(x) < fix(y);
-    }
-    return a.size() < b.size();
+    return code.find('%') != std::string_view::npos;
 }
 
-// One line of the new budget as the tree walk lays it out.
+// True when a number's text has no more than five decimals, so that its
+// value is already the one its store text with five decimals reads as.
+bool HasFiveDecimals(std::string_view text)
+{
+    const size_t point = text.find('.');
+    return text.find_first_of("eE") == std::string_view::npos
+        && (point == std::string_view::npos || text.size() - point - 1 <= 5);
+}
+
+// A value as it reads back from its store text with five decimals.
+double Rounded5(double dValue)
+{
+    char text[kStoreFormatBuffer];
+    return StoreAtof(std::string_view(text, size_t(StoreFormatTo(text, dValue, 5))));
+}
+
+QString Q(std::string_view text)
+{
+    return Staged::ToQString(text);
+}
+
+// One line of the new budget.
 struct Line {
-    int decomposition; // staged "D" row, or -1 for the root
-    int level;
-    int parent;        // index of the parent line, or -1 for the root
-    bool decomposed;
+    int decomposition = -1;     // staged "D" row, or -1 for the root
+    int parent = -1;            // index of the parent line, or -1 for the root
+    int item = -1;              // staged concept, or -1 when no "~C" describes the code
+    int id = -1;                // the code's entry in the builder's index
+    short level = 0;
+    bool decomposed = false;
+    bool percentChild = false;  // a child's code holds "%"
+    bool priced = false;        // PRECIO and IMPORTE are written
+    std::string_view articulo;
+    std::string_view yield;     // RENDIMIENTO as written, for a line without concept
+    std::string_view price;     // PRECIO as written
+    double quantity = 0.0;
+    double amount = 0.0;        // IMPORTE as written
+    const Staged::Measure* measure = nullptr;
 };
 
 class CBudgetBuilder
 {
 public:
-    CBudgetBuilder(CDatabase& database, const QString& strBudget, const CBc3StagedRecords& staged, IProgress& progress,
+    CBudgetBuilder(CDatabase& database, const QString& strBudget, const Staged& staged, IProgress& progress,
                    long nMaxLines)
         : m_nMaxLines(nMaxLines)
         , m_database(database)
-        , m_strBudget(strBudget)
+        , m_strBudget(strBudget.toUtf8())
         , m_staged(staged)
         , m_progress(progress)
     {
@@ -79,6 +101,8 @@ public:
     }
 
     void LayOutTree();
+    void PriceLines();
+    void RollUp();
     void AddHeader();
     void WriteLines();
 
@@ -86,94 +110,161 @@ public:
     long MeasurementCount() const { return m_nMeasurements; }
 
 private:
+    // What the file says about one code, marks aside: its concepts, the
+    // decompositions it heads and the measures of it, each in the builder's
+    // lists from first to first + count.
+    struct CodeInfo {
+        int item = -1;               // the first concept "~C" wrote with the code
+        bool manyConcepts = false;   // several, written with different marks
+        std::string_view parent;     // the code as the first "~D" of it wrote it
+        bool manyParents = false;    // "~D" of it written with different marks
+        int firstRow = 0, rowCount = 0;
+        int firstMeasure = 0, measureCount = 0;
+    };
+    struct Span {
+        const int* first;
+        const int* last;
+        const int* begin() const { return first; }
+        const int* end() const { return last; }
+        bool empty() const { return first == last; }
+    };
+
     void IndexStagedRows();
-    const std::vector<int>& Children(const QString& strParent, bool bSorted);
-    void Walk(const QString& strParent, int nLevel, int nParentLine);
-    int FindConcept(const QString& strCode) const;
-    QString FindParentLineCode(size_t nLine) const;
-    const CBc3StagedRecords::Measure* FindMeasure(const QString& strCode, const QString& strParentCode) const;
-    void AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert);
+    int Intern(std::string_view code);
+    Span Children(int nId, std::string_view parent);
+    void Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine);
+    int FindConcept(int nId, std::string_view code) const;
+    const Staged::Measure* FindMeasure(int nId, std::string_view code, std::string_view parentCode) const;
+    std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
+    void AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert);
+    std::string_view Keep(const QString& text);
 
     const long m_nMaxLines;
     CDatabase& m_database;
-    const QString m_strBudget;
-    const CBc3StagedRecords& m_staged;
+    const QByteArray m_strBudget;
+    const Staged& m_staged;
     IProgress& m_progress;
-    QString m_strRoot;
 
-    // Decompositions by parent as written, and by parent without its marks,
-    // in file order.
-    QHash<QString, std::vector<int>> m_byParent;
-    QHash<QString, std::vector<int>> m_byBareParent;
-    QHash<QString, std::vector<int>> m_sortedChildren;
-    // Concepts by code without marks; measures by child, with and without marks.
-    QHash<QString, int> m_conceptByBare;
-    QHash<QString, std::vector<int>> m_measuresByChild;
-    QHash<QString, std::vector<int>> m_measuresByBareChild;
-    const std::vector<int> m_noRows;
+    // Codes without their marks, and what each one has.
+    CBc3CodeIndex m_codes;
+    std::vector<CodeInfo> m_infos;
+    std::vector<std::string_view> m_parts;
+    // Per staged decomposition, the entry of its child's code.
+    std::vector<int> m_childIds;
+    // Decompositions by parent in file order; measures by child in parent
+    // code order.
+    std::vector<int> m_rows;
+    std::vector<int> m_measures;
+    // The decompositions of a code written with marks that others of the
+    // same code lack, the few times a file does that.
+    std::unordered_map<std::string_view, std::vector<int>> m_exactRows;
 
     std::vector<Line> m_lines;
-    std::vector<QString> m_articulos;
+    // The concepts' prices as numbers.
+    std::vector<double> m_prices;
+    // Prices the roll-up computed.
+    std::vector<QByteArray> m_computed;
     long m_nMeasurements = 0;
 };
 
+int CBudgetBuilder::Intern(std::string_view code)
+{
+    bool added = false;
+    const int id = m_codes.Insert(Bare(code), int(m_infos.size()), &added);
+    if (added)
+        m_infos.emplace_back();
+    return id;
+}
+
+// Every code once, so that laying out and pricing the lines needs no more
+// look-ups than the file has records.
 void CBudgetBuilder::IndexStagedRows()
 {
-    m_strRoot = m_staged.Root();
     const auto& decompositions = m_staged.m_decompositions;
+    const auto& measures = m_staged.m_measures;
+    m_codes.Reserve(m_staged.m_concepts.size() + decompositions.size() / 2);
+    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i) {
+        CodeInfo& info = m_infos[size_t(Intern(m_staged.m_concepts[i].code))];
+        if (info.item < 0)
+            info.item = int(i);
+        else
+            info.manyConcepts = true;
+    }
+    std::vector<int> parentIds(decompositions.size(), -1);
+    m_childIds.assign(decompositions.size(), -1);
     for (size_t i = 0; i < decompositions.size(); ++i) {
         if (decompositions[i].replaced)
             continue;
-        m_byParent[decompositions[i].parent].push_back(int(i));
-        m_byBareParent[Bare(decompositions[i].parent).toString()].push_back(int(i));
-    }
-    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i) {
-        const QString bare = Bare(m_staged.m_concepts[i].code).toString();
-        if (!m_conceptByBare.contains(bare))
-            m_conceptByBare.insert(bare, int(i));
+        m_childIds[i] = Intern(decompositions[i].child);
+        parentIds[i] = Intern(decompositions[i].parent);
+        CodeInfo& info = m_infos[size_t(parentIds[i])];
+        if (info.rowCount++ == 0)
+            info.parent = decompositions[i].parent;
+        else if (info.parent != decompositions[i].parent)
+            info.manyParents = true;
     }
     // Measures of a concept in the order of their parent code, those without
     // a parent first, as the store sorts them.
-    std::vector<int> measures(m_staged.m_measures.size());
-    for (size_t i = 0; i < measures.size(); ++i)
-        measures[i] = int(i);
-    std::stable_sort(measures.begin(), measures.end(), [this](int a, int b) {
-        return CodeLess(m_staged.m_measures[size_t(a)].parent, m_staged.m_measures[size_t(b)].parent);
-    });
-    for (const int i : measures) {
-        const QString& child = m_staged.m_measures[size_t(i)].child;
-        m_measuresByChild[child].push_back(i);
-        m_measuresByBareChild[Bare(child).toString()].push_back(i);
+    std::vector<int> byParent(measures.size());
+    for (size_t i = 0; i < byParent.size(); ++i)
+        byParent[i] = int(i);
+    std::stable_sort(byParent.begin(), byParent.end(),
+                     [&measures](int a, int b) { return measures[size_t(a)].parent < measures[size_t(b)].parent; });
+    std::vector<int> measureIds(measures.size());
+    for (size_t i = 0; i < measures.size(); ++i) {
+        measureIds[i] = Intern(measures[i].child);
+        ++m_infos[size_t(measureIds[i])].measureCount;
+    }
+
+    int rows = 0;
+    int measured = 0;
+    for (CodeInfo& info : m_infos) {
+        info.firstRow = rows;
+        info.firstMeasure = measured;
+        rows += info.rowCount;
+        measured += info.measureCount;
+        info.rowCount = info.measureCount = 0;
+    }
+    m_rows.resize(size_t(rows));
+    m_measures.resize(size_t(measured));
+    for (size_t i = 0; i < decompositions.size(); ++i) {
+        if (parentIds[i] >= 0) {
+            CodeInfo& info = m_infos[size_t(parentIds[i])];
+            m_rows[size_t(info.firstRow + info.rowCount++)] = int(i);
+        }
+    }
+    for (const int i : byParent) {
+        CodeInfo& info = m_infos[size_t(measureIds[size_t(i)])];
+        m_measures[size_t(info.firstMeasure + info.measureCount++)] = i;
     }
 }
 
-// The staged children of a line's code: the decompositions of that code as
-// written, or when there are none, those whose parent differs from it only
-// in its "#" marks. The first level keeps the file's order; deeper levels
-// come in ascending child code.
-const std::vector<int>& CBudgetBuilder::Children(const QString& strParent, bool bSorted)
+// The staged children of a line's code, in the order of the file: the
+// decompositions of that code as written, or when there are none, those
+// whose parent differs from it only in its "#" marks. The file's order is
+// the one in which a percentage applies to the lines before it.
+CBudgetBuilder::Span CBudgetBuilder::Children(int nId, std::string_view parent)
 {
     // An empty code is stored as no code at all, and no code has children.
-    if (strParent.isEmpty())
-        return m_noRows;
-    if (bSorted) {
-        const auto cached = m_sortedChildren.constFind(strParent);
-        if (cached != m_sortedChildren.constEnd())
-            return cached.value();
+    if (nId < 0 || parent.empty())
+        return {nullptr, nullptr};
+    const CodeInfo& info = m_infos[size_t(nId)];
+    const int* first = m_rows.data() + info.firstRow;
+    const Span all{first, first + info.rowCount};
+    if (!info.manyParents)
+        return all;
+    auto it = m_exactRows.find(parent);
+    if (it == m_exactRows.end()) {
+        std::vector<int> exact;
+        for (const int row : all) {
+            if (m_staged.m_decompositions[size_t(row)].parent == parent)
+                exact.push_back(row);
+        }
+        it = m_exactRows.emplace(parent, std::move(exact)).first;
     }
-    auto it = m_byParent.constFind(strParent);
-    if (it == m_byParent.constEnd()) {
-        it = m_byBareParent.constFind(Bare(strParent).toString());
-        if (it == m_byBareParent.constEnd())
-            return m_noRows;
-    }
-    if (!bSorted)
-        return it.value();
-    std::vector<int> sorted = it.value();
-    std::stable_sort(sorted.begin(), sorted.end(), [this](int a, int b) {
-        return CodeLess(m_staged.m_decompositions[size_t(a)].child, m_staged.m_decompositions[size_t(b)].child);
-    });
-    return m_sortedChildren.insert(strParent, std::move(sorted)).value();
+    if (it->second.empty())
+        return all;
+    return {it->second.data(), it->second.data() + it->second.size()};
 }
 
 void CBudgetBuilder::LayOutTree()
@@ -181,111 +272,247 @@ void CBudgetBuilder::LayOutTree()
     m_progress.ShowBar(false);
     m_progress.SetStatusText(CBc3Messages::CreatingBudget());
     m_progress.ShowStatus(true);
-    m_lines.push_back(Line{-1, 0, -1, true});
-    Walk(m_strRoot, 1, 0);
+    Line root;
+    root.level = 0;
+    root.decomposed = true;
+    root.articulo = m_staged.Root();
+    m_lines.reserve(std::min(size_t(m_nMaxLines), m_staged.m_decompositions.size() + 1));
+    root.id = root.articulo.empty() ? -1 : m_codes.Find(Bare(root.articulo));
+    m_lines.push_back(root);
+    Walk(root.id, root.articulo, 1, 0);
+    m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
     m_progress.ShowStatus(false);
 }
 
-void CBudgetBuilder::Walk(const QString& strParent, int nLevel, int nParentLine)
+void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
 {
-    // Copied: the walk below may add to the cache the list lives in.
-    const std::vector<int> rows = Children(strParent, nLevel > 1);
-    for (const int row : rows) {
+    for (const int row : Children(nParentId, parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
         const int index = int(m_lines.size());
-        m_lines.push_back(Line{row, nLevel, nParentLine, false});
-        m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
-        if (nLevel >= kMaxLevel)
-            continue;
-        const QString& child = m_staged.m_decompositions[size_t(row)].child;
-        if (!Children(child, true).empty()) {
+        const std::string_view child = m_staged.m_decompositions[size_t(row)].child;
+        Line line;
+        line.decomposition = row;
+        line.parent = nParentLine;
+        line.level = short(nLevel);
+        line.articulo = child;
+        line.id = m_childIds[size_t(row)];
+        m_lines.push_back(line);
+        if (IsPercentage(child))
+            m_lines[size_t(nParentLine)].percentChild = true;
+        if (m_lines.size() % kStatusEvery == 0)
+            m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
+        if (nLevel < kMaxLevel && !Children(line.id, child).empty()) {
             m_lines[size_t(index)].decomposed = true;
-            Walk(child, nLevel + 1, index);
+            Walk(line.id, child, nLevel + 1, index);
         }
     }
 }
 
-void CBudgetBuilder::AddHeader()
-{
-    CPresupuestosSet header(&m_database);
-    header.FilterNone();
-    header.Open();
-    header.AddNew();
-    header.SetFieldNull(nullptr);
-    header.m_CODIGO = m_strBudget;
-    header.Update();
-    header.Close();
-}
-
 // The concept of a code: the one "~C" wrote with that code, or else the one
 // whose code differs from it only in its "#" marks.
-int CBudgetBuilder::FindConcept(const QString& strCode) const
+int CBudgetBuilder::FindConcept(int nId, std::string_view code) const
 {
-    if (strCode.isEmpty())
+    if (nId < 0 || code.empty())
         return -1;
-    const auto exact = m_staged.m_conceptIndex.constFind(strCode);
-    if (exact != m_staged.m_conceptIndex.constEnd())
-        return exact.value();
-    return m_conceptByBare.value(Bare(strCode).toString(), -1);
-}
-
-// The code of the decomposed line one level up that precedes the line in the
-// pre-order list, which the walk knows as the line's parent.
-QString CBudgetBuilder::FindParentLineCode(size_t nLine) const
-{
-    const int parent = m_lines[nLine].parent;
-    return parent < 0 ? QString() : m_articulos[size_t(parent)];
+    const CodeInfo& info = m_infos[size_t(nId)];
+    if (info.manyConcepts) {
+        const int exact = m_staged.FindConcept(code);
+        if (exact >= 0)
+            return exact;
+    }
+    return info.item;
 }
 
 // The measure that applies to a line: among the concept's staged measures
-// in parent code order, the first without a parent or under the line's
-// parent, marks aside.
-const CBc3StagedRecords::Measure* CBudgetBuilder::FindMeasure(const QString& strCode, const QString& strParentCode) const
+// (those of its very code, when there are any) in parent code order, the
+// first without a parent or under the line's parent, marks aside.
+const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view code, std::string_view parentCode) const
 {
-    auto it = m_measuresByChild.constFind(strCode);
-    if (it == m_measuresByChild.constEnd()) {
-        it = m_measuresByBareChild.constFind(Bare(strCode).toString());
-        if (it == m_measuresByBareChild.constEnd())
-            return nullptr;
-    }
-    const QStringView parent = Bare(strParentCode);
-    for (const int index : it.value()) {
-        const CBc3StagedRecords::Measure& measure = m_staged.m_measures[size_t(index)];
-        if (measure.parent.isEmpty() || Bare(measure.parent) == parent)
+    if (nId < 0)
+        return nullptr;
+    const CodeInfo& info = m_infos[size_t(nId)];
+    const int* first = m_measures.data() + info.firstMeasure;
+    const int* last = first + info.measureCount;
+    const bool exact = std::any_of(first, last, [&](int i) { return m_staged.m_measures[size_t(i)].child == code; });
+    const std::string_view parent = Bare(parentCode);
+    for (const int* i = first; i != last; ++i) {
+        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
+        if (exact && measure.child != code)
+            continue;
+        if (measure.parent.empty() || Bare(measure.parent) == parent)
             return &measure;
     }
     return nullptr;
 }
 
-void CBudgetBuilder::AddMeasurementRows(const CBc3StagedRecords::Measure& measure, long nNumLin, CBulkInsert& insert)
+// Each line's concept, quantity, price and amount as the file gives them.
+void CBudgetBuilder::PriceLines()
 {
-    const QString& budget = m_strBudget;
-    const qint64 numlin = nNumLin;
-    const QString& parent = measure.parent;
-    const QString& child = measure.child;
+    m_prices.resize(m_staged.m_concepts.size());
+    for (size_t i = 0; i < m_prices.size(); ++i)
+        m_prices[i] = StoreAtof(m_staged.m_concepts[i].price);
+    for (Line& line : m_lines) {
+        const Staged::Decomposition* entry =
+            line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
+        line.item = FindConcept(line.id, line.articulo);
+        // A line keeps the code its concept has in "~C", so that a chapter
+        // named without its mark stays a chapter; the root keeps its own.
+        if (entry && line.item >= 0)
+            line.articulo = m_staged.m_concepts[size_t(line.item)].code;
+        line.yield = entry ? entry->yield : std::string_view("1.0");
+        if (line.item < 0)
+            continue;
+        line.priced = true;
+        line.price = m_staged.m_concepts[size_t(line.item)].price;
+        std::string_view quantity = line.yield;
+        if (line.decomposed && line.parent >= 0) {
+            line.measure = FindMeasure(line.id, line.articulo, m_lines[size_t(line.parent)].articulo);
+            if (line.measure)
+                quantity = line.measure->total;
+        }
+        // The amount is that of the quantity as stored, with five decimals,
+        // as an edit of the line computes it.
+        line.quantity = quantity.empty() ? 0.0 : StoreAtof(quantity);
+        if (!HasFiveDecimals(quantity))
+            line.quantity = Rounded5(line.quantity);
+        line.amount = m_prices[size_t(line.item)] * line.quantity;
+    }
+}
+
+std::string_view CBudgetBuilder::Keep(const QString& text)
+{
+    m_computed.push_back(text.toUtf8());
+    return {m_computed.back().constData(), size_t(m_computed.back().size())};
+}
+
+// The direct children of a line as the roll-up sees them in the store.
+std::vector<CRollUp::Sibling> CBudgetBuilder::Siblings(size_t nParent, std::vector<size_t>& indexes) const
+{
+    std::vector<CRollUp::Sibling> siblings;
+    indexes.clear();
+    const int level = m_lines[nParent].level;
+    for (size_t i = nParent + 1; i < m_lines.size() && m_lines[i].level > level; ++i) {
+        const Line& child = m_lines[i];
+        if (child.level != level + 1)
+            continue;
+        indexes.push_back(i);
+        CRollUp::Sibling sibling;
+        sibling.code = Q(child.articulo);
+        sibling.quantity = child.item >= 0 ? StoreFormat(child.quantity, 5) : Q(child.yield);
+        if (child.priced) {
+            sibling.price = Q(child.price);
+            sibling.amount = StoreFormat(child.amount, 5);
+        }
+        siblings.push_back(std::move(sibling));
+    }
+    return siblings;
+}
+
+// Prices that the file leaves to the reader: a decomposed line whose price
+// is empty or 0 gets the roll-up of its children, and a percentage line the
+// sum it applies to, as the first edit under them would give. The lines are
+// taken from the last, so that children are final before their parent.
+void CBudgetBuilder::RollUp()
+{
+    std::vector<size_t> indexes;
+    for (size_t k = m_lines.size(); k-- > 0;) {
+        Line& line = m_lines[k];
+        const bool unpriced = line.decomposed && StoreAtof(line.price) == 0.0;
+        if (!unpriced && !line.percentChild)
+            continue;
+        std::vector<CRollUp::Sibling> siblings = Siblings(k, indexes);
+        if (siblings.empty())
+            continue;
+        const QString price = CRollUp::RollSiblings(siblings);
+        for (size_t s = 0; s < siblings.size(); ++s) {
+            if (!siblings[s].bChanged)
+                continue;
+            Line& child = m_lines[indexes[s]];
+            child.priced = true;
+            child.price = Keep(siblings[s].price);
+            child.amount = StoreAtof(siblings[s].amount);
+        }
+        if (unpriced) {
+            const QString quantity = line.item >= 0 ? StoreFormat(line.quantity, 5) : Q(line.yield);
+            line.priced = true;
+            line.price = Keep(price);
+            line.amount = StoreAtof(CRollUp::Amount(quantity, price));
+        }
+    }
+}
+
+// The header: the code, the rates the file gives, and the totals.
+void CBudgetBuilder::AddHeader()
+{
+    const Staged::Rates& rates = m_staged.m_rates;
+    const QString budget = QString::fromUtf8(m_strBudget);
+    CPresupuestosSet header(&m_database);
+    header.FilterNone();
+    header.Open();
+    header.AddNew();
+    header.SetFieldNull(nullptr);
+    header.m_CODIGO = budget;
+    header.m_GGEN = Q(rates.overheads);
+    header.m_BIND = Q(rates.profit);
+    header.m_IVA = Q(rates.vat);
+    header.Update();
+    header.FilterBudget(budget);
+    header.Requery();
+    CBudgetTotals::Update(header, StoreFormat(m_lines.front().amount, 5));
+    header.Close();
+}
+
+void CBudgetBuilder::AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert)
+{
+    const std::string_view budget(m_strBudget.constData(), size_t(m_strBudget.size()));
     const qint64 position = 1;
-    const QString one = QStringLiteral("1.0");
-    if (!measure.list.contains(u'\\')) {
-        insert.Add({budget, numlin, qint64(1), parent, child, position, nullptr, nullptr, measure.total, one, one, one,
-                    StoreFormat(StoreAtof(measure.total), 5)});
+    const std::string_view one = "1.0";
+    if (measure.list.find('\\') == std::string_view::npos) {
+        insert.Add({budget, nNumLin, qint64(1), measure.parent, measure.child, position, nullptr, nullptr,
+                    measure.total, one, one, one, CBulkInsert::Value::Fixed(StoreAtof(measure.total), 5)});
         ++m_nMeasurements;
         return;
     }
-    const QList<QStringView> parts = QStringView(measure.list).split(u'\\');
-    const qsizetype groups = (parts.size() - 1) / 6;
-    for (qsizetype g = 0; g < groups; ++g) {
-        QString factors[4];
-        double total = 1.0;
+    std::vector<std::string_view>& parts = m_parts;
+    CBc3Reader::Split(measure.list, '\\', parts);
+    const size_t groups = (parts.size() - 1) / 6;
+    for (size_t g = 0; g < groups; ++g) {
+        std::string_view factors[4];
+        bool empty = true;
         for (int f = 0; f < 4; ++f) {
-            factors[f] = parts[6 * g + 2 + f].trimmed().toString();
-            if (factors[f].isEmpty())
-                factors[f] = one;
-            total *= StoreAtof(factors[f]);
+            factors[f] = CBc3Reader::Trim(parts[6 * g + 2 + size_t(f)]);
+            empty = empty && factors[f].empty();
         }
-        insert.Add({budget, numlin, qint64(g + 1), parent, child, position, parts[6 * g].toString(),
-                    parts[6 * g + 1].toString(), factors[0], factors[1], factors[2], factors[3], StoreFormat(total, 5)});
+        const std::string_view type = CBc3Reader::Trim(parts[6 * g]);
+        const std::string_view comment = CBc3Reader::TrimText(parts[6 * g + 1]);
+        const qint64 lin = qint64(g + 1);
         ++m_nMeasurements;
+        // A comment or a heading: a row with no number counts for nothing,
+        // and stays without numbers, as the measurement window keeps it.
+        if (empty) {
+            insert.Add({budget, nNumLin, lin, measure.parent, measure.child, position, type, comment, nullptr, nullptr,
+                        nullptr, nullptr, CBulkInsert::Value::Fixed(0.0, 5)});
+            continue;
+        }
+        std::string cleaned[4];
+        for (int f = 0; f < 4; ++f) {
+            if (factors[f].empty()) {
+                factors[f] = one;
+            } else if (factors[f].find_first_of(" \t\r\n") != std::string_view::npos) {
+                // A number wrapped onto the next line.
+                for (const char c : factors[f]) {
+                    if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+                        cleaned[f] += c;
+                }
+                factors[f] = cleaned[f];
+            }
+        }
+        const QByteArray total = StoreProduct({factors[0], factors[1], factors[2], factors[3]}, 5).toLatin1();
+        using Value = CBulkInsert::Value;
+        insert.Add({budget, nNumLin, lin, measure.parent, measure.child, position, type, comment,
+                    Value::Copy(factors[0]), Value::Copy(factors[1]), Value::Copy(factors[2]), Value::Copy(factors[3]),
+                    Value::Copy(std::string_view(total.constData(), size_t(total.size())))});
     }
 }
 
@@ -300,43 +527,32 @@ void CBudgetBuilder::WriteLines()
 
     const std::unique_ptr<CBulkInsert> lines = CStoreStatements::BudgetLineInserter(m_database);
     const std::unique_ptr<CBulkInsert> measurements = CStoreStatements::MeasurementInserter(m_database);
-    const QString& budget = m_strBudget;
+    const std::string_view budget(m_strBudget.constData(), size_t(m_strBudget.size()));
     const std::nullptr_t null = nullptr;
-    const QString one = QStringLiteral("1.0");
     int shown = -1;
-    m_articulos.reserve(size_t(count));
     for (long k = 0; k < count; ++k) {
         const Line& line = m_lines[size_t(k)];
-        const CBc3StagedRecords::Decomposition* entry =
+        const Staged::Decomposition* entry =
             line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
-        const QString& code = entry ? entry->child : m_strRoot;
-        const int conceptIndex = FindConcept(code);
-        // A line keeps the code its concept has in "~C", so that a chapter
-        // named without its mark stays a chapter; the root keeps its own.
-        m_articulos.push_back(entry && conceptIndex >= 0 ? m_staged.m_concepts[size_t(conceptIndex)].code : code);
-        const QString& articulo = m_articulos.back();
         const qint64 numlin = k + 1;
-        const QString desglose = line.decomposed ? QStringLiteral("S") : QStringLiteral("N");
-        const QString& factor = entry ? entry->factor : one;
-        const QString& yield = entry ? entry->yield : one;
+        const std::string_view desglose = line.decomposed ? "S" : "N";
+        const std::string_view factor = entry ? entry->factor : std::string_view("1.0");
+        const CBulkInsert::Value price = line.priced ? CBulkInsert::Value(line.price) : CBulkInsert::Value(null);
+        const CBulkInsert::Value amount = line.priced ? CBulkInsert::Value::Fixed(line.amount, 5) : CBulkInsert::Value(null);
 
-        if (conceptIndex < 0) {
-            // A code no "~C" describes: the line has its place and nothing more.
-            lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, yield, null, null, null, null,
-                        null, null});
+        if (line.item < 0) {
+            // A code no "~C" describes: the line has its place, and a price
+            // only when its children give it one.
+            lines->Add({budget, numlin, line.articulo, qint64(line.level), desglose, factor, line.yield, null, null,
+                        null, null, price, amount});
             continue;
         }
-        const CBc3StagedRecords::Concept& item = m_staged.m_concepts[size_t(conceptIndex)];
-        const double price = StoreAtof(item.price);
-        double quantity = yield.isEmpty() ? 0.0 : StoreAtof(yield);
-        if (line.decomposed) {
-            if (const CBc3StagedRecords::Measure* measure = FindMeasure(articulo, FindParentLineCode(size_t(k)))) {
-                quantity = StoreAtof(measure->total);
-                AddMeasurementRows(*measure, k + 1, *measurements);
-            }
-        }
-        lines->Add({budget, numlin, articulo, qint64(line.level), desglose, factor, StoreFormat(quantity, 5), item.name,
-                    item.text, item.image, item.unit, item.price, StoreFormat(price * quantity, 5)});
+        const Staged::Concept& item = m_staged.m_concepts[size_t(line.item)];
+        if (line.measure)
+            AddMeasurementRows(*line.measure, numlin, *measurements);
+        lines->Add({budget, numlin, line.articulo, qint64(line.level), desglose, factor,
+                    CBulkInsert::Value::Fixed(line.quantity, 5), item.name, item.text, item.image, item.unit, price,
+                    amount});
 
         int percent = int(qint64(k + 1) * 100 / count);
         if (percent < 0)
@@ -377,10 +593,11 @@ QString CBc3ImportOutcome::Message(const QString& strIdioma) const
     case TooManyLines:
         return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
     case StagingError:
-        return CBc3Messages::Text(CBc3Messages::StagingTableBudget, strIdioma) + QStringLiteral("\n") + m_strError;
+        return CBc3Messages::StoreError(CBc3Messages::StagingWriteFailed, strIdioma, m_strError);
     case BadCode:
-    case DatabaseError:
         return m_strError;
+    case DatabaseError:
+        return CBc3Messages::StoreError(CBc3Messages::BudgetWriteFailed, strIdioma, m_strError);
     }
     return {};
 }
@@ -427,22 +644,14 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             CStoreStatements::DeleteBudgetLines(database, strBudget);
             CStoreStatements::DeleteBudgetHeader(database, strBudget);
             CStoreStatements::DeleteBudgetMeasurements(database, strBudget);
-            CStoreStatements::DeleteStaging(database, strBudget);
         }
 
+        // The budget is built straight from the records staged in memory;
+        // the staging table is for the price-base import's scope dialog, and
+        // keeps no rows under the budget's code.
+        CStoreStatements::DeleteStaging(database, strBudget);
         CBc3StagedRecords staged;
-        try {
-            // The budget is built from the staged records as staging keeps
-            // them in memory; once staged, the rows in the table are undone,
-            // which costs far less than deleting them one by one at the end.
-            CTransaction stagingRows(database);
-            StageBc3Records(database, reader, strBudget, EBc3Staging::Budget, &progress, &staged);
-            stagingRows.Rollback();
-        } catch (const CDBException& e) {
-            outcome.m_status = CBc3ImportOutcome::StagingError;
-            outcome.m_strError = e.m_strError;
-            return outcome;
-        }
+        staged.Stage(reader, EBc3Staging::Budget, progress);
 
         CBudgetBuilder builder(database, strBudget, staged, progress, nMaxLines < 0 ? kBc3MaxBudgetLines : nMaxLines);
         try {
@@ -452,9 +661,10 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
             outcome.m_status = CBc3ImportOutcome::TooManyLines;
             return outcome;
         }
+        builder.PriceLines();
+        builder.RollUp();
         builder.AddHeader();
         builder.WriteLines();
-        CStoreStatements::DeleteStaging(database, strBudget);
         transaction.Commit();
 
         outcome.m_nLines = builder.LineCount();

@@ -17,8 +17,8 @@ struct CBc3ImportOutcome {
         UnknownFormat, // no record in it
         Exists,        // the budget code is taken and replacing was not asked for
         TooManyLines,  // the decompositions unfold into more lines than a budget may hold
-        StagingError,  // the staging table failed
-        DatabaseError, // the store failed while building the budget
+        StagingError,  // writing to the staging table failed
+        DatabaseError, // the store failed while the budget was written
     };
 
     Status m_status = Ok;
@@ -32,16 +32,20 @@ struct CBc3ImportOutcome {
     QString Message(const QString& strIdioma) const;
 };
 
-// Turns a FIEBDC-3 file into a budget: its header, its line tree and its
-// measurement lines, in one transaction. Nothing changes unless it succeeds:
+// Turns a FIEBDC-3 file into a budget: its header with its totals, its line
+// tree and its measurement lines, in one transaction. Decompositions keep
+// the file's order at every depth; a decomposed line whose price the file
+// leaves empty or 0, and every percentage line, get what the roll-up of
+// their siblings and children gives. Nothing changes unless it succeeds:
 // a budget being replaced is deleted only once the new file has been read
 // and found to hold records. The budget manager asks "Ya existe, desea
 // reemplazarlo ? " when the outcome is Exists and calls again with bReplace.
 //
 // Progress: the bar over the staging of the records ("Importando desglose
 // %d%%"), the status text while the tree is laid out ("Creando presupuesto
-// ... %d", the bar hidden), and the bar again while the lines get their
-// concepts and measurements ("Actualizando conceptos y medidas %d%%").
+// ... %d" every few thousand lines and at the end, the bar hidden), and the
+// bar again while the lines get their concepts and measurements
+// ("Actualizando conceptos y medidas %d%%").
 CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, bool bReplace,
                                   IProgress* pProgress = nullptr);
 // The same from a file's text, under the budget code given, with at most

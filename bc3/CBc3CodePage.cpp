@@ -98,11 +98,7 @@ const CodePageTable& Windows1252()
 
 bool IsAscii(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
+    return CBc3CodePage::IsAscii(text);
 }
 
 QString DecodeTable(std::string_view text, const CodePageTable& table)
@@ -152,7 +148,7 @@ QString DecodeStream(std::string_view text, const CodePageTable& table)
 // fail, or with bLossy becomes "?" (a surrogate pair counting as one
 // character). With bC1, a C1 control counts as the byte it stands for, as
 // when Windows-1252 bytes were once read as Latin-1.
-bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy)
+bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy, QString* pMissing = nullptr)
 {
     static const QHash<char16_t, char> reverse = [] {
         QHash<char16_t, char> map;
@@ -176,8 +172,13 @@ bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy)
             *out++ = char(u);
         } else if (bLossy) {
             *out++ = '?';
-            if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            if (pMissing)
+                *pMissing += QChar(u);
+            if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
                 ++i;
+                if (pMissing)
+                    *pMissing += text[i];
+            }
         } else {
             return false;
         }
@@ -289,11 +290,60 @@ QString CBc3CodePage::Decode(std::string_view text, int nCodePage)
     return DecodeTable(text, *table);
 }
 
-QByteArray CBc3CodePage::EncodeAnsi(QStringView text)
+QByteArray CBc3CodePage::EncodeAnsi(QStringView text, QString* pMissing)
 {
     QByteArray bytes;
-    ToWindows1252(text, bytes, false, true);
+    ToWindows1252(text, bytes, false, true, pMissing);
     return bytes;
+}
+
+bool CBc3CodePage::DecodeToUtf8(std::string_view text, int nCodePage, std::string& utf8)
+{
+    std::shared_ptr<const CodePageTable> table;
+    if (nCodePage == kAnsi) {
+        bool multibyte = false;
+        if (IsUtf8(text, multibyte))
+            return false;
+        table = Table(1252);
+    } else {
+        if (nCodePage == kUtf8CodePage)
+            return false;
+        table = Table(nCodePage);
+        if (!table->known || table->multibyte)
+            return false;
+    }
+    utf8.reserve(utf8.size() + text.size() * 2);
+    for (const char c : text) {
+        const char16_t u = table->chars[static_cast<unsigned char>(c)];
+        if (u < 0x80) {
+            utf8 += char(u);
+        } else if (u < 0x800) {
+            utf8 += char(0xC0 | (u >> 6));
+            utf8 += char(0x80 | (u & 0x3F));
+        } else {
+            utf8 += char(0xE0 | (u >> 12));
+            utf8 += char(0x80 | ((u >> 6) & 0x3F));
+            utf8 += char(0x80 | (u & 0x3F));
+        }
+    }
+    return true;
+}
+
+bool CBc3CodePage::IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool CBc3CodePage::KeepsAscii(int nCodePage)
+{
+    if (nCodePage == kAnsi || nCodePage == kUtf8CodePage)
+        return true;
+    const std::shared_ptr<const CodePageTable> table = Table(nCodePage);
+    return !table->known || table->asciiIdentity;
 }
 
 QString ConvertFromFileCodePage(std::string_view text, int nCodePage)

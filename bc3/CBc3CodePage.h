@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <string>
 #include <string_view>
 
 // The character sets of BC3 texts. The store keeps Unicode; a file's texts
@@ -27,8 +28,19 @@ public:
     // keep their Latin-1 meaning; an unknown code page reads as kAnsi.
     static QString Decode(std::string_view text, int nCodePage);
 
-    // Windows-1252 bytes of a text; a character missing from it becomes "?".
-    static QByteArray EncodeAnsi(QStringView text);
+    // True when text made only of ASCII bytes reads as itself in the code
+    // page, so that it needs no decoding.
+    static bool KeepsAscii(int nCodePage);
+    static bool IsAscii(std::string_view text);
+
+    // The text decoded as Decode does, as UTF-8 appended to utf8, for the
+    // code pages of one byte a character (and "ANSI" text that is not
+    // UTF-8); false, leaving utf8 alone, for the others.
+    static bool DecodeToUtf8(std::string_view text, int nCodePage, std::string& utf8);
+
+    // Windows-1252 bytes of a text; a character missing from it becomes "?",
+    // and is added to pMissing when given (a surrogate pair as one).
+    static QByteArray EncodeAnsi(QStringView text, QString* pMissing = nullptr);
 
     // True when the bytes are well-formed UTF-8; bMultibyte tells whether
     // they hold any sequence beyond ASCII.

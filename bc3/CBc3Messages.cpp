@@ -29,8 +29,34 @@ QString CBc3Messages::Text(Id id, const QString& strIdioma)
     case TooManyLines:
         return CLanguage::Text(strIdioma, "El fichero .bc3 genera demasiadas líneas",
                                "El fitxer .bc3 genera massa línies");
+    case StagingWriteFailed:
+        return CLanguage::Text(strIdioma, "Error al escribir en la tabla temporal", "Error en escriure a la taula temporal");
+    case BudgetWriteFailed:
+        return CLanguage::Text(strIdioma, "Error al guardar el presupuesto importado",
+                               "Error en desar el pressupost importat");
+    case Unencodable:
+        return CLanguage::Text(strIdioma, "El fichero se ha escrito, pero el juego de caracteres ANSI no admite "
+                                          "estos caracteres, escritos como \"?\":",
+                               "El fitxer s'ha escrit, però el joc de caràcters ANSI no admet aquests caràcters, "
+                               "escrits com a \"?\":");
+    case UnencodableLine:
+        return CLanguage::Text(strIdioma, "línea %1 (%2): %3", "línia %1 (%2): %3");
     }
     return {};
+}
+
+QString CBc3Messages::StoreError(Id id, const QString& strIdioma, const QString& strDriverText)
+{
+    QString cause;
+    if (strDriverText.contains(QStringLiteral("disk is full"), Qt::CaseInsensitive))
+        cause = CLanguage::Text(strIdioma, "el disco está lleno", "el disc és ple");
+    else if (strDriverText.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
+             || strDriverText.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
+        cause = CLanguage::Text(strIdioma, "la base de datos es de solo lectura", "la base de dades és de només lectura");
+    QString message = Text(id, strIdioma);
+    if (!cause.isEmpty())
+        message += QStringLiteral(": ") + cause;
+    return message + QStringLiteral("\n") + strDriverText;
 }
 
 QString CBc3Messages::StagingProgress(int nPercent)

@@ -19,9 +19,16 @@ public:
         ChooseFile,          // "Importar tarifa" without a file
         ChooseScopes,        // "Importar tarifa" without a selected price scope
         TooManyLines,        // the decompositions unfold into more lines than a budget can hold
+        StagingWriteFailed,  // writing to the staging table failed
+        BudgetWriteFailed,   // writing the imported budget failed
+        Unencodable,         // characters an export's code page cannot hold
+        UnencodableLine,     // one line holding them: %1 line, %2 code, %3 characters
     };
 
     static QString Text(Id id, const QString& strIdioma);
+    // What failed, followed by the store's own text; a full disk and a
+    // read-only store are named in the user's language.
+    static QString StoreError(Id id, const QString& strIdioma, const QString& strDriverText);
 
     // The scope shown when a file's header names none; the same in both languages.
     static QString UnspecifiedScope() { return QStringLiteral("Sin especificar"); }

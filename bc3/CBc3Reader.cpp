@@ -19,15 +19,19 @@ CBc3Reader::CBc3Reader(QByteArray text)
     if (m_text.contains('\0'))
         m_text.removeIf([](char c) { return c == '\0'; });
 
-    const char* const begin = m_text.constData();
-    const char* const end = begin + m_text.size();
-    const char* start = static_cast<const char*>(std::memchr(begin, '~', size_t(end - begin)));
-    while (start) {
-        const char* next = static_cast<const char*>(std::memchr(start + 1, '~', size_t(end - start - 1)));
-        const char* stop = next ? next : end;
-        m_records.emplace_back(start, size_t(stop - start));
-        start = next;
+    const char* p = m_text.constData();
+    const char* const end = p + m_text.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '~', size_t(end - p))))) {
+        ++m_nRecords;
+        ++p;
     }
+}
+
+std::string_view CBc3Reader::RecordAt(const char* pStart) const
+{
+    const char* const end = m_text.constData() + m_text.size();
+    const char* next = static_cast<const char*>(std::memchr(pStart + 1, '~', size_t(end - pStart - 1)));
+    return {pStart, size_t((next ? next : end) - pStart)};
 }
 
 bool CBc3Reader::ReadFile(const QString& strPath, QByteArray& text)
@@ -78,3 +82,12 @@ std::string_view CBc3Reader::TrimRight(std::string_view text)
         --last;
     return text.substr(0, last);
 }
+
+std::string_view CBc3Reader::TrimText(std::string_view text)
+{
+    size_t first = 0;
+    while (first < text.size() && (text[first] == '\r' || text[first] == '\n' || text[first] == '\t'))
+        ++first;
+    return TrimRight(text.substr(first));
+}
+

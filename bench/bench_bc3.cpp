@@ -1,6 +1,9 @@
 // Speed of the BC3 interchange on the largest file of the corpus and on a
 // generated 50 MB budget: reading and splitting, import, export, and the
-// peak memory of the process.
+// peak memory of the process. Each import is set against its floor, timed in
+// the same run: the rows it wrote, inserted into an empty store of the same
+// schema in one transaction with one prepared statement per table and UTF-8
+// binds, which no import of those rows can beat by much.
 //   bench_bc3 [CORPUS_DIR]
 //   bench_bc3 --generate FILE    only writes the generated file
 #include "bc3/CBc3BudgetExport.h"
@@ -9,14 +12,19 @@
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
 #include "store/CDBException.h"
+#include "store/CDatabase.h"
+#include "store/CSchema.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <sqlite3.h>
+#include <string>
 #include <sys/resource.h>
 #include <vector>
 
@@ -76,7 +84,122 @@ void BenchSplit(const QString& strPath)
                 Megabytes(size) / runs.front());
 }
 
-bool BenchImportExport(CVelmoraDoc& doc, const QString& strPath, const QString& strOut)
+sqlite3* Handle(CDatabase& database)
+{
+    return *static_cast<sqlite3* const*>(database.Connection().driver()->handle().constData());
+}
+
+// The rows of one table as the import left them, every value as the text or
+// integer it reads back as, kept in one buffer.
+struct TableRows {
+    std::string table;
+    std::vector<std::string> columns;
+    struct Value {
+        int type;
+        sqlite3_int64 integer;
+        size_t offset;
+        size_t length;
+    };
+    std::vector<Value> values;
+    std::string text;
+};
+
+TableRows ReadRows(sqlite3* pHandle, const char* szTable, const QString& strBudget)
+{
+    TableRows rows;
+    rows.table = szTable;
+    const std::string sql = std::string("SELECT * FROM ") + szTable + " WHERE CODIGO = ? ORDER BY rowid";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(pHandle, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+        throw CDBException(QString::fromUtf8(sqlite3_errmsg(pHandle)));
+    const QByteArray budget = strBudget.toUtf8();
+    sqlite3_bind_text(statement, 1, budget.constData(), int(budget.size()), SQLITE_STATIC);
+    const int count = sqlite3_column_count(statement);
+    for (int c = 0; c < count; ++c) {
+        if (qstrcmp(sqlite3_column_name(statement, c), "ID") != 0)
+            rows.columns.emplace_back(sqlite3_column_name(statement, c));
+    }
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        for (int c = 0; c < count; ++c) {
+            if (qstrcmp(sqlite3_column_name(statement, c), "ID") == 0)
+                continue;
+            TableRows::Value value{sqlite3_column_type(statement, c), 0, rows.text.size(), 0};
+            if (value.type == SQLITE_INTEGER) {
+                value.integer = sqlite3_column_int64(statement, c);
+            } else if (value.type != SQLITE_NULL) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
+                value.length = size_t(sqlite3_column_bytes(statement, c));
+                rows.text.append(text, value.length);
+            }
+            rows.values.push_back(value);
+        }
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+// The floor: the rows into an empty store, one prepared INSERT per table,
+// UTF-8 binds, one transaction.
+void InsertRows(sqlite3* pHandle, const std::vector<TableRows>& tables)
+{
+    sqlite3_exec(pHandle, "BEGIN", nullptr, nullptr, nullptr);
+    for (const TableRows& rows : tables) {
+        std::string sql = "INSERT INTO " + rows.table + " (";
+        std::string marks;
+        for (size_t c = 0; c < rows.columns.size(); ++c) {
+            sql += (c ? "," : "") + rows.columns[c];
+            marks += c ? ",?" : "?";
+        }
+        sql += ") VALUES (" + marks + ")";
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(pHandle, sql.c_str(), -1, &statement, nullptr);
+        const size_t width = rows.columns.size();
+        for (size_t first = 0; first < rows.values.size(); first += width) {
+            for (size_t c = 0; c < width; ++c) {
+                const TableRows::Value& value = rows.values[first + c];
+                if (value.type == SQLITE_NULL)
+                    sqlite3_bind_null(statement, int(c) + 1);
+                else if (value.type == SQLITE_INTEGER)
+                    sqlite3_bind_int64(statement, int(c) + 1, value.integer);
+                else
+                    sqlite3_bind_text(statement, int(c) + 1, rows.text.data() + value.offset, int(value.length),
+                                      SQLITE_STATIC);
+            }
+            if (sqlite3_step(statement) != SQLITE_DONE)
+                throw CDBException(QString::fromUtf8(sqlite3_errmsg(pHandle)));
+            sqlite3_reset(statement);
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_exec(pHandle, "COMMIT", nullptr, nullptr, nullptr);
+}
+
+void BenchFloor(CDatabase& imported, const QString& strBudget, const QString& strFloorPath, double dImportSeconds,
+                double dImportCpu)
+{
+    std::vector<TableRows> tables;
+    size_t rows = 0;
+    for (const char* table : {"PRESUPUESTOS", "ARTICULOS", "MEDIDAS"}) {
+        tables.push_back(ReadRows(Handle(imported), table, strBudget));
+        rows += tables.back().values.size() / std::max<size_t>(tables.back().columns.size(), 1);
+    }
+    CSchema::CreateIfMissing(strFloorPath);
+    CDatabase floor;
+    floor.OpenFile(strFloorPath);
+    CSchema::Prepare(floor);
+    if (!floor.TableExists(QStringLiteral("MEDIDAS")))
+        CSchema::CreateMedidas(floor);
+    QElapsedTimer timer;
+    const double cpu = CpuSeconds();
+    timer.start();
+    InsertRows(Handle(floor), tables);
+    const double seconds = Seconds(timer);
+    const double floorCpu = CpuSeconds() - cpu;
+    std::printf("  floor      %8.3f s                (processor %.3f s, %zu rows)\n", seconds, floorCpu, rows);
+    std::printf("  import / floor: %.2f processor, %.2f clock\n", dImportCpu / floorCpu, dImportSeconds / seconds);
+}
+
+bool BenchImportExport(CVelmoraDoc& doc, const QString& strPath, const QString& strOut, const QString& strFloorPath)
 {
     const qint64 size = QFileInfo(strPath).size();
     QElapsedTimer timer;
@@ -107,6 +230,7 @@ bool BenchImportExport(CVelmoraDoc& doc, const QString& strPath, const QString& 
     std::printf("  export writes %.1f MB\n", Megabytes(written));
     Report("  export", exportSeconds, exportCpu, written);
     std::printf("  peak memory after the export %ld MB\n", PeakMegabytes());
+    BenchFloor(doc.Database(), outcome.m_strBudget, strFloorPath, importSeconds, importCpu);
     return true;
 }
 
@@ -198,11 +322,13 @@ int main(int argc, char** argv)
     CVelmoraDoc doc;
     CStoreSession session(doc);
     try {
-        session.Open(home.path() + "/bench.db");
+        // Each file into a store of its own, as a user's first import.
         if (QFile::exists(largest)) {
+            session.Open(home.path() + "/large.db");
             BenchSplit(largest);
-            if (!BenchImportExport(doc, largest, home.path() + "/large-out.bc3"))
+            if (!BenchImportExport(doc, largest, home.path() + "/large-out.bc3", home.path() + "/large-floor.db"))
                 return 1;
+            session.Close();
         } else {
             std::printf("no %s\n", qPrintable(largest));
         }
@@ -210,8 +336,9 @@ int main(int argc, char** argv)
         timer.start();
         const QString generated = Generate(home.path() + "/generated.bc3");
         std::printf("\ngenerated in %.1f s\n", Seconds(timer));
+        session.Open(home.path() + "/generated.db");
         BenchSplit(generated);
-        if (!BenchImportExport(doc, generated, home.path() + "/generated-out.bc3"))
+        if (!BenchImportExport(doc, generated, home.path() + "/generated-out.bc3", home.path() + "/generated-floor.db"))
             return 1;
     } catch (const CDBException& e) {
         std::printf("store error: %s\n", qPrintable(e.m_strError));

@@ -5,6 +5,7 @@
 #include "admin/CDatosEmpresaDlg.h"
 #include "admin/CDatosPresupuestoDlg.h"
 #include "admin/CPresupuestosDlg.h"
+#include "bc3/CBc3BudgetExport.h"
 #include "budget/CArticulosList.h"
 #include "budget/CLineTree.h"
 #include "budget/CVelmoraDoc.h"
@@ -35,6 +36,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -207,6 +209,14 @@ int main(int argc, char** argv)
     manager.ProgressBar()->show();
     manager.ProgressBar()->SetPos(37);
     Save(manager, folder, QStringLiteral("manager"));
+
+    // What the manager says after an export whose file could not hold every character.
+    const std::vector<CBc3BudgetExport::Unencodable> unencodables = {
+        {12, QStringLiteral("E02AM010"), QStringLiteral("φ≥")}, {417, QStringLiteral("U01AA011"), QStringLiteral("\uFFFD")}};
+    QMessageBox warning(QMessageBox::Warning, QStringLiteral("Velmora"),
+                        CBc3BudgetExport::UnencodableWarning(unencodables, view->m_strIdioma, false), QMessageBox::Ok);
+    warning.adjustSize();
+    Save(warning, folder, QStringLiteral("export-warning"), warning.sizeHint());
 
     CDatosPresupuestoDlg data(view->m_strIdioma, false);
     CBudgetHeader values;

@@ -4,9 +4,9 @@
 
 QString CRollUp::RollSiblings(std::vector<Sibling>& siblings)
 {
-    // Going from the last line back, an earlier percentage line still counts
-    // with the amount it had when a later one is summed.
-    for (size_t i = siblings.size(); i-- > 0;) {
+    // From the first line on, so that a percentage applying to an earlier
+    // one ("%CI" after "%MA") counts it with its new amount.
+    for (size_t i = 0; i < siblings.size(); ++i) {
         const qsizetype percent = siblings[i].code.indexOf(u'%');
         if (percent < 0)
             continue;

@@ -23,7 +23,7 @@ public:
     static bool IsPercentage(const QString& strCode) { return strCode.contains(u'%'); }
 
     // Re-prices the percentage lines among the children of one parent, the
-    // later before the earlier, marking those it rewrote, and returns the
+    // earlier before the later, marking those it rewrote, and returns the
     // parent's new price.
     static QString RollSiblings(std::vector<Sibling>& siblings);
 

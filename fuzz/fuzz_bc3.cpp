@@ -1,6 +1,6 @@
 // Fuzz target: the BC3 reader, both kinds of staging and the budget import,
 // on an in-memory store, plus the code page conversions.
-// fuzz-sources: bc3/CBc3BudgetImport.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
+// fuzz-sources: bc3/CBc3BudgetImport.cpp bc3/CBc3CodeIndex.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp budget/CBudgetTotals.cpp budget/CRollUp.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
 // fuzz-libraries: Qt6Core Qt6Sql sqlite3
 // fuzz-seeds: ../shared/corpus/bc3 /work/shared/corpus/bc3
 // fuzz-options: -max_len=16384 -timeout=60 -rss_limit_mb=4096
@@ -52,11 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every record, field and subfield by position.
     const CBc3Reader reader(text);
     std::vector<std::string_view> parts;
-    for (const std::string_view record : reader.Records()) {
+    reader.ForEachRecord([&parts](std::string_view record) {
         CBc3Reader::Split(record, '|', parts);
         for (int field = 0; field < 6; ++field)
             CBc3Reader::Trim(CBc3Reader::Subfield(CBc3Reader::Field(record, field), field));
-    }
+    });
     for (const int codePage : {CBc3CodePage::kAnsi, 850, 437, 1252, 932, CBc3CodePage::FromField(bytes.substr(0, 8))})
         Consume(QString::fromLatin1(CBc3CodePage::EncodeAnsi(ConvertFromFileCodePage(bytes, codePage))));
     QStringList labels;

@@ -2,8 +2,10 @@
 
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
+#include "store/NumberText.h"
 
 #include <QSqlDriver>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace {
@@ -13,6 +15,25 @@ namespace {
 constexpr int kBlockRows = 64;
 
 } // namespace
+
+CBulkInsert::Value CBulkInsert::Value::Fixed(double dValue, int nDecimals)
+{
+    char buffer[kStoreFormatBuffer];
+    return Copy(std::string_view(buffer, size_t(StoreFormatTo(buffer, dValue, nDecimals))));
+}
+
+CBulkInsert::Value CBulkInsert::Value::Copy(std::string_view utf8)
+{
+    if (utf8.size() > sizeof m_number)
+        return Value(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    Value value(nullptr);
+    if (utf8.empty())
+        return value;
+    value.m_kind = Number;
+    value.m_nLength = char(utf8.size());
+    std::memcpy(value.m_number, utf8.data(), utf8.size());
+    return value;
+}
 
 CBulkInsert::CBulkInsert(CDatabase& database, const QString& strTable, const QStringList& columns)
     : m_strTable(strTable)
@@ -78,6 +99,12 @@ void CBulkInsert::Run(sqlite3_stmt* pStatement, size_t nFirst, int nRows)
         case Value::Text:
             status = sqlite3_bind_text16(pStatement, index, value.m_text.utf16(), int(value.m_text.size() * 2),
                                          SQLITE_STATIC);
+            break;
+        case Value::Utf8:
+            status = sqlite3_bind_text(pStatement, index, value.m_utf8.data(), int(value.m_utf8.size()), SQLITE_STATIC);
+            break;
+        case Value::Number:
+            status = sqlite3_bind_text(pStatement, index, value.m_number, value.m_nLength, SQLITE_STATIC);
             break;
         }
         if (status != SQLITE_OK)

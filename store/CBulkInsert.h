@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <initializer_list>
+#include <string_view>
 #include <vector>
 
 class CDatabase;
@@ -20,8 +21,11 @@ struct sqlite3_stmt;
 class CBulkInsert
 {
 public:
-    // One value of a row: text, an integer, or NULL. Empty text is stored as
-    // NULL, the way a record set leaves a column it was given no value for.
+    // One value of a row: text, an integer, a number written as store text,
+    // or NULL. Empty text is stored as NULL, the way a record set leaves a
+    // column it was given no value for. UTF-8 text is bound as it is, which
+    // spares the engine a conversion; the bytes must stay where they are
+    // until the row has been inserted (at a full block or at Flush).
     class Value
     {
     public:
@@ -31,18 +35,30 @@ public:
             , m_text(strText)
         {
         }
+        Value(std::string_view utf8)
+            : m_kind(utf8.empty() ? Null : Utf8)
+            , m_utf8(utf8)
+        {
+        }
         Value(qint64 nValue)
             : m_kind(Integer)
             , m_nInteger(nValue)
         {
         }
+        // The number with nDecimals decimals, as StoreFormat writes it.
+        static Value Fixed(double dValue, int nDecimals);
+        // UTF-8 text that the value keeps a copy of.
+        static Value Copy(std::string_view utf8);
 
     private:
         friend class CBulkInsert;
-        enum Kind { Null, Text, Integer };
+        enum Kind : char { Null, Text, Utf8, Integer, Number };
         Kind m_kind = Null;
-        QString m_text;
+        char m_nLength = 0;
+        char m_number[30] = {};
+        std::string_view m_utf8;
         qint64 m_nInteger = 0;
+        QString m_text;
     };
 
     CBulkInsert(CDatabase& database, const QString& strTable, const QStringList& columns);

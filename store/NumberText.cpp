@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -62,6 +65,21 @@ void RoundDigits(QString& integerDigits, QString& fractionDigits, int nDecimals)
         digits.prepend(u'1');
     integerDigits = digits.left(digits.size() - nDecimals);
     fractionDigits = digits.right(nDecimals);
+}
+
+// Store text of a decimal given by its digits, rounded to nDecimals; no sign on a zero.
+QString RoundedStoreText(bool bNegative, QString integerDigits, QString fractionDigits, int nDecimals)
+{
+    RoundDigits(integerDigits, fractionDigits, nDecimals);
+    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
+        integerDigits.remove(0, 1);
+    if (integerDigits.isEmpty())
+        integerDigits = QStringLiteral("0");
+    QString result = integerDigits;
+    if (nDecimals > 0)
+        result += u'.' + fractionDigits;
+    const bool isZero = std::all_of(result.begin(), result.end(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return bNegative && !isZero ? u'-' + result : result;
 }
 
 QString GroupDigits(const QString& digits, const CNumberLocale& locale)
@@ -146,9 +164,8 @@ QString NormalizeNumberText(const QString& strText)
     return text;
 }
 
-double StoreAtof(const QString& strText)
+double StoreAtof(std::string_view text)
 {
-    const std::string text = strText.toStdString();
     const char* first = text.data();
     const char* last = first + text.size();
     while (first < last && (*first == ' ' || (*first >= '\t' && *first <= '\r')))
@@ -160,12 +177,35 @@ double StoreAtof(const QString& strText)
     }
     double value = 0.0;
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
-    return result.ec == std::errc() ? value : 0.0;
+    return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
+}
+
+double StoreAtof(const QString& strText)
+{
+    // Numbers are short: a buffer on the stack spares an allocation.
+    char buffer[64];
+    if (strText.size() <= qsizetype(sizeof buffer)) {
+        qsizetype n = 0;
+        for (const QChar c : strText)
+            buffer[n++] = c.unicode() < 0x80 ? char(c.unicode()) : '?';
+        return StoreAtof(std::string_view(buffer, size_t(n)));
+    }
+    const QByteArray text = strText.toLatin1();
+    return StoreAtof(std::string_view(text.constData(), size_t(text.size())));
+}
+
+int StoreFormatTo(char* pBuffer, double dValue, int nDecimals)
+{
+    const auto result = std::to_chars(pBuffer, pBuffer + kStoreFormatBuffer, dValue, std::chars_format::fixed, nDecimals);
+    if (result.ec == std::errc())
+        return int(result.ptr - pBuffer);
+    return std::snprintf(pBuffer, kStoreFormatBuffer, "%.*f", std::min(nDecimals, 20), dValue);
 }
 
 QString StoreFormat(double dValue, int nDecimals)
 {
-    return QString::asprintf("%.*f", nDecimals, dValue);
+    char buffer[kStoreFormatBuffer];
+    return QString::fromLatin1(buffer, StoreFormatTo(buffer, dValue, nDecimals));
 }
 
 double Round2(double dValue)
@@ -178,14 +218,184 @@ QString RoundNumberText(const QString& strText, int nDecimals)
     ParsedNumber number;
     if (!ParseStoreNumber(strText, number))
         return strText;
-    QString integerDigits = number.integerDigits.isEmpty() ? QStringLiteral("0") : number.integerDigits;
-    QString fractionDigits = number.fractionDigits;
-    RoundDigits(integerDigits, fractionDigits, nDecimals);
-    while (integerDigits.size() > 1 && integerDigits.startsWith(u'0'))
-        integerDigits.remove(0, 1);
-    QString result = integerDigits;
-    if (nDecimals > 0)
-        result += u'.' + fractionDigits;
-    const bool isZero = std::all_of(result.begin(), result.end(), [](QChar c) { return c == u'0' || c == u'.'; });
-    return number.negative && !isZero ? u'-' + result : result;
+    return RoundedStoreText(number.negative, number.integerDigits, number.fractionDigits, nDecimals);
+}
+
+namespace {
+
+// A number as its significant digits, scaled by a power of ten.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // without leading zeros; empty for 0
+    long exponent = 0;
+};
+
+// The decimal text of the number StoreAtof reads, taken digit by digit.
+Decimal ReadDecimal(std::string_view text)
+{
+    Decimal number;
+    if (StoreAtof(text) == 0.0)
+        return number;
+    const char* p = text.data();
+    const char* last = p + text.size();
+    while (p < last && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
+        ++p;
+    if (*p == '+')
+        ++p;
+    double value = 0.0;
+    last = std::from_chars(p, last, value, std::chars_format::general).ptr;
+    if (*p == '-') {
+        number.negative = true;
+        ++p;
+    }
+    bool fraction = false;
+    for (; p < last && *p != 'e' && *p != 'E'; ++p) {
+        if (*p == '.') {
+            fraction = true;
+        } else {
+            if (!number.digits.empty() || *p != '0')
+                number.digits += *p;
+            if (fraction)
+                --number.exponent;
+        }
+    }
+    if (p < last) {
+        long power = 0;
+        std::from_chars(p + 1 + (p[1] == '+'), last, power);
+        number.exponent += power;
+    }
+    return number;
+}
+
+// The product of two non-negative integers written in decimal digits.
+std::string MultiplyDigits(const std::string& a, const std::string& b)
+{
+    std::vector<unsigned> product(a.size() + b.size(), 0);
+    for (size_t i = a.size(); i-- > 0;) {
+        unsigned carry = 0;
+        for (size_t j = b.size(); j-- > 0;) {
+            const unsigned sum = product[i + j + 1] + unsigned(a[i] - '0') * unsigned(b[j] - '0') + carry;
+            product[i + j + 1] = sum % 10;
+            carry = sum / 10;
+        }
+        product[i] += carry;
+    }
+    std::string digits;
+    for (const unsigned d : product) {
+        if (!digits.empty() || d != 0)
+            digits += char('0' + d);
+    }
+    return digits;
+}
+
+// A plain decimal ("12", "2.75", "-0.5") of at most nine digits, as an
+// integer scaled by a power of ten; false for anything else.
+bool ReadSmallDecimal(std::string_view text, long long& nValue, int& nScale)
+{
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative)
+        ++i;
+    nValue = 0;
+    nScale = 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > 9)
+                return false;
+            nValue = nValue * 10 + (c - '0');
+            nScale += point ? 1 : 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    nValue = negative ? -nValue : nValue;
+    return true;
+}
+
+// The product of up to four plain decimals of nine digits, done in 128-bit
+// integers; false when a factor is anything else.
+bool SmallProduct(std::initializer_list<std::string_view> factors, int nDecimals, QString& strResult)
+{
+    if (factors.size() > 4 || nDecimals > 18)
+        return false;
+    __int128 product = 1;
+    int scale = 0;
+    for (const std::string_view factor : factors) {
+        long long value = 0;
+        int factorScale = 0;
+        if (!ReadSmallDecimal(factor, value, factorScale))
+            return false;
+        product *= value;
+        scale += factorScale;
+    }
+    const bool negative = product < 0;
+    unsigned __int128 magnitude = negative ? (unsigned __int128)(-product) : (unsigned __int128)product;
+    for (; scale < nDecimals; ++scale)
+        magnitude *= 10;
+    if (scale > nDecimals) {
+        unsigned __int128 divisor = 1;
+        for (int i = nDecimals; i < scale; ++i)
+            divisor *= 10;
+        magnitude = (magnitude + divisor / 2) / divisor;
+    }
+    char digits[48];
+    int length = 0;
+    do {
+        digits[length++] = char('0' + int(magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0 || length <= nDecimals);
+    std::string text;
+    if (negative && !std::all_of(digits, digits + length, [](char c) { return c == '0'; }))
+        text += '-';
+    for (int i = length; i-- > 0;) {
+        text += digits[i];
+        if (i == nDecimals && nDecimals > 0)
+            text += '.';
+    }
+    strResult = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    return true;
+}
+
+} // namespace
+
+QString StoreProduct(std::initializer_list<std::string_view> factors, int nDecimals)
+{
+    QString small;
+    if (SmallProduct(factors, nDecimals, small))
+        return small;
+    Decimal product;
+    product.digits = "1";
+    double binary = 1.0;
+    for (const std::string_view factor : factors) {
+        const Decimal number = ReadDecimal(factor);
+        binary *= StoreAtof(factor);
+        if (number.digits.empty())
+            return StoreFormat(0.0, nDecimals);
+        product.digits = MultiplyDigits(product.digits, number.digits);
+        product.exponent += number.exponent;
+        product.negative = product.negative != number.negative;
+    }
+    // Beyond what a double holds the text would not read back.
+    if (long(product.digits.size()) + product.exponent > 300 || !std::isfinite(binary))
+        return StoreFormat(binary, nDecimals);
+    QString integerDigits;
+    QString fractionDigits;
+    if (product.exponent >= 0) {
+        integerDigits = QString::fromLatin1(product.digits) + QString(qsizetype(product.exponent), u'0');
+    } else {
+        const long scale = -product.exponent;
+        QString digits = QString::fromLatin1(product.digits);
+        if (qsizetype(scale) >= digits.size())
+            digits = QString(qsizetype(scale) - digits.size() + 1, u'0') + digits;
+        integerDigits = digits.left(digits.size() - qsizetype(scale));
+        fractionDigits = digits.right(qsizetype(scale));
+    }
+    return RoundedStoreText(product.negative, integerDigits, fractionDigits, nDecimals);
 }

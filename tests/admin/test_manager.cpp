@@ -16,6 +16,7 @@
 #include "ui/CProgressBarText.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -274,14 +275,14 @@ private slots:
         // The same file again asks first; No leaves the budget alone.
         app.View().OpenBudget("OBRA J");
         app.List().ExpandAll(0);
-        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'editado' WHERE CODIGO = 'OBRA J' AND NUMLIN = 2");
+        app.Doc().Database().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'editado φ' WHERE CODIGO = 'OBRA J' AND NUMLIN = 2");
         CPresupuestosDlg manager(app.View(), "OBRA J");
         manager.m_chooseImportFile = [&](QWidget*) { return file; };
         app.m_answer = QMessageBox::No;
         manager.OnImportar();
         QCOMPARE(app.m_messages, QStringList({"Ya existe, desea reemplazarlo ? "}));
         QCOMPARE(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString(),
-                 QStringLiteral("editado"));
+                 QStringLiteral("editado φ"));
 
         // Export writes the selected budget; a name without extension gets ".bc3".
         const QString target = TestHome() + "/exportado";
@@ -296,6 +297,10 @@ private slots:
         QFile written(target + ".bc3");
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().startsWith("~V|EDICIONES TRESCA, S.L.|FIEBDC-3/2004|Velmora 1.3||ANSI|\r\n~K|"));
+        // The "φ" that Windows-1252 lacks is written as "?", and the user is told where.
+        QVERIFY(app.m_messages.last().startsWith("El fichero se ha escrito, pero el juego de caracteres ANSI no admite"));
+        QVERIFY2(app.m_messages.last().contains(QRegularExpression("\nlínea 2 \\(.*\\): φ \\(U\\+03C6\\)$")),
+                 qPrintable(app.m_messages.last()));
         manager.List()->DeselectAll();
         manager.OnExportar();
         QCOMPARE(app.m_messages.last(), QStringLiteral("Elija un presupuesto"));
@@ -305,7 +310,7 @@ private slots:
         manager.OnImportar();
         QCOMPARE(manager.m_strCodigo, QStringLiteral("OBRA J"));
         QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA J'").toInt(), lines);
-        QVERIFY(Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString() != "editado");
+        QVERIFY(!Scalar(app, "SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'OBRA J' AND NUMLIN = 2").toString().startsWith("editado"));
 
         // A file that is not BC3 changes nothing and says why.
         QFile bad(TestHome() + "/NADA.bc3");

@@ -3,13 +3,17 @@
 
 #include "Bc3TestSupport.h"
 #include "app/CCommandLineTool.h"
+#include "bc3/CBc3BudgetCheck.h"
 #include "bc3/CBc3BudgetImport.h"
+#include "bc3/CBc3Staging.h"
+#include "store/CDBException.h"
 #include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
 
 #include <QFile>
 #include <QSqlQuery>
+#include <sys/resource.h>
 
 class TestBc3Import : public QObject
 {
@@ -63,8 +67,9 @@ private:
 private slots:
     void treeInPreOrder()
     {
-        // The first level keeps the file's order; deeper levels come by code.
-        // A concept under two chapters is a line under each, with each entry's factor and yield.
+        // Every level keeps the file's order. A concept under two chapters is
+        // a line under each, with each entry's factor and yield. Chapters and
+        // a root without a price get the sum of their children.
         CTestStore store;
         const CBc3ImportOutcome outcome = Import(store, {"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|",
                                                          "~D|R##|C2#\\1\\1\\C1#\\1\\1\\|", "~C|C1#||Cap 1||",
@@ -72,15 +77,133 @@ private slots:
                                                          "~C|A|m|Item A|10|", "~C|B|m|Item B|5|"});
         QVERIFY(outcome.IsOk());
         QCOMPARE(outcome.m_nLines, 6L);
-        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|0|0.00000", "1|C2#|S|1|1.00000|0|0.00000",
-                                            "2|A|N|1|4.00000|10|40.00000", "1|C1#|S|1|1.00000|0|0.00000",
-                                            "2|A|N|2|3.00000|10|30.00000", "2|B|N|1|2.00000|5|10.00000"}));
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|80.00000|80.00000", "1|C2#|S|1|1.00000|40.00000|40.00000",
+                                            "2|A|N|1|4.00000|10|40.00000", "1|C1#|S|1|1.00000|40.00000|40.00000",
+                                            "2|B|N|1|2.00000|5|10.00000", "2|A|N|2|3.00000|10|30.00000"}));
         QCOMPARE(store.Scalar("SELECT NOMBRE FROM ARTICULOS WHERE CODIGO = 'B' AND NUMLIN = 4").toString(),
                  QStringLiteral("Cap 1"));
-        // The header holds the code only; the staging rows are gone.
+        // The header holds the code and the totals; no staging rows are left.
         QCOMPARE(Count(store, "PRESUPUESTOS"), 1);
         QVERIFY(store.Scalar("SELECT NOMBRE FROM PRESUPUESTOS WHERE CODIGO = 'B'").isNull());
+        QCOMPARE(store.Scalar("SELECT TOTAL FROM PRESUPUESTOS WHERE CODIGO = 'B'").toString(), QStringLiteral("80.00"));
         QCOMPARE(store.Scalar("SELECT COUNT(*) FROM IMPORTAR").toInt(), 0);
+    }
+
+    void percentagesApplyToTheLinesBeforeThem()
+    {
+        // "%MA" and "%CI" sort before the other children, yet each applies
+        // to the lines before it in the file: 100 + 50, then 2 % of that,
+        // then 6 % of all three. Their file prices (rates) become the sums
+        // they apply to, settled, so that the roll-up of an edit keeps the
+        // folder at the 162.18 the file gives it.
+        CTestStore store;
+        QVERIFY(Import(store, {"~C|R##||Obra|162.18|", "~D|R##|F\\1\\|", "~C|F|m2|Muro|162.18|",
+                               "~D|F|MO\\1\\1\\MAT\\1\\2\\%MA\\1\\0.02\\%CI\\1\\0.06\\|", "~C|MO|h|Oficial|100|",
+                               "~C|MAT|kg|Acero|25|", "~C|%MA|%|Medios auxiliares|2|", "~C|%CI|%|Costes indirectos|6|"})
+                    .IsOk());
+        QCOMPARE(Lines(store).mid(1), QStringList({"1|F|S|1|1.00000|162.18|162.18000", "2|MO|N|1|1.00000|100|100.00000",
+                                                   "2|MAT|N|1|2.00000|25|50.00000",
+                                                   "2|%MA|N|1|0.02000|150.00000|3.00000",
+                                                   "2|%CI|N|1|0.06000|153.00000|9.18000"}));
+        const CBc3BudgetCheck check = CBc3BudgetCheck::Run(store.Db(), "B");
+        QCOMPARE(check.m_nDecompositions, 2L);
+        QVERIFY(check.m_differences.empty());
+    }
+
+    void pricesLeftToTheReader()
+    {
+        // The root and a chapter without a price ("0.00" or empty) get the sum
+        // of their children; a folder that gives its price keeps it although
+        // its children say otherwise. The header gets its rates from "~K"
+        // (CI\GG\BI\BAJA\IVA) and its totals from the root.
+        CTestStore store;
+        QVERIFY(Import(store, {"~K|\\2\\3\\|0\\13\\6\\\\21\\|", "~C|R##||Obra|0.00|", "~D|R##|C1#\\1\\1\\C2#\\1\\1\\|",
+                               "~C|C1#||Uno||", "~D|C1#|A\\1\\2\\F\\1\\1\\|", "~C|C2#||Dos|0|", "~D|C2#|A\\1\\0.5\\|",
+                               "~C|A|u|A|10.5|", "~C|F|u|F|7|", "~D|F|A\\1\\1\\|"})
+                    .IsOk());
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.00000|33.25000|33.25000", "1|C1#|S|1|1.00000|28.00000|28.00000",
+                                            "2|A|N|1|2.00000|10.5|21.00000", "2|F|S|1|1.00000|7|7.00000",
+                                            "3|A|N|1|1.00000|10.5|10.50000", "1|C2#|S|1|1.00000|5.25000|5.25000",
+                                            "2|A|N|1|0.50000|10.5|5.25000"}));
+        const QStringList header = {"GGEN", "BIND", "IVA", "IMPGGEN", "IMPBIND", "BASE", "IMPIVA", "TOTAL"};
+        QStringList values;
+        for (const QString& column : header)
+            values << store.Scalar(QStringLiteral("SELECT %1 FROM PRESUPUESTOS WHERE CODIGO = 'B'").arg(column)).toString();
+        QCOMPARE(values, QStringList({"13", "6", "21", "4.32", "2.00", "39.57", "8.31", "47.88"}));
+    }
+
+    void recordsWrappedAnywhere()
+    {
+        // Producers wrap long records anywhere, inside codes and numbers too:
+        // the breaks and tabs go, and so do the blanks before a separator.
+        CTestStore store;
+        QVERIFY(Import(store, {"~C|R##\r\n||Obra|1|", "~D|R##|\r\n\tCAP#\\1\\1\\|", "~D|CAP#|F\r\n1\\1\\1.7\r\n5\\\r\n|",
+                               "~C|F1|m2\t|Muro \r\n|2\r\n.5|", "~D|F1|X\\1\\1\\|", "~C|X|h|Hora|1|",
+                               "~M|CAP#\\F\r\n1|1|1.7\r\n5|\r\n1\t\\Planta \\1.7\r\n5\\\\\\\\\r\n|"})
+                    .IsOk());
+        QCOMPARE(Lines(store).value(2), QStringLiteral("2|F1|S|1|1.75000|2.5|4.37500"));
+        QCOMPARE(store.Scalar("SELECT MEDIDA || '|' || NOMBRE FROM ARTICULOS WHERE ARTICULO = 'F1'").toString(),
+                 QStringLiteral("m2|Muro"));
+        QCOMPARE(Measurements(store, 3), QStringList({"1|CAP#|F1|1|Planta|1.75|1|1|1|1.75"}));
+    }
+
+    void measurementRows()
+    {
+        // A heading with no number counts 0 and keeps no numbers, as the
+        // measurement window keeps it; a row with some numbers counts 1 for
+        // its empty ones. Totals are products rounded in decimal:
+        // 0.001 x 2027.78 x 0.75 = 1.520835 gives 1.52084.
+        CTestStore store;
+        QVERIFY(Import(store, {"~D|R##|F\\1\\1\\|", "~C|F|m|F|1|", "~D|F|X\\1\\1\\|",
+                               "~M|R##\\F|1|4.52084|\\Planta baja\\\\\\\\\\\\Muro\\3\\\\\\\\"
+                               "\\Junta\\0.001\\2027.78\\0.75\\\\|"})
+                    .IsOk());
+        QCOMPARE(Measurements(store, 2), QStringList({"1|R##|F||Planta baja|||||0", "2|R##|F||Muro|3|1|1|1|3",
+                                                      "3|R##|F||Junta|0.001|2027.78|0.75|1|1.52084"}));
+        QCOMPARE(store.Scalar("SELECT SUM(TOTAL) FROM MEDIDAS WHERE CODIGO = 'B'").toDouble(), 4.52084);
+        QCOMPARE(Lines(store).value(1), QStringLiteral("1|F|S|1|4.52084|1|4.52084"));
+    }
+
+    void storeErrorsSayWhatFailed()
+    {
+        // A read-only store and a full disk: nothing is written, and the
+        // message names what failed and why, with the store's own text.
+        CTestStore store;
+        const QList<QByteArray> file = {"~C|R##||Obra|1|", "~D|R##|A\\1\\1\\|", "~C|A|u|A|1|"};
+        store.Db().ExecuteSQL("PRAGMA query_only = 1");
+        CBc3ImportOutcome outcome = Import(store, file);
+        store.Db().ExecuteSQL("PRAGMA query_only = 0");
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::DatabaseError);
+        QVERIFY2(outcome.Message("0").startsWith("Error al guardar el presupuesto importado: la base de datos es de solo lectura\n"),
+                 qPrintable(outcome.Message("0")));
+
+        const int pages = store.Scalar("PRAGMA page_count").toInt();
+        store.Db().ExecuteSQL(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+        QList<QByteArray> large = file;
+        large << "~T|A|" + QByteArray(200000, 'x') + "|";
+        outcome = Import(store, large);
+        QCOMPARE(outcome.m_status, CBc3ImportOutcome::DatabaseError);
+        QVERIFY2(outcome.Message("1").startsWith("Error en desar el pressupost importat: el disc és ple\n"),
+                 qPrintable(outcome.Message("1")));
+        QVERIFY_THROWS_EXCEPTION(CDBException, StageBc3Records(store.Db(), Bc3File(large), "P", EBc3Staging::Price));
+        store.Db().ExecuteSQL("PRAGMA max_page_count = 1073741823");
+        QCOMPARE(Count(store, "ARTICULOS") + Count(store, "PRESUPUESTOS") + Count(store, "IMPORTAR", "P"), 0);
+        QVERIFY(Import(store, large).IsOk());
+    }
+
+    void memoryFollowsTheUsefulContent()
+    {
+        // 40 MB of "~" are 40 million empty records: the import reads them
+        // without keeping anything per record.
+        CTestStore store;
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const long before = usage.ru_maxrss;
+        const QByteArray tildes(40 << 20, '~');
+        QVERIFY(ImportBudgetBc3Text(store.Db(), "~C|R##||Obra|1|\r\n~D|R##|A\\1\\1\\|" + tildes, "B", false).IsOk());
+        getrusage(RUSAGE_SELF, &usage);
+        QVERIFY2(usage.ru_maxrss - before < 100 * 1024, qPrintable(QString::number(usage.ru_maxrss - before)));
+        QCOMPARE(Lines(store).size(), 2);
     }
 
     void tenLevelsDeep()
@@ -162,7 +285,7 @@ private slots:
         QVERIFY(Import(store, {"~C|PB##||Obra||", "~D|PB|CAP\\1\\1\\|", "~C|CAP#||Capitulo||", "~D|CAP|F\\1\\1\\|",
                                "~C|F|u|Folder|3|", "~D|F#|X\\1\\2\\|", "~C|X|h|Hora|1.5|", "~M|CAP\\F|1|4|\\m\\4\\\\\\\\|"})
                     .IsOk());
-        QCOMPARE(Lines(store), QStringList({"0|PB##|S|1.0|1.00000|0|0.00000", "1|CAP#|S|1|1.00000|0|0.00000",
+        QCOMPARE(Lines(store), QStringList({"0|PB##|S|1.0|1.00000|12.00000|12.00000", "1|CAP#|S|1|1.00000|12.00000|12.00000",
                                             "2|F|S|1|4.00000|3|12.00000", "3|X|N|1|2.00000|1.5|3.00000"}));
         QCOMPARE(Measurements(store, 3), QStringList({"1|CAP|F||m|4|1|1|1|4"}));
     }
@@ -172,7 +295,7 @@ private slots:
         CTestStore store;
         // A code no "~C" describes gets its place only; an empty price is "0".
         QVERIFY(Import(store, {"~D|R##|A\\1\\2\\B\\1\\3\\|", "~C|B|u|Sin precio||"}).IsOk());
-        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.0||", "1|A|N|1|2||", "1|B|N|1|3.00000|0|0.00000"}));
+        QCOMPARE(Lines(store), QStringList({"0|R##|S|1.0|1.0|0.00000|0.00000", "1|A|N|1|2||", "1|B|N|1|3.00000|0|0.00000"}));
         // Without a "##" the budget is its root line, with no code.
         QVERIFY(Import(store, {"~C|A||x|1|", "~D|A|B\\1\\1\\|"}, "C").IsOk());
         QCOMPARE(Lines(store, "C"), QStringList({"0||S|1.0|1.0||"}));
@@ -226,8 +349,7 @@ private slots:
         QCOMPARE(progress.m_barTexts.mid(3), QStringList({"Importando desglose 100%", "Actualizando conceptos y medidas 0%",
                                                           "Actualizando conceptos y medidas 33%",
                                                           "Actualizando conceptos y medidas 66%"}));
-        QCOMPARE(progress.m_statusTexts, QStringList({"Creando presupuesto ...", "Creando presupuesto ... 2",
-                                                      "Creando presupuesto ... 3"}));
+        QCOMPARE(progress.m_statusTexts, QStringList({"Creando presupuesto ...", "Creando presupuesto ... 3"}));
         // Line B has no concept: the bar does not move for it.
         QCOMPARE(progress.m_nPos, 2);
     }
@@ -246,11 +368,12 @@ private slots:
         QFile bc3(file);
         QVERIFY(bc3.open(QIODevice::WriteOnly));
         bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
-                           "~D|F|X\\1\\1\\|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
+                           "~D|F|X\\1\\1\\|", "~C|X|h|Hora|2|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
         bc3.close();
+        QString err;
         const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
             QString out;
-            QString err;
+            err.clear();
             QTextStream outStream(&out);
             QTextStream errStream(&err);
             const int status = CCommandLineTool(outStream, errStream).Run(QStringList{"--database", database} + arguments);
@@ -270,6 +393,23 @@ private slots:
         QCOMPARE(run({"export-budget", "none", TestHome() + "/none.bc3"}, &output), 1);
         QVERIFY(output.contains("No existe este presupuesto"));
         QCOMPARE(run({"import-budget"}), 2);
+
+        // The consistency report: the two decompositions agree, until a
+        // price is changed behind the roll-up's back.
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2 descomposiciones, 0 difieren del recálculo\n"));
+        {
+            CTestStore store("cli.db");
+            store.Db().ExecuteSQL("UPDATE ARTICULOS SET PRECIO = '2.5', NOMBRE = 'F φ' WHERE ARTICULO = 'F'");
+        }
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2\tF\t2.50000\t2.00000\n2 descomposiciones, 1 difieren del recálculo\n"));
+        QCOMPARE(run({"check-budget", "none"}), 1);
+        // What the file cannot hold is written as "?" and reported; the export succeeds.
+        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/phi.bc3"}), 0);
+        QVERIFY2(err.startsWith(TestHome() + "/phi.bc3: El fichero se ha escrito") && err.endsWith("línea 2 (F): φ (U+03C6)\n")
+                     && err.count(u'\n') == 1,
+                 qPrintable(err));
 
         CTestStore store("cli.db");
         QCOMPARE(Count(store, "ARTICULOS", "Obra 'uno'"), 3);

@@ -79,11 +79,11 @@ private slots:
         const QByteArray text = Bc3File({"~C|A\\SYN|m2|Muro|12.5\\13\\|010101|0|", "~C|B|| Sin precio ||"});
         Stage(store, text, EBc3Staging::Budget);
         QCOMPARE(Rows(store, "P", "C"), QStringList({"A|NULL|Muro|NULL|NULL|NULL|NULL|m2|12.5",
-                                                     "B|NULL| Sin precio |NULL|NULL|NULL|NULL|NULL|0"}));
+                                                     "B|NULL| Sin precio|NULL|NULL|NULL|NULL|NULL|0"}));
         const CBc3StageResult result = Stage(store, text, EBc3Staging::Price);
         QCOMPARE(result.m_nNewConcepts, 2);
         QCOMPARE(Rows(store, "P", "C"), QStringList({"A|NULL|Muro|12.5\\13\\|NULL|NULL|NULL|m2|0",
-                                                     "B|NULL| Sin precio |NULL|NULL|NULL|NULL|NULL|0"}));
+                                                     "B|NULL| Sin precio|NULL|NULL|NULL|NULL|NULL|0"}));
     }
 
     void textsBudgetAndPrice()

@@ -117,6 +117,17 @@ private slots:
         other.RollUpTotals(5);
         QCOMPARE(Field(store, "M", 5, "PRECIO"), QStringLiteral("130.00000"));
         QCOMPARE(Field(store, "M", 5, "IMPORTE"), QStringLiteral("13.00000"));
+
+        // A percentage on a percentage counts it with its new amount, so one
+        // roll-up leaves nothing for the next to change.
+        store.AddBudget("V", {"0|V##|S", "1|A|N|200|1|200", "1|B|N|50|1|50", "1|%VOL|N|0|0.1|15", "1|%CI|N|0|0.06|9.9"});
+        CLineTree chained(store.Doc().m_articulosSet, CLineTable::ForBudget("V"));
+        chained.Requery();
+        chained.RollUpTotals(2);
+        QCOMPARE(Field(store, "V", 4, "IMPORTE"), QStringLiteral("25.00000"));
+        QCOMPARE(Field(store, "V", 5, "PRECIO"), QStringLiteral("275.00000"));
+        QCOMPARE(Field(store, "V", 5, "IMPORTE"), QStringLiteral("16.50000"));
+        QCOMPARE(Field(store, "V", 1, "PRECIO"), QStringLiteral("291.50000"));
     }
 
     void customIncreaseAndBack()

@@ -112,8 +112,40 @@ private slots:
         QCOMPARE(StoreAtof(".5"), 0.5);
         QCOMPARE(StoreAtof("abc"), 0.0);
         QCOMPARE(StoreAtof(""), 0.0);
+        // What is not a finite number reads as 0, like any other text that
+        // is not a number, whatever the way it is written.
+        for (const char* text : {"nan", "NAN", "inf", "-inf", "+inf", "infinity", "-nan(0x1)", "1e999", "-1e400"})
+            QCOMPARE(StoreAtof(QString::fromLatin1(text)), 0.0);
+        QCOMPARE(StoreAtof(QStringLiteral(" 12.5")), 12.5);
         QCOMPARE(Round2(249.899999), 249.9);
         QCOMPARE(StoreFormat(Round2(1190 * 21 * 0.01), 2), QStringLiteral("249.90"));
+    }
+
+    void productInDecimal_data()
+    {
+        QTest::addColumn<QStringList>("factors");
+        QTest::addColumn<QString>("product");
+        // 1.520835 exactly; the binary product is just below and prints 1.52083.
+        QTest::newRow("half up") << QStringList{"0.001", "2027.78", "0.75", "1"} << "1.52084";
+        QTest::newRow("9.35 x 5.75 x 0.75") << QStringList{"1", "9.35", "5.75", "0.75"} << "40.32188";
+        QTest::newRow("negative, away from zero") << QStringList{"-1", "0.000015", "1", "1"} << "-0.00002";
+        QTest::newRow("no minus on zero") << QStringList{"-1", "0.000001", "1", "1"} << "0.00000";
+        QTest::newRow("long factors") << QStringList{"1.2345678901234567", "3", "1", "1"} << "3.70370";
+        QTest::newRow("exponent") << QStringList{"2.5e-3", "1e3", "1.0", "2"} << "5.00000";
+        QTest::newRow("leading number only") << QStringList{"2*1.5", "3", "1", "1"} << "6.00000";
+        QTest::newRow("not a number") << QStringList{"abc", "3", "1", "1"} << "0.00000";
+        QTest::newRow("not finite") << QStringList{"inf", "3", "1", "1"} << "0.00000";
+    }
+
+    void productInDecimal()
+    {
+        QFETCH(QStringList, factors);
+        QFETCH(QString, product);
+        std::vector<QByteArray> bytes;
+        for (const QString& factor : factors)
+            bytes.push_back(factor.toLatin1());
+        const auto view = [&bytes](int i) { return std::string_view(bytes[size_t(i)].constData(), size_t(bytes[size_t(i)].size())); };
+        QCOMPARE(StoreProduct({view(0), view(1), view(2), view(3)}, 5), product);
     }
 };
 
