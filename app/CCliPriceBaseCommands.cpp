@@ -1,6 +1,9 @@
 #include "app/CCliPriceBaseCommands.h"
 
 #include "app/CCommandLineTool.h"
+#include "app/CProfile.h"
+#include "bc3/CBc3PriceBaseImport.h"
+#include "bc3/CBc3Reader.h"
 #include "budget/CStoreSession.h"
 #include "budget/CVelmoraDoc.h"
 #include "pricebase/CPriceBaseAdmin.h"
@@ -68,11 +71,47 @@ int ShowPriceBase(CContext& context)
     return 0;
 }
 
+int ImportPriceBase(CContext& context)
+{
+    constexpr const char* kUsage = "import-pricebase FILE.bc3 [--scope LABEL]...";
+    QStringList files;
+    QStringList chosen;
+    for (qsizetype i = 0; i < context.arguments.size(); ++i) {
+        const QString& argument = context.arguments[i];
+        if (argument == QStringLiteral("--scope")) {
+            if (++i >= context.arguments.size())
+                return Usage(context, kUsage);
+            chosen << context.arguments[i];
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return Usage(context, kUsage);
+        } else {
+            files << argument;
+        }
+    }
+    if (files.size() != 1)
+        return Usage(context, kUsage);
+    // Every scope the file offers when none is named.
+    QByteArray text;
+    QStringList scopes;
+    if (CBc3Reader::ReadFile(files.first(), text) && Bc3PriceScopes(text, scopes) && chosen.isEmpty())
+        chosen = scopes;
+    const CBc3PriceImportOutcome outcome = ImportPriceBaseBc3(context.Open(), files.first(), scopes, chosen);
+    if (!outcome.IsOk()) {
+        context.err << files.first() << ": " << outcome.Message(CProfile::Language()) << '\n';
+        return outcome.m_status == CBc3PriceImportOutcome::UnknownScope ? 2 : 1;
+    }
+    context.out << CCommandLineTool::Escaped(outcome.m_strCode) << '\n';
+    for (const CBc3PriceImportOutcome::Tariff& tariff : outcome.m_tariffs)
+        context.out << CCommandLineTool::Escaped(tariff.name) << '\t' << tariff.lines << '\n';
+    return 0;
+}
+
 const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
         {"list-pricebases", "list-pricebases", &ListPriceBases},
         {"show-pricebase", "show-pricebase CODE TARIFF", &ShowPriceBase},
+        {"import-pricebase", "import-pricebase FILE.bc3 [--scope LABEL]...", &ImportPriceBase},
     };
     return commands;
 }

@@ -41,6 +41,15 @@ QString CBc3Messages::Text(Id id, const QString& strIdioma)
                                "escrits com a \"?\":");
     case UnencodableLine:
         return CLanguage::Text(strIdioma, "línea %1 (%2): %3", "línia %1 (%2): %3");
+    case NoPriceBaseCode:
+        return CLanguage::Text(strIdioma, "El nombre del fichero no da código a la base de precios",
+                               "El nom del fitxer no dona codi a la base de preus");
+    case UnknownScope:
+        return CLanguage::Text(strIdioma, "El fichero no tiene el ámbito de precios %1",
+                               "El fitxer no té l'àmbit de preus %1");
+    case PriceBaseWriteFailed:
+        return CLanguage::Text(strIdioma, "Error al guardar la base de precios importada",
+                               "Error en desar la base de preus importada");
     }
     return {};
 }
@@ -77,4 +86,29 @@ QString CBc3Messages::CreatingBudget(long nLine)
 QString CBc3Messages::UpdatingConcepts(int nPercent)
 {
     return QStringLiteral("Actualizando conceptos y medidas %1%").arg(nPercent);
+}
+
+QString CBc3Messages::CreatingTariff(const QString& strTariff)
+{
+    return QStringLiteral("Creando tarifa %1...").arg(strTariff);
+}
+
+QString CBc3Messages::CreatingTariff(const QString& strTariff, long nLine)
+{
+    return QStringLiteral("Creando tarifa %1 %2").arg(strTariff).arg(nLine);
+}
+
+QString CBc3Messages::TariffPrices(const QString& strTariff, int nPercent)
+{
+    return QStringLiteral("Precios tarifa %1 %2%").arg(strTariff).arg(nPercent);
+}
+
+QString CBc3Messages::TariffTexts(const QString& strTariff, int nPercent)
+{
+    return QStringLiteral("Descripciones tarifa %1 %2%").arg(strTariff).arg(nPercent);
+}
+
+QString CBc3Messages::Recalculating()
+{
+    return QStringLiteral("Recalculando importes. Espere...");
 }

@@ -156,10 +156,11 @@ CBc3TreeBuilder::Span CBc3TreeBuilder::Children(int nId, std::string_view parent
     return {it->second.data(), it->second.data() + it->second.size()};
 }
 
-void CBc3TreeBuilder::LayOutTree(IProgress& progress, const std::function<QString(long nLines)>& statusText)
+void CBc3TreeBuilder::LayOutTree(IProgress& progress, const std::function<QString(long nLines)>& statusText, bool bPump)
 {
     m_pProgress = &progress;
     m_statusText = statusText;
+    m_bPump = bPump;
     progress.ShowBar(false);
     progress.SetStatusText(statusText(0));
     progress.ShowStatus(true);
@@ -194,7 +195,8 @@ void CBc3TreeBuilder::Walk(int nParentId, std::string_view parent, int nLevel, i
             m_lines[size_t(nParentLine)].percentChild = true;
         if (m_lines.size() % kStatusEvery == 0) {
             m_pProgress->SetStatusText(m_statusText(long(m_lines.size())));
-            m_pProgress->PumpMessages();
+            if (m_bPump)
+                m_pProgress->PumpMessages();
         }
         if (nLevel < kMaxLevel && !Children(line.id, child).empty()) {
             m_lines[size_t(index)].decomposed = true;

@@ -51,9 +51,10 @@ public:
     CBc3TreeBuilder(const CBc3StagedRecords& staged, long nMaxLines);
 
     // Lays the lines out, showing statusText(0) beside the hidden bar and
-    // then statusText(lines laid out) every few thousand lines and at the end.
-    // Raises TooManyLines.
-    void LayOutTree(IProgress& progress, const std::function<QString(long nLines)>& statusText);
+    // then statusText(lines laid out) every few thousand lines and at the
+    // end, letting the window repaint there when bPump is set. Raises
+    // TooManyLines.
+    void LayOutTree(IProgress& progress, const std::function<QString(long nLines)>& statusText, bool bPump = false);
     // Each line's concept, quantity, price and amount as the file gives
     // them: price(concept) is a concept's price text; with bMeasures a
     // decomposed line's quantity is the total of its measure.
@@ -99,6 +100,7 @@ private:
     const CBc3StagedRecords& m_staged;
     IProgress* m_pProgress = nullptr;
     std::function<QString(long)> m_statusText;
+    bool m_bPump = false;
 
     // Codes without their marks, and what each one has.
     CBc3CodeIndex m_codes;

@@ -5,6 +5,7 @@
 #include "budget/CVelmoraView.h"
 #include "grid/CNoSeparatorMemo.h"
 #include "pricebase/CBuscarDlg.h"
+#include "pricebase/CImportarTarifaDlg.h"
 #include "pricebase/CNuevaTarifaDlg.h"
 #include "pricebase/CPreciosList.h"
 #include "pricebase/CPriceBaseAdmin.h"
@@ -96,6 +97,15 @@ CBasePreciosDlg::CBasePreciosDlg(CVelmoraView& view, QWidget* parent)
         return QFileDialog::getExistingDirectory(owner, tr("Seleccione la carpeta de imágenes"));
     };
     m_runSearchDialog = [](CBuscarDlg& dialog) { dialog.exec(); };
+    m_runImportDialog = [this](QWidget* owner) {
+        std::vector<std::pair<QString, QString>> imported;
+        CImportarTarifaDlg dialog(m_view.GetDocument().Database(), m_view.m_strIdioma, owner);
+        if (dialog.exec() == QDialog::Accepted) {
+            for (const CBc3PriceImportOutcome::Tariff& tariff : dialog.Outcome().m_tariffs)
+                imported.emplace_back(dialog.Outcome().m_strCode, tariff.name);
+        }
+        return imported;
+    };
 }
 
 CBasePreciosDlg::~CBasePreciosDlg() = default;
@@ -228,8 +238,12 @@ void CBasePreciosDlg::OnBorrar()
 
 void CBasePreciosDlg::OnImportar()
 {
-    if (!m_runImportDialog || !m_runImportDialog(this))
+    const std::vector<std::pair<QString, QString>> imported = m_runImportDialog(this);
+    if (imported.empty())
         return;
+    // The first tariff imported is the one shown.
+    m_strCode = imported.front().first;
+    m_strTariff = imported.front().second;
     Guard([this] {
         FillTariffs();
         FillPriceLines(1);

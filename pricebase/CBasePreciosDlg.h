@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class CBuscarDlg;
@@ -70,7 +71,8 @@ public:
     std::function<bool(CNuevaTarifaDlg& dialog)> m_runNewDialog;
     std::function<QString(QWidget* parent)> m_chooseImageFolder;
     std::function<void(CBuscarDlg& dialog)> m_runSearchDialog;
-    std::function<bool(QWidget* parent)> m_runImportDialog;
+    // Runs "Importar tarifa"; the tariffs it imported, none when it did not.
+    std::function<std::vector<std::pair<QString, QString>>(QWidget* parent)> m_runImportDialog;
 
 private:
     struct TariffRow {

@@ -45,17 +45,23 @@ long CPriceBaseAdmin::LineCount(CDatabase& database, const QString& strCode, con
     return CLineQueries::LineCount(database, CLineTable::ForTariff(strCode, strTariff));
 }
 
-void CPriceBaseAdmin::Create(CDatabase& database, const QString& strCode, const QString& strTariff)
+void CPriceBaseAdmin::AddTariff(CDatabase& database, const QString& strCode, const QString& strTariff,
+                                const CDateValue& date)
 {
-    CTransaction transaction(database);
     CTarifasSet tariffs(&database);
     FindTariff(tariffs, strCode, strTariff, CRecordset::dynaset);
     tariffs.AddNew();
     tariffs.SetFieldNull(nullptr);
     tariffs.m_CODIGO = strCode;
     tariffs.m_TARIFA = strTariff;
-    tariffs.m_FECHA = CDateValue::Now();
+    tariffs.m_FECHA = date;
     tariffs.Update();
+}
+
+void CPriceBaseAdmin::Create(CDatabase& database, const QString& strCode, const QString& strTariff)
+{
+    CTransaction transaction(database);
+    AddTariff(database, strCode, strTariff, CDateValue::Now());
 
     CPreciosSet lines(&database);
     lines.FilterTariff(strCode, strTariff);

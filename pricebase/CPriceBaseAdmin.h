@@ -31,6 +31,9 @@ public:
     // A new tariff dated now, with its root line: the price base's code
     // followed by "##". The pair must be new.
     static void Create(CDatabase& database, const QString& strCode, const QString& strTariff);
+    // The row of a new tariff alone, without lines.
+    static void AddTariff(CDatabase& database, const QString& strCode, const QString& strTariff,
+                          const CDateValue& date);
     // Deletes tariffs with their lines, all or none.
     static void Delete(CDatabase& database, const std::vector<Key>& tariffs);
     // The folder of the pictures of a tariff's lines.
