@@ -310,6 +310,17 @@ private slots:
         QVERIFY(run({"show-budget", "B"}).out.startsWith("1\t0\tB##\t\t\t15.00000\t1\t15.00000\n"
                                                           "2\t1\t  C#\t\t\t15.00000\t1\t15.00000\n"));
 
+        // A BC3 price base: every scope, or those named.
+        const QString file = TestHome() + "/Zonas.bc3";
+        WriteFile(file, "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur|ANSI|\r\n~C|Z##||Zonas|0|\r\n"
+                        "~D|Z##|K\\1\\2\\|\r\n~C|K|u|Grifo|3\\4\\|\r\n");
+        QCOMPARE(run({"import-pricebase", file}).out, QStringLiteral("Zonas\nNorte\t2\nSur\t2\n"));
+        QCOMPARE(run({"import-pricebase", file, "--scope", "Sur"}).out, QStringLiteral("Zonas\nSur\t2\n"));
+        QCOMPARE(run({"show-pricebase", "Zonas", "Sur"}).out.section('\n', 1, 1),
+                 QStringLiteral("2\t1\t  K\tu\tGrifo\t4\t2.00000\t8.00000"));
+        QCOMPARE(run({"import-pricebase", file, "--scope", "Este"}).status, 2);
+        QCOMPARE(run({"import-pricebase", TestHome() + "/nada.bc3"}).status, 1);
+
         const Result missing = run({"show-pricebase", "BP", "T9"});
         QCOMPARE(missing.status, 1);
         QVERIFY(missing.err.contains("BP/T9"));

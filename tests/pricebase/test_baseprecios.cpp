@@ -11,6 +11,7 @@
 #include "grid/CNoSeparatorMemo.h"
 #include "pricebase/CBasePreciosDlg.h"
 #include "pricebase/CBuscarDlg.h"
+#include "pricebase/CImportarTarifaDlg.h"
 #include "pricebase/CNuevaTarifaDlg.h"
 #include "pricebase/CPreciosList.h"
 #include "pricebase/CTarifasList.h"
@@ -18,7 +19,10 @@
 #include "ui/CPictureBox.h"
 
 #include <QDate>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 using Row = CBudgetRow;
@@ -57,6 +61,15 @@ int RowOf(CPreciosList& list, const QString& code, int from = 0)
             return row;
     }
     return -1;
+}
+
+QString WriteFile(const QString& name, const QByteArray& text)
+{
+    const QString path = TestHome() + u'/' + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 void TypeIntoCell(CPreciosList& list, int row, int col, const QString& text)
@@ -346,6 +359,64 @@ private slots:
         Lines().OnCommand(ID_INSERTAR_CARPETA);
         QCOMPARE(Rows(Lines(), Row::Codigo), QStringList({"BP##", "C1#", "Nueva carpeta", "Nuevo", "F1", "F2", "K", "C2#"}));
         CheckLineTree(Db(), CLineTable::ForTariff("BP", "T1"));
+    }
+
+    void importingTariffsFromTheWindow()
+    {
+        // Labels past the first 1000 bytes of the header are not offered.
+        const QByteArray header = "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur\\" + QByteArray(1000, 'x') + "\\Este|ANSI|\r\n";
+        const QString withScopes = WriteFile("Zonas de obra.bc3", header + "~C|Z##||Zonas|0|\r\n~D|Z##|K\\1\\1\\|\r\n"
+                                                                           "~C|K|u|Grifo|3\\4\\|\r\n");
+        const QString withoutScopes = WriteFile("lisa.bc3", "~V||FIEBDC-3/2016|||ANSI|\r\n~C|L##||Lisa|0|\r\n");
+        CImportarTarifaDlg dialog(Db(), "0");
+        QVERIFY(!dialog.IsExpanded());
+        dialog.accept();
+        QCOMPARE(App().m_messages.last(), QStringLiteral("Elija fichero bc3"));
+
+        dialog.SetFile(withoutScopes);
+        QVERIFY(!dialog.IsExpanded());
+        QCOMPARE(dialog.m_pScopes->count(), 1);
+        QCOMPARE(dialog.m_pScopes->item(0)->text(), QStringLiteral("Sin especificar"));
+        QVERIFY(dialog.m_pScopes->item(0)->isSelected());
+
+        dialog.SetFile(withScopes);
+        QVERIFY(dialog.IsExpanded());
+        QCOMPARE(dialog.m_pScopes->count(), 3);
+        QCOMPARE(dialog.m_pScopes->item(1)->text(), QStringLiteral("Sur"));
+        QCOMPARE(dialog.Code(), QStringLiteral("Zonas de obra"));
+        dialog.m_pScopes->clearSelection();
+        dialog.accept();
+        QCOMPARE(App().m_messages.last(), QStringLiteral("Seleccione uno o varios ambitos de precios"));
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QCOMPARE(Count("SELECT count(*) FROM TARIFAS WHERE CODIGO = 'Zonas de obra'"), 0);
+
+        // The window runs the dialog and shows the first tariff imported.
+        Open();
+        Window().m_runImportDialog = [&](QWidget*) {
+            std::vector<std::pair<QString, QString>> imported;
+            CImportarTarifaDlg run(Db(), "0", &Window());
+            run.SetFile(withScopes);
+            run.m_pScopes->item(0)->setSelected(false);
+            run.m_pScopes->item(1)->setSelected(true);
+            run.accept();
+            if (run.result() == QDialog::Accepted) {
+                for (const auto& tariff : run.Outcome().m_tariffs)
+                    imported.emplace_back(run.Outcome().m_strCode, tariff.name);
+            }
+            return imported;
+        };
+        Window().OnImportar();
+        QCOMPARE(Window().Code() + "/" + Window().TariffName(), QStringLiteral("Zonas de obra/Sur"));
+        QCOMPARE(Rows(Lines(), Row::Codigo), QStringList({"Z##", "K"}));
+        QCOMPARE(Lines().GetItemText(1, Row::Precio), QStringLiteral("4,00000"));
+
+        // A cancelled file choice ends the dialog.
+        CImportarTarifaDlg cancelled(Db(), "0");
+        cancelled.m_chooseFile = [](QWidget*) { return QString(); };
+        cancelled.show();
+        cancelled.OnCarpeta();
+        QVERIFY(!cancelled.isVisible());
+        QCOMPARE(cancelled.result(), 0);
     }
 
     void aBranchFromABudgetTakesTheTariff()
