@@ -48,8 +48,8 @@ public:
     const std::vector<Unencodable>& Unencodables() const { return m_unencodables; }
     // The warning that lists them, at most nMaxItems lines of the budget:
     // one per line of text, or all on one line (bOneLine).
-    static QString UnencodableWarning(const std::vector<Unencodable>& unencodables, const QString& strIdioma,
-                                      bool bOneLine, int nMaxItems = 20);
+    static QString UnencodableWarning(const std::vector<Unencodable>& unencodables, bool bOneLine,
+                                      int nMaxItems = 20);
 
     // The "~D" list of a line: "code\factor\yield\" for each direct child,
     // in line order; empty when the line has none.
@@ -57,8 +57,8 @@ public:
 
     // A name typed without extension gets ".bc3".
     static QString FileNameWithExtension(const QString& strPath);
-    // The message for a status, in the language of the language string.
-    static QString Message(Status status, const QString& strIdioma);
+    // The message for a status, in the user's language.
+    static QString Message(Status status);
 
 private:
     // A line with breakdown: its "~C" and "~T" records and its "~M", which

@@ -5,7 +5,7 @@
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
 #include "bc3/CBc3TreeBuilder.h"
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 #include "pricebase/CPriceBaseAdmin.h"
 #include "store/CBudgetCode.h"
 #include "store/CBulkInsert.h"
@@ -205,26 +205,26 @@ bool CheckScopes(const QStringList& scopes, const QStringList& chosen, QStringLi
 
 } // namespace
 
-QString CBc3PriceImportOutcome::Message(const QString& strIdioma) const
+QString CBc3PriceImportOutcome::Message() const
 {
     switch (m_status) {
     case Ok:
         return {};
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma)
+        return CBc3Messages::Text(CBc3Messages::FileError)
                + (m_strError.isEmpty() ? QString() : QStringLiteral("\n") + m_strError);
     case BadCode:
-        return CBc3Messages::Text(CBc3Messages::NoPriceBaseCode, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::NoPriceBaseCode);
     case UnknownFormat:
-        return CBc3Messages::Text(CBc3Messages::UnknownFormat, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::UnknownFormat);
     case NoScope:
-        return CBc3Messages::Text(CBc3Messages::ChooseScopes, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::ChooseScopes);
     case UnknownScope:
-        return CBc3Messages::Text(CBc3Messages::UnknownScope, strIdioma).arg(m_strError);
+        return CBc3Messages::Text(CBc3Messages::UnknownScope).arg(m_strError);
     case TooManyLines:
-        return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::TooManyLines);
     case DatabaseError:
-        return CBc3Messages::StoreError(CBc3Messages::PriceBaseWriteFailed, strIdioma, m_strError);
+        return CBc3Messages::StoreError(CBc3Messages::PriceBaseWriteFailed, m_strError);
     }
     return {};
 }

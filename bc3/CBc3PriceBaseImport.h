@@ -31,8 +31,8 @@ struct CBc3PriceImportOutcome {
     QString m_strError;             // the store's own text, or the unknown scope
 
     bool IsOk() const { return m_status == Ok; }
-    // The message to show for a failure, in the language of the language string.
-    QString Message(const QString& strIdioma) const;
+    // The message to show for a failure, in the user's language.
+    QString Message() const;
 };
 
 // The price-scope labels of a file's "~V" header, from its first bytes

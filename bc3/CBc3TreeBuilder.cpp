@@ -1,6 +1,6 @@
 #include "bc3/CBc3TreeBuilder.h"
 
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 #include "store/NumberText.h"
 
 #include <algorithm>

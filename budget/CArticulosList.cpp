@@ -49,29 +49,29 @@ std::vector<ColumnSpec> CArticulosList::Columns() const
 {
     // Width 0 hides a column that still holds the line's data.
     return {
-        {"Código", "Codi", 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
-        {"Nivel", "Nivell", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-        {"Desglose", "Desglossament", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Unidad", "Unitat", 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
-        {"Descripción", "Descripció", 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
-        {"Descripción larga", "Descripció llarga", 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
-        {"Precio", "Preu", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-        {"Factor", "Factor", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-        {"Cantidad", "Quantitat", 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-        {"Fecha", "Data", 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
-        {"Tipo 1", "Tipus 1", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Tipo 2", "Tipus 2", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Subtotal", "Subtotal", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-        {"Imagen", "Image", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Código", "Codi", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"NumLin", "NumLin", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Nivel"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Desglose"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Unidad"), 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción"), 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción larga"), 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Precio"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Factor"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Cantidad"), 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 1"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 2"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Subtotal"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Imagen"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
     };
 }
 
-void CArticulosList::SetupColumns(bool bCatalan)
+void CArticulosList::SetupColumns()
 {
     const std::vector<ColumnSpec> columns = Columns();
-    ApplyColumns(columns.data(), int(columns.size()), bCatalan);
+    ApplyColumns(columns.data(), int(columns.size()));
     SetSortEnabled(false);
     SetEditEnabled(true);
 }

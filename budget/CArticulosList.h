@@ -32,8 +32,8 @@ public:
     // The window the grid sits in, and the line set the window keeps open
     // on the lines shown.
     void Attach(CLineListHost* pHost, CLineSet* pLines);
-    // Sets up the grid's columns, titled in Catalan or Spanish.
-    void SetupColumns(bool bCatalan);
+    // Sets up the grid's columns, titled in the user's language.
+    void SetupColumns();
 
     // Overrides of the list's operations.
     int GetCellFontWeight(int nRow, int nCol) override;

@@ -4,7 +4,6 @@
 #include "admin/CDatosEmpresaDlg.h"
 #include "admin/CDatosPresupuestoDlg.h"
 #include "admin/CPresupuestosDlg.h"
-#include "app/CLanguage.h"
 #include "app/CProfile.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
@@ -12,6 +11,7 @@
 #include "budget/CBudgetTotals.h"
 #include "budget/CEditingService.h"
 #include "budget/CVelmoraDoc.h"
+#include "core/CLanguage.h"
 #include "grid/CNoSeparatorMemo.h"
 #include "measure/CMedicionesDlg.h"
 #include "output/CExcelExportCommand.h"
@@ -24,6 +24,7 @@
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QAction>
@@ -92,11 +93,6 @@ bool CVelmoraView::IsCatalan() const
     return CLanguage::IsCatalan(m_strIdioma);
 }
 
-QString CVelmoraView::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
-}
-
 void CVelmoraView::OnInitialUpdate()
 {
     m_strIdioma = CProfile::Language();
@@ -118,7 +114,7 @@ void CVelmoraView::OnInitialUpdate()
 
 void CVelmoraView::SetupGrid()
 {
-    m_pList->SetupColumns(IsCatalan());
+    m_pList->SetupColumns();
 }
 
 // The open budget ---------------------------------------------------------------
@@ -142,7 +138,7 @@ void CVelmoraView::OpenBudget(const QString& strCode)
     } catch (const CDBException& e) {
         // A budget that cannot be read is not shown half-loaded.
         CloseBudget();
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+        CStoreErrors::Report(this, e);
         return;
     }
     emit CommandStateChanged();
@@ -253,8 +249,7 @@ void CVelmoraView::ReloadAfterError(const CDBException& error)
         // The next operation reports it.
     }
     CMessageBox::Show(this,
-                      Text("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1",
-                           "No s'ha pogut desar el canvi; el pressupost queda com estava.\n\n%1")
+                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1")
                           .arg(error.m_strError),
                       QMessageBox::Ok, QMessageBox::Critical);
 }
@@ -364,11 +359,11 @@ bool CVelmoraView::OnCommand(int nID)
         return true;
     case ID_EXPORTAR_RTF:
         if (IsBudgetOpen())
-            CRtfReportDlg(m_doc.Database(), m_strCodigo, m_strIdioma, this).exec();
+            CRtfReportDlg(m_doc.Database(), m_strCodigo, this).exec();
         return true;
     case ID_EXPORTAR_EXCEL:
         if (IsBudgetOpen())
-            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo, m_strIdioma);
+            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo);
         return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
@@ -421,17 +416,13 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
 void CVelmoraView::OnIdioma(const QString& strValue)
 {
     CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), strValue);
-    CMessageBox::Show(this, QStringLiteral("Ha de reiniciar el programa"), QMessageBox::Ok, QMessageBox::Information);
+    CMessageBox::Show(this, tr("Ha de reiniciar el programa"), QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CVelmoraView::OnDatosEmpresa()
 {
     CDatosEmpresaDlg dialog(this);
-    try {
-        dialog.Edit(m_doc.m_parametrosSet);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-    }
+    CStoreErrors::Catch(this, [&] { dialog.Edit(m_doc.m_parametrosSet); });
 }
 
 void CVelmoraView::OnGestionPresupuestos()
@@ -466,7 +457,7 @@ void CVelmoraView::OnDatosTotales()
         ReloadAfterError(e);
         return;
     }
-    CDatosPresupuestoDlg dialog(m_strIdioma, false, this);
+    CDatosPresupuestoDlg dialog(false, this);
     dialog.SetHeader(values);
     dialog.m_rootAmount = [&rootAmount] { return rootAmount; };
     dialog.m_applyIncrease = [this, &rootAmount](double dOld, double dNew) {

@@ -59,11 +59,11 @@ CBasePreciosDlg::CBasePreciosDlg(CVelmoraView& view, QWidget* parent)
     m_pBuscar->setToolTip(tr("Buscar"));
     m_pBuscar->setAutoRaise(false);
 
-    m_pTariffs->SetupColumns(m_view.IsCatalan());
+    m_pTariffs->SetupColumns();
     m_pTariffs->m_onTariffChosen = [this](int nRow) { Guard([&] { ChooseTariff(nRow); FillPriceLines(1); }); };
     m_pTariffs->m_onImageFolder = [this](int nRow) { Guard([&] { OnImageFolder(nRow); }); };
     m_pLines->Attach(this, &m_view.GetDocument().m_preciosSet);
-    m_pLines->SetupColumns(m_view.IsCatalan());
+    m_pLines->SetupColumns();
     m_pDescripcion->SetMaxLength(kDescriptionLimit);
     m_pDescripcion->setReadOnly(true);
     connect(m_pDescripcion, &CNoSeparatorMemo::textChanged, this, &CBasePreciosDlg::OnDescriptionChanged);
@@ -99,7 +99,7 @@ CBasePreciosDlg::CBasePreciosDlg(CVelmoraView& view, QWidget* parent)
     m_runSearchDialog = [](CBuscarDlg& dialog) { dialog.exec(); };
     m_runImportDialog = [this](QWidget* owner) {
         std::vector<std::pair<QString, QString>> imported;
-        CImportarTarifaDlg dialog(m_view.GetDocument().Database(), m_view.m_strIdioma, owner);
+        CImportarTarifaDlg dialog(m_view.GetDocument().Database(), owner);
         if (dialog.exec() == QDialog::Accepted) {
             for (const CBc3PriceImportOutcome::Tariff& tariff : dialog.Outcome().m_tariffs)
                 imported.emplace_back(dialog.Outcome().m_strCode, tariff.name);

@@ -27,7 +27,7 @@ constexpr qint64 kHeadBytes = 1000;
 
 } // namespace
 
-CImportarTarifaDlg::CImportarTarifaDlg(CDatabase& database, const QString& strIdioma, QWidget* parent)
+CImportarTarifaDlg::CImportarTarifaDlg(CDatabase& database, QWidget* parent)
     : QDialog(parent)
     , m_pPath(new QLineEdit(this))
     , m_pCarpeta(new QToolButton(this))
@@ -36,7 +36,6 @@ CImportarTarifaDlg::CImportarTarifaDlg(CDatabase& database, const QString& strId
     , m_pProgress(new CProgressBarText(this))
     , m_pProgressText(new QLabel(this))
     , m_database(database)
-    , m_strIdioma(strIdioma)
 {
     setWindowTitle(tr("Importar tarifa"));
     m_pPath->setObjectName(QStringLiteral("path"));
@@ -93,7 +92,7 @@ void CImportarTarifaDlg::SetExpanded(bool bExpanded)
 
 void CImportarTarifaDlg::Tell(CBc3Messages::Id id)
 {
-    CMessageBox::Show(this, CBc3Messages::Text(id, m_strIdioma));
+    CMessageBox::Show(this, CBc3Messages::Text(id));
 }
 
 void CImportarTarifaDlg::OnCarpeta()
@@ -182,7 +181,7 @@ void CImportarTarifaDlg::accept()
     m_pProgress->hide();
     m_pProgressText->hide();
     if (!m_outcome.IsOk()) {
-        CMessageBox::Show(this, m_outcome.Message(m_strIdioma), QMessageBox::Ok, QMessageBox::Critical);
+        CMessageBox::Show(this, m_outcome.Message(), QMessageBox::Ok, QMessageBox::Critical);
         return;
     }
     QDialog::accept();

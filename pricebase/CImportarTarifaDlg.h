@@ -25,7 +25,7 @@ class CImportarTarifaDlg : public QDialog
     Q_OBJECT
 
 public:
-    CImportarTarifaDlg(CDatabase& database, const QString& strIdioma, QWidget* parent = nullptr);
+    explicit CImportarTarifaDlg(CDatabase& database, QWidget* parent = nullptr);
 
     // The file button: asks for the file; a cancelled choice ends the dialog.
     void OnCarpeta();
@@ -64,7 +64,6 @@ private:
     void SetBusy(bool bBusy);
 
     CDatabase& m_database;
-    QString m_strIdioma;
     QString m_strCode;
     bool m_bExpanded = false;
     bool m_bBusy = false;

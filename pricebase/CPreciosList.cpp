@@ -18,11 +18,10 @@ CPreciosList::CPreciosList(QWidget* parent)
 std::vector<ColumnSpec> CPreciosList::Columns() const
 {
     std::vector<ColumnSpec> columns = CArticulosList::Columns();
-    columns[CBudgetRow::Imagen].szCatalan = "Imatge";
     columns[CBudgetRow::Precio].nWidth = 110;
     columns[CBudgetRow::Importe].nWidth = 110;
-    columns.push_back({"Tarifa", "Tarifa", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0});
-    columns.push_back({"Precios", "Preus", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0});
+    columns.push_back({QT_TRANSLATE_NOOP("CEditList", "Tarifa"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0});
+    columns.push_back({QT_TRANSLATE_NOOP("CEditList", "Precios"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0});
     return columns;
 }
 

@@ -15,16 +15,16 @@ CTarifasList::CTarifasList(QWidget* parent)
     SetBkColor(kBackground);
 }
 
-void CTarifasList::SetupColumns(bool bCatalan)
+void CTarifasList::SetupColumns()
 {
     static constexpr ColumnSpec kColumns[ColumnCount] = {
-        {"Código", "Codi", 120, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Tarifa", "Tarifa", 120, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-        {"Imagenes", "Imatges", 300, ColumnInfo::Left, ColumnInfo::Text, 0, 1},
-        {"Fecha", "Data", 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
-        {"Reg.", "Reg.", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 120, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tarifa"), 120, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Imagenes"), 300, ColumnInfo::Left, ColumnInfo::Text, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Reg."), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
     };
-    ApplyColumns(kColumns, ColumnCount, bCatalan);
+    ApplyColumns(kColumns, ColumnCount);
     SetEditEnabled(true);
 }
 

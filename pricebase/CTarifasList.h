@@ -17,7 +17,7 @@ public:
 
     explicit CTarifasList(QWidget* parent = nullptr);
 
-    void SetupColumns(bool bCatalan);
+    void SetupColumns();
 
     void OnItemClick(int nRow, int nCol, int nOnStateIcon) override;
     void BeginCellEdit(int nRow, int nCol) override;

@@ -368,7 +368,7 @@ private slots:
         const QString withScopes = WriteFile("Zonas de obra.bc3", header + "~C|Z##||Zonas|0|\r\n~D|Z##|K\\1\\1\\|\r\n"
                                                                            "~C|K|u|Grifo|3\\4\\|\r\n");
         const QString withoutScopes = WriteFile("lisa.bc3", "~V||FIEBDC-3/2016|||ANSI|\r\n~C|L##||Lisa|0|\r\n");
-        CImportarTarifaDlg dialog(Db(), "0");
+        CImportarTarifaDlg dialog(Db());
         QVERIFY(!dialog.IsExpanded());
         dialog.accept();
         QCOMPARE(App().m_messages.last(), QStringLiteral("Elija fichero bc3"));
@@ -394,7 +394,7 @@ private slots:
         Open();
         Window().m_runImportDialog = [&](QWidget*) {
             std::vector<std::pair<QString, QString>> imported;
-            CImportarTarifaDlg run(Db(), "0", &Window());
+            CImportarTarifaDlg run(Db(), &Window());
             run.SetFile(withScopes);
             run.m_pScopes->item(0)->setSelected(false);
             run.m_pScopes->item(1)->setSelected(true);
@@ -411,7 +411,7 @@ private slots:
         QCOMPARE(Lines().GetItemText(1, Row::Precio), QStringLiteral("4,00000"));
 
         // A cancelled file choice ends the dialog.
-        CImportarTarifaDlg cancelled(Db(), "0");
+        CImportarTarifaDlg cancelled(Db());
         cancelled.m_chooseFile = [](QWidget*) { return QString(); };
         cancelled.show();
         cancelled.OnCarpeta();
