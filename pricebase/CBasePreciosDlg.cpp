@@ -11,6 +11,7 @@
 #include "pricebase/CPriceBaseAdmin.h"
 #include "pricebase/CTarifasList.h"
 #include "store/CDBException.h"
+#include "store/CLineQueries.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
 #include "ui/CToolbarIcons.h"
@@ -262,14 +263,21 @@ void CBasePreciosDlg::FillPriceLines(int nMaxLevel)
     CWaitCursor wait;
     m_pLines->SetRedraw(false);
     CPreciosSet& lines = m_view.GetDocument().m_preciosSet;
-    lines.FilterTree(CLineTable::ForTariff(m_strCode, m_strTariff));
+    const CLineTable table = CLineTable::ForTariff(m_strCode, m_strTariff);
+    lines.FilterTree(table);
     if (lines.IsOpen())
         lines.Requery();
     else
         lines.Open();
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        if (nMaxLevel == -1 || lines.m_NIVEL.toLong() <= nMaxLevel)
+    if (nMaxLevel == -1) {
+        for (; !lines.IsEOF(); lines.MoveNext())
             m_pLines->AppendLine(nMaxLevel);
+    } else {
+        // A price base holds tens of thousands of lines; the first levels are few.
+        for (const long line : CLineQueries::LinesUpToLevel(m_view.GetDocument().Database(), table, nMaxLevel)) {
+            lines.SetAbsolutePosition(line);
+            m_pLines->AppendLine(nMaxLevel);
+        }
     }
     m_pLines->SetRedraw(true);
 }

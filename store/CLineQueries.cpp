@@ -60,6 +60,18 @@ std::vector<CLineQueries::Sibling> CLineQueries::LinesAtLevel(CDatabase& databas
     return lines;
 }
 
+std::vector<long> CLineQueries::LinesUpToLevel(CDatabase& database, const CLineTable& table, long nLevel)
+{
+    QSqlQuery& query =
+        database.PreparedQuery(Select(table, QStringLiteral("NUMLIN"), QStringLiteral("NIVEL <= ? ORDER BY NUMLIN")));
+    database.Exec(query, table.KeyValues() << qlonglong(nLevel));
+    std::vector<long> lines;
+    while (query.next())
+        lines.push_back(long(query.value(0).toLongLong()));
+    query.finish();
+    return lines;
+}
+
 std::vector<long> CLineQueries::LinesWithCode(CDatabase& database, const CLineTable& table, const QString& strCode)
 {
     QSqlQuery& query =

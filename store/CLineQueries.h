@@ -30,6 +30,8 @@ public:
     // The lines of level nLevel between two line numbers, in line order.
     static std::vector<Sibling> LinesAtLevel(CDatabase& database, const CLineTable& table, long nLevel, long nFirst,
                                              long nLast);
+    // The numbers of the lines down to a level, in line order.
+    static std::vector<long> LinesUpToLevel(CDatabase& database, const CLineTable& table, long nLevel);
     // The numbers of the lines whose code is strCode, in line order.
     static std::vector<long> LinesWithCode(CDatabase& database, const CLineTable& table, const QString& strCode);
     // The first line after nLine whose NOMBRE or DESCRIPCION holds strText,
