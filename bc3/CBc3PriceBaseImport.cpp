@@ -59,8 +59,9 @@ int Percent(long nDone, long nCount)
 class CPriceBaseBuilder
 {
 public:
-    CPriceBaseBuilder(CDatabase& database, const QString& strCode, const Staged& staged, IProgress& progress)
-        : m_tree(staged, kBc3MaxBudgetLines)
+    CPriceBaseBuilder(CDatabase& database, const QString& strCode, const Staged& staged, IProgress& progress,
+                      long nMaxLines)
+        : m_tree(staged, nMaxLines)
         , m_database(database)
         , m_code(strCode.toUtf8())
         , m_staged(staged)
@@ -253,7 +254,7 @@ QString Bc3PriceBaseCodeFromFileName(const QString& strPath)
 
 CBc3PriceImportOutcome ImportPriceBaseBc3Text(CDatabase& database, const QByteArray& text, const QString& strCode,
                                               const QStringList& scopes, const QStringList& chosen,
-                                              IProgress* pProgress)
+                                              IProgress* pProgress, long nMaxLines)
 {
     IProgress& progress = pProgress ? *pProgress : IProgress::None();
     CBc3PriceImportOutcome outcome;
@@ -274,7 +275,7 @@ CBc3PriceImportOutcome ImportPriceBaseBc3Text(CDatabase& database, const QByteAr
     const CBc3Reader reader(text);
     Staged staged;
     staged.Stage(reader, EBc3Staging::Price, progress);
-    CPriceBaseBuilder builder(database, strCode, staged, progress);
+    CPriceBaseBuilder builder(database, strCode, staged, progress, nMaxLines < 0 ? kBc3MaxBudgetLines : nMaxLines);
     try {
         builder.LayOut(tariffs.front());
     } catch (const CBc3TreeBuilder::TooManyLines&) {

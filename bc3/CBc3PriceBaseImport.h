@@ -65,7 +65,8 @@ QString Bc3PriceBaseCodeFromFileName(const QString& strPath);
 // Espere..." while items are summed; the window repaints all along.
 CBc3PriceImportOutcome ImportPriceBaseBc3(CDatabase& database, const QString& strPath, const QStringList& scopes,
                                           const QStringList& chosen, IProgress* pProgress = nullptr);
-// The same from a file's text, under the code given.
+// The same from a file's text, under the code given, with at most nMaxLines
+// lines in a tariff.
 CBc3PriceImportOutcome ImportPriceBaseBc3Text(CDatabase& database, const QByteArray& text, const QString& strCode,
                                               const QStringList& scopes, const QStringList& chosen,
-                                              IProgress* pProgress = nullptr);
+                                              IProgress* pProgress = nullptr, long nMaxLines = -1);
