@@ -20,6 +20,8 @@
 #include "output/CLangPrintPreview.h"
 #include "output/CPrintOptionsDlg.h"
 #include "pricebase/CBasePreciosDlg.h"
+#include "pricebase/CImportarTarifaDlg.h"
+#include "bc3/CBc3Messages.h"
 #include "pricebase/CPreciosList.h"
 #include "pricebase/CPriceBaseAdmin.h"
 #include "pricebase/CTarifasList.h"
@@ -33,6 +35,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
@@ -197,6 +201,23 @@ int main(int argc, char** argv)
     view->BasePrecios()->Lines()->OnItemClick(3, 0, 0);
     Save(*view->BasePrecios(), folder, QStringLiteral("base-precios"), QSize(960, 680));
     view->BasePrecios()->hide();
+
+    // "Importar tarifa" on a file whose header names four scopes, one chosen, half way.
+    {
+        const QString file = folder + QStringLiteral("/Tarifa provincial.bc3");
+        QFile bc3(file);
+        if (bc3.open(QIODevice::WriteOnly))
+            bc3.write("~V||FIEBDC-3/2016||PRECIOS\\Almer\xED" "a\\C\xE1" "diz\\C\xF3rdoba\\Granada|ANSI|\r\n");
+        bc3.close();
+        CImportarTarifaDlg import(doc.Database());
+        import.SetFile(file);
+        import.m_pScopes->item(1)->setSelected(true);
+        import.m_pProgress->show();
+        import.m_pProgress->SetPos(37);
+        import.m_pProgress->SetWindowText(CBc3Messages::StagingProgress(37));
+        Save(import, folder, QStringLiteral("importar-tarifa"), import.size());
+        QFile::remove(file);
+    }
 
     CInsertarMedidaDlg measure(doc.m_medidasSet);
     measure.SetShape(CInsertarMedidaDlg::Circulo);
