@@ -180,8 +180,12 @@ void CBc3BudgetRecords::AddConceptRecord(QByteArray& out, const CLineRecord& lin
     out += '|';
     Append(out, line.nombre, &m_strMissing);
     out += '|';
-    Append(out, line.precio);
-    out += "\\||0|\r\n";
+    // A price list ends each price with "\\"; a line without a price has none.
+    if (!IsBlank(line.precio)) {
+        Append(out, line.precio);
+        out += '\\';
+    }
+    out += "||0|\r\n";
     if (!IsBlank(line.descripcion)) {
         out += "~T|";
         out.append(code);
