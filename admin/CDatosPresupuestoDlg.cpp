@@ -1,6 +1,5 @@
 #include "admin/CDatosPresupuestoDlg.h"
 
-#include "app/CLanguage.h"
 #include "budget/CBudgetTotals.h"
 #include "grid/CDateField.h"
 #include "grid/CNumberEdit.h"
@@ -35,9 +34,8 @@ QString Stored(const QLineEdit* edit)
 
 } // namespace
 
-CDatosPresupuestoDlg::CDatosPresupuestoDlg(const QString& strIdioma, bool bNewMode, QWidget* parent)
+CDatosPresupuestoDlg::CDatosPresupuestoDlg(bool bNewMode, QWidget* parent)
     : QDialog(parent)
-    , m_strIdioma(strIdioma)
     , m_bNewMode(bNewMode)
 {
     setWindowTitle(tr("Datos del presupuesto y factura"));
@@ -167,11 +165,6 @@ CDatosPresupuestoDlg::CDatosPresupuestoDlg(const QString& strIdioma, bool bNewMo
     SetHeader(CBudgetHeader::New());
     if (bNewMode)
         m_pCodigo->setFocus();
-}
-
-QString CDatosPresupuestoDlg::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
 }
 
 QLineEdit* CDatosPresupuestoDlg::TextField(int nLimit, const char* szName)
@@ -304,7 +297,7 @@ void CDatosPresupuestoDlg::accept()
     if (!m_bNewMode)
         OnLeavePercentage();
     if (m_bNewMode && m_pCodigo->text().isEmpty()) {
-        CMessageBox::Show(this, Text("Falta código de presupuesto", "Falta codi pressupost"));
+        CMessageBox::Show(this, tr("Falta código de presupuesto"));
         return;
     }
     QDialog::accept();

@@ -19,7 +19,7 @@ class CDatosPresupuestoDlg : public QDialog
     Q_OBJECT
 
 public:
-    CDatosPresupuestoDlg(const QString& strIdioma, bool bNewMode, QWidget* parent = nullptr);
+    explicit CDatosPresupuestoDlg(bool bNewMode, QWidget* parent = nullptr);
 
     // Shows the header's values (numbers with two decimals).
     void SetHeader(const CBudgetHeader& header);
@@ -74,9 +74,7 @@ protected:
 private:
     QLineEdit* TextField(int nLimit, const char* szName);
     CNumberEdit* NumberField(bool bPercent, bool bReadOnly, const char* szName);
-    QString Text(const char* szSpanish, const char* szCatalan) const;
 
-    QString m_strIdioma;
     bool m_bNewMode;
     // The custom increase the budget's prices stand at.
     double m_dHeldIncrease = 0.0;

@@ -16,6 +16,7 @@
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
 #include "ui/CProgressDisplay.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QApplication>
@@ -67,9 +68,9 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
     m_pList->setObjectName(QStringLiteral("budgetList"));
     m_pList->SetColumnCount(3);
     m_pList->Column(kNum).strTitle = QStringLiteral("Num");
-    m_pList->Column(kCodigo).strTitle = Text("Código", "Codi");
+    m_pList->Column(kCodigo).strTitle = tr("Código");
     m_pList->Column(kCodigo).nWidth = 100;
-    m_pList->Column(kNombre).strTitle = Text("Nombre", "Nom");
+    m_pList->Column(kNombre).strTitle = tr("Nombre");
     m_pList->Column(kNombre).nWidth = 250;
     m_pList->ApplyColumns();
     m_pList->SetEditEnabled(false);
@@ -126,11 +127,6 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     FillList();
-}
-
-QString CPresupuestosDlg::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return m_view.Text(szSpanish, szCatalan);
 }
 
 void CPresupuestosDlg::FillList()
@@ -192,7 +188,7 @@ void CPresupuestosDlg::OnAbrir()
 
 void CPresupuestosDlg::OnNuevo()
 {
-    CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
+    CDatosPresupuestoDlg dialog(true, this);
     CreateFromDialog(dialog, [this](const CBudgetHeader& header) {
         CBudgetAdmin::Create(m_view.GetDocument().Database(), header);
     });
@@ -211,24 +207,22 @@ void CPresupuestosDlg::CreateFromDialog(CDatosPresupuestoDlg& dialog,
         return;
     }
     if (IsListed(header.m_strCodigo)) {
-        CMessageBox::Show(this, Text("Ya existe este presupuesto", "Ja existeix aquest pressupost"));
+        CMessageBox::Show(this, tr("Ya existe este presupuesto"));
         return;
     }
-    try {
+    const bool created = CStoreErrors::Catch(this, [&] {
         CWaitCursor wait;
         create(header);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-        return;
-    }
-    CloseWithCode(header.m_strCodigo);
+    });
+    if (created)
+        CloseWithCode(header.m_strCodigo);
 }
 
 void CPresupuestosDlg::OnCopiar()
 {
     const QString source = SelectedCode();
     if (source.isEmpty()) {
-        CMessageBox::Show(this, Text("Elija un presupuesto", "Trii un pressupost"));
+        CMessageBox::Show(this, tr("Elija un presupuesto"));
         return;
     }
     CBudgetHeader sourceHeader;
@@ -237,15 +231,15 @@ void CPresupuestosDlg::OnCopiar()
         set.FilterBudget(source);
         set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
         if (set.IsEOF()) {
-            CMessageBox::Show(this, Text("Ya no existe este presupuesto", "Ja no existeix aquest pressupost"));
+            CMessageBox::Show(this, tr("Ya no existe este presupuesto"));
             return;
         }
         sourceHeader.Load(set);
     } catch (const CDBException&) {
-        CMessageBox::Show(this, Text("Error al abrir tabla Presupuestos", "Error al obrir la taula Pressupostos"));
+        CMessageBox::Show(this, tr("Error al abrir tabla Presupuestos"));
         return;
     }
-    CDatosPresupuestoDlg dialog(m_view.m_strIdioma, true, this);
+    CDatosPresupuestoDlg dialog(true, this);
     dialog.SetHeader(sourceHeader);
     CreateFromDialog(dialog, [this, &source](const CBudgetHeader& header) {
         CBudgetAdmin::Copy(m_view.GetDocument().Database(), source, header);
@@ -257,27 +251,32 @@ void CPresupuestosDlg::OnBorrar()
     const QString code = SelectedCode();
     if (code.isEmpty())
         return;
-    try {
-        CBudgetAdmin::Delete(m_view.GetDocument().Database(), code);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+    if (!CStoreErrors::Catch(this, [&] { CBudgetAdmin::Delete(m_view.GetDocument().Database(), code); }))
         return;
-    }
     if (code == m_view.m_strCodigo)
         m_view.CloseBudget();
     m_strCodigo.clear();
-    FillList();
+    CStoreErrors::Catch(this, [this] { FillList(); });
 }
 
 void CPresupuestosDlg::OnImportar()
 {
+    CStoreErrors::Catch(this, [this] { Import(); });
+}
+
+void CPresupuestosDlg::OnExportar()
+{
+    CStoreErrors::Catch(this, [this] { Export(); });
+}
+
+void CPresupuestosDlg::Import()
+{
     const QString path = m_chooseImportFile(this);
     if (path.isEmpty())
         return;
-    const QString idioma = m_view.m_strIdioma;
     bool replace = false;
     if (IsListed(Bc3BudgetCodeFromFileName(path))) {
-        if (!CMessageBox::AskYesNo(this, CBc3Messages::Text(CBc3Messages::ReplaceQuestion, idioma)))
+        if (!CMessageBox::AskYesNo(this, CBc3Messages::Text(CBc3Messages::ReplaceQuestion)))
             return;
         replace = true;
     }
@@ -291,7 +290,7 @@ void CPresupuestosDlg::OnImportar()
             m_pProgress->hide();
             m_pProgressText->hide();
             QApplication::restoreOverrideCursor();
-            const bool yes = CMessageBox::AskYesNo(this, outcome.Message(idioma));
+            const bool yes = CMessageBox::AskYesNo(this, outcome.Message());
             QApplication::setOverrideCursor(Qt::WaitCursor);
             if (!yes)
                 return;
@@ -301,25 +300,24 @@ void CPresupuestosDlg::OnImportar()
         m_pProgressText->hide();
     }
     if (!outcome.IsOk()) {
-        CMessageBox::Show(this, outcome.Message(idioma));
+        CMessageBox::Show(this, outcome.Message());
         FillList();
         return;
     }
     CloseWithCode(outcome.m_strBudget);
 }
 
-void CPresupuestosDlg::OnExportar()
+void CPresupuestosDlg::Export()
 {
-    const QString idioma = m_view.m_strIdioma;
     const QString code = SelectedCode();
     if (code.isEmpty()) {
-        CMessageBox::Show(this, CBc3Messages::Text(CBc3Messages::ChooseBudget, idioma));
+        CMessageBox::Show(this, CBc3Messages::Text(CBc3Messages::ChooseBudget));
         return;
     }
     CBc3BudgetExport exporter(m_view.GetDocument());
     CBc3BudgetExport::Status status = exporter.Open(code);
     if (status != CBc3BudgetExport::Ok) {
-        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status));
         return;
     }
     const QString chosen = m_chooseExportFile(this, code + QStringLiteral(".bc3"));
@@ -330,7 +328,7 @@ void CPresupuestosDlg::OnExportar()
         status = exporter.Write(CBc3BudgetExport::FileNameWithExtension(chosen));
     }
     if (status != CBc3BudgetExport::Ok)
-        CMessageBox::Show(this, CBc3BudgetExport::Message(status, idioma));
+        CMessageBox::Show(this, CBc3BudgetExport::Message(status));
     else if (!exporter.Unencodables().empty())
-        CMessageBox::Show(this, CBc3BudgetExport::UnencodableWarning(exporter.Unencodables(), idioma, false));
+        CMessageBox::Show(this, CBc3BudgetExport::UnencodableWarning(exporter.Unencodables(), false));
 }

@@ -44,7 +44,9 @@ public:
     void reject() override;
 
 private:
-    QString Text(const char* szSpanish, const char* szCatalan) const;
+    // The work of "Importar" and "Exportar", inside their catch of store errors.
+    void Import();
+    void Export();
     bool IsListed(const QString& strCode) const;
     QString SelectedCode() const;
     void CloseWithCode(const QString& strCode);

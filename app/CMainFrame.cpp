@@ -2,6 +2,7 @@
 
 #include "app/CCommandTarget.h"
 #include "app/CommandIds.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CToolbarIcons.h"
 
 #include <QAction>
@@ -150,10 +151,16 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::OnCommand(int nID)
 {
-    if (m_pTarget && m_pTarget->OnCommand(nID)) {
-        UpdateCommandUI();
+    // Every menu, toolbar and accelerator command starts here: the edge
+    // where a store error of the command stops.
+    CStoreErrors::Catch(this, [&] { RouteCommand(nID); });
+    UpdateCommandUI();
+}
+
+void CMainFrame::RouteCommand(int nID)
+{
+    if (m_pTarget && m_pTarget->OnCommand(nID))
         return;
-    }
     switch (nID) {
     case ID_VIEW_TOOLBAR:
         m_pToolBar->setVisible(!m_pToolBar->isVisible());
@@ -170,7 +177,6 @@ void CMainFrame::OnCommand(int nID)
             m_pAppTarget->OnCommand(nID);
         break;
     }
-    UpdateCommandUI();
 }
 
 void CMainFrame::UpdateCommandUI()

@@ -32,6 +32,7 @@ public:
 
 private:
     QAction* AddAction(int nID, const QString& strText, const QString& strPrompt, const QString& strTip = {});
+    void RouteCommand(int nID);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -1,19 +1,19 @@
 #include "app/CVelmoraApp.h"
 
 #include "app/CAboutDlg.h"
-#include "app/CLanguage.h"
 #include "app/CMainFrame.h"
 #include "app/CProfile.h"
-#include "app/CTranslations.h"
 #include "app/CommandIds.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
+#include "core/CLanguage.h"
 #include "store/CDBException.h"
 #include "store/CSchema.h"
 #include "ui/CMessageBox.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,14 +25,18 @@ CVelmoraApp::~CVelmoraApp()
     ExitInstance();
 }
 
-void CVelmoraApp::LoadTranslations(bool bCatalan)
+void CVelmoraApp::LoadTranslations(const QString& strIdioma)
 {
-    if (CTranslations::LoadQtTranslation(m_qtTranslator, bCatalan))
+    m_pLanguage = std::make_unique<CLanguage>(strIdioma);
+    // Qt's own texts of the standard dialogs, when the system has them.
+    const QString qtName = m_pLanguage->IsCatalan() ? QStringLiteral("qtbase_ca") : QStringLiteral("qtbase_es");
+    if (m_qtTranslator.load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
-    if (bCatalan && CTranslations::LoadCatalan(m_translator)) {
-        QCoreApplication::installTranslator(&m_translator);
-        m_bCatalanLoaded = true;
-    }
+}
+
+bool CVelmoraApp::IsCatalanLoaded() const
+{
+    return m_pLanguage && m_pLanguage->IsInstalled();
 }
 
 bool CVelmoraApp::InitInstance()
@@ -40,7 +44,7 @@ bool CVelmoraApp::InitInstance()
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
 
     CProfile::EnsureLanguage();
-    LoadTranslations(CProfile::Language() == QStringLiteral("1"));
+    LoadTranslations(CProfile::Language());
 
     m_pDoc = std::make_unique<CVelmoraDoc>();
     m_pMainFrame = std::make_unique<CMainFrame>();
@@ -53,9 +57,7 @@ bool CVelmoraApp::InitInstance()
         const QString path = m_pView->m_strDatabasePath.isEmpty() ? CSchema::DefaultDatabasePath()
                                                                   : m_pView->m_strDatabasePath;
         CMessageBox::Show(nullptr,
-                          CLanguage::Text(CProfile::Language(),
-                                          "No se puede abrir la base de datos\n%1\n\n%2\n\nEl programa se cerrará.",
-                                          "No es pot obrir la base de dades\n%1\n\n%2\n\nEl programa es tancarà.")
+                          tr("No se puede abrir la base de datos\n%1\n\n%2\n\nEl programa se cerrará.")
                               .arg(path, e.m_strError),
                           QMessageBox::Ok, QMessageBox::Critical);
         ExitInstance();
@@ -80,7 +82,7 @@ int CVelmoraApp::ExitInstance()
     m_pView = nullptr;
     m_pMainFrame.reset();
     m_pDoc.reset();
-    QCoreApplication::removeTranslator(&m_translator);
+    m_pLanguage.reset();
     QCoreApplication::removeTranslator(&m_qtTranslator);
     return 0;
 }

@@ -2,9 +2,11 @@
 
 #include "app/CCommandTarget.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 #include <memory>
 
+class CLanguage;
 class CMainFrame;
 class CVelmoraDoc;
 class CVelmoraView;
@@ -14,6 +16,8 @@ class QPrinter;
 // frame and the view, and ends the run. Lives beside the QApplication.
 class CVelmoraApp : public CCommandTarget
 {
+    Q_DECLARE_TR_FUNCTIONS(CVelmoraApp)
+
 public:
     CVelmoraApp();
     ~CVelmoraApp() override;
@@ -30,10 +34,10 @@ public:
     CVelmoraView* View() const { return m_pView; }
     CVelmoraDoc* Document() const { return m_pDoc.get(); }
     QPrinter& Printer();
-    bool IsCatalanLoaded() const { return m_bCatalanLoaded; }
+    bool IsCatalanLoaded() const;
 
 private:
-    void LoadTranslations(bool bCatalan);
+    void LoadTranslations(const QString& strIdioma);
     void OnAppAbout();
     void OnFilePrintSetup();
 
@@ -41,7 +45,6 @@ private:
     std::unique_ptr<CMainFrame> m_pMainFrame;
     CVelmoraView* m_pView = nullptr;
     std::unique_ptr<QPrinter> m_pPrinter;
-    QTranslator m_translator;
+    std::unique_ptr<CLanguage> m_pLanguage;
     QTranslator m_qtTranslator;
-    bool m_bCatalanLoaded = false;
 };

@@ -2,6 +2,7 @@
 
 #include "store/CDBException.h"
 #include "ui/CMessageBox.h"
+#include "ui/CStoreErrors.h"
 
 CVelmoraApplication::CVelmoraApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -13,7 +14,8 @@ bool CVelmoraApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const CDBException& e) {
-        CMessageBox::Show(activeWindow(), e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+        // The handlers catch the store's errors themselves; this is the last net.
+        CStoreErrors::Report(activeWindow(), e);
     } catch (const std::exception& e) {
         CMessageBox::Show(activeWindow(), QString::fromUtf8(e.what()), QMessageBox::Ok, QMessageBox::Critical);
     }

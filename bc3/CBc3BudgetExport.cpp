@@ -32,8 +32,7 @@ QString Described(const QString& characters)
 
 } // namespace
 
-QString CBc3BudgetExport::UnencodableWarning(const std::vector<Unencodable>& unencodables, const QString& strIdioma,
-                                             bool bOneLine, int nMaxItems)
+QString CBc3BudgetExport::UnencodableWarning(const std::vector<Unencodable>& unencodables, bool bOneLine, int nMaxItems)
 {
     QStringList items;
     for (const Unencodable& line : unencodables) {
@@ -41,10 +40,10 @@ QString CBc3BudgetExport::UnencodableWarning(const std::vector<Unencodable>& une
             items << QStringLiteral("…");
             break;
         }
-        items << CBc3Messages::Text(CBc3Messages::UnencodableLine, strIdioma)
+        items << CBc3Messages::Text(CBc3Messages::UnencodableLine)
                      .arg(QString::number(line.numlin), line.code, Described(line.characters));
     }
-    return CBc3Messages::Text(CBc3Messages::Unencodable, strIdioma) + (bOneLine ? QStringLiteral(" ") : QStringLiteral("\n\n"))
+    return CBc3Messages::Text(CBc3Messages::Unencodable) + (bOneLine ? QStringLiteral(" ") : QStringLiteral("\n\n"))
         + items.join(bOneLine ? QStringLiteral("; ") : QStringLiteral("\n"));
 }
 
@@ -99,17 +98,17 @@ QString CBc3BudgetExport::FileNameWithExtension(const QString& strPath)
     return strPath;
 }
 
-QString CBc3BudgetExport::Message(Status status, const QString& strIdioma)
+QString CBc3BudgetExport::Message(Status status)
 {
     switch (status) {
     case Ok:
         return {};
     case NoSuchBudget:
-        return CBc3Messages::Text(CBc3Messages::NoSuchBudget, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::NoSuchBudget);
     case EmptyBudget:
-        return CBc3Messages::Text(CBc3Messages::EmptyBudget, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::EmptyBudget);
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::FileError);
     }
     return {};
 }

@@ -44,13 +44,13 @@ public:
     const std::vector<Unencodable>& Unencodables() const { return m_records.Unencodables(); }
     // The warning that lists them, at most nMaxItems lines of the budget:
     // one per line of text, or all on one line (bOneLine).
-    static QString UnencodableWarning(const std::vector<Unencodable>& unencodables, const QString& strIdioma,
-                                      bool bOneLine, int nMaxItems = 20);
+    static QString UnencodableWarning(const std::vector<Unencodable>& unencodables, bool bOneLine,
+                                      int nMaxItems = 20);
 
     // A name typed without extension gets ".bc3".
     static QString FileNameWithExtension(const QString& strPath);
-    // The message for a status, in the language of the language string.
-    static QString Message(Status status, const QString& strIdioma);
+    // The message for a status, in the user's language.
+    static QString Message(Status status);
 
 private:
     CVelmoraDoc& m_doc;

@@ -3,9 +3,9 @@
 #include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
-#include "bc3/IProgress.h"
 #include "budget/CBudgetTotals.h"
 #include "budget/CRollUp.h"
+#include "core/IProgress.h"
 #include "store/CArticulosSet.h"
 #include "store/CBudgetCode.h"
 #include "store/CBulkInsert.h"
@@ -617,25 +617,25 @@ bool RefuseCode(CBc3ImportOutcome& outcome)
 
 } // namespace
 
-QString CBc3ImportOutcome::Message(const QString& strIdioma) const
+QString CBc3ImportOutcome::Message() const
 {
     switch (m_status) {
     case Ok:
     case Exists:
-        return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion, strIdioma) : QString();
+        return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion) : QString();
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError, strIdioma)
+        return CBc3Messages::Text(CBc3Messages::FileError)
                + (m_strError.isEmpty() ? QString() : QStringLiteral("\n") + m_strError);
     case UnknownFormat:
-        return CBc3Messages::Text(CBc3Messages::UnknownFormat, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::UnknownFormat);
     case TooManyLines:
-        return CBc3Messages::Text(CBc3Messages::TooManyLines, strIdioma);
+        return CBc3Messages::Text(CBc3Messages::TooManyLines);
     case StagingError:
-        return CBc3Messages::StoreError(CBc3Messages::StagingWriteFailed, strIdioma, m_strError);
+        return CBc3Messages::StoreError(CBc3Messages::StagingWriteFailed, m_strError);
     case BadCode:
         return m_strError;
     case DatabaseError:
-        return CBc3Messages::StoreError(CBc3Messages::BudgetWriteFailed, strIdioma, m_strError);
+        return CBc3Messages::StoreError(CBc3Messages::BudgetWriteFailed, m_strError);
     }
     return {};
 }

@@ -28,8 +28,8 @@ struct CBc3ImportOutcome {
     QString m_strError;      // the store's own text for StagingError and DatabaseError, the reason for BadCode
 
     bool IsOk() const { return m_status == Ok; }
-    // The message to show for a failure, in the language of the language string.
-    QString Message(const QString& strIdioma) const;
+    // The message to show for a failure, in the user's language.
+    QString Message() const;
 };
 
 // Turns a FIEBDC-3 file into a budget: its header with its totals, its line

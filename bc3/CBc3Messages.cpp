@@ -1,59 +1,52 @@
 #include "bc3/CBc3Messages.h"
 
-#include "app/CLanguage.h"
-
-QString CBc3Messages::Text(Id id, const QString& strIdioma)
+QString CBc3Messages::Text(Id id)
 {
     switch (id) {
     case FileError:
-        return CLanguage::Text(strIdioma, "Error fichero .bc3", "Error fitxer .bc3");
+        return tr("Error fichero .bc3");
     case UnknownFormat:
-        return CLanguage::Text(strIdioma, "Formato desconocido", "Format desconegut");
+        return tr("Formato desconocido");
     case ReplaceQuestion:
-        return CLanguage::Text(strIdioma, "Ya existe, desea reemplazarlo ? ", "Ja existeix, desitja reemplaçar-lo");
+        return tr("Ya existe, desea reemplazarlo ? ");
     case ChooseBudget:
-        return CLanguage::Text(strIdioma, "Elija un presupuesto", "Trii un pressupost");
+        return tr("Elija un presupuesto");
     case NoSuchBudget:
-        return CLanguage::Text(strIdioma, "No existe este presupuesto", "No existeix aquest pressupost");
+        return tr("No existe este presupuesto");
     case EmptyBudget:
-        return CLanguage::Text(strIdioma, "Presupuesto vacio", "Pressupost buit");
+        return tr("Presupuesto vacio");
     case StagingTableBudget:
-        return CLanguage::Text(strIdioma, "Error al abrir tabla temporal", "Error al obrir la taula temporal");
+        return tr("Error al abrir tabla temporal", "budget import");
     case StagingTablePrice:
-        return CLanguage::Text(strIdioma, "Error al abrir tabla temporal", "Error al obrir taula temporal");
+        return tr("Error al abrir tabla temporal", "price-base import");
     case ChooseFile:
-        return CLanguage::Text(strIdioma, "Elija fichero bc3", "Trii fitxer");
+        return tr("Elija fichero bc3");
     case ChooseScopes:
-        return CLanguage::Text(strIdioma, "Seleccione uno o varios ambitos de precios",
-                               "Seleccioni un o diversos àmbits de preus");
+        return tr("Seleccione uno o varios ambitos de precios");
     case TooManyLines:
-        return CLanguage::Text(strIdioma, "El fichero .bc3 genera demasiadas líneas",
-                               "El fitxer .bc3 genera massa línies");
+        return tr("El fichero .bc3 genera demasiadas líneas");
     case StagingWriteFailed:
-        return CLanguage::Text(strIdioma, "Error al escribir en la tabla temporal", "Error en escriure a la taula temporal");
+        return tr("Error al escribir en la tabla temporal");
     case BudgetWriteFailed:
-        return CLanguage::Text(strIdioma, "Error al guardar el presupuesto importado",
-                               "Error en desar el pressupost importat");
+        return tr("Error al guardar el presupuesto importado");
     case Unencodable:
-        return CLanguage::Text(strIdioma, "El fichero se ha escrito, pero el juego de caracteres ANSI no admite "
-                                          "estos caracteres, escritos como \"?\":",
-                               "El fitxer s'ha escrit, però el joc de caràcters ANSI no admet aquests caràcters, "
-                               "escrits com a \"?\":");
+        return tr("El fichero se ha escrito, pero el juego de caracteres ANSI no admite "
+                  "estos caracteres, escritos como \"?\":");
     case UnencodableLine:
-        return CLanguage::Text(strIdioma, "línea %1 (%2): %3", "línia %1 (%2): %3");
+        return tr("línea %1 (%2): %3");
     }
     return {};
 }
 
-QString CBc3Messages::StoreError(Id id, const QString& strIdioma, const QString& strDriverText)
+QString CBc3Messages::StoreError(Id id, const QString& strDriverText)
 {
     QString cause;
     if (strDriverText.contains(QStringLiteral("disk is full"), Qt::CaseInsensitive))
-        cause = CLanguage::Text(strIdioma, "el disco está lleno", "el disc és ple");
+        cause = tr("el disco está lleno");
     else if (strDriverText.contains(QStringLiteral("readonly"), Qt::CaseInsensitive)
              || strDriverText.contains(QStringLiteral("read-only"), Qt::CaseInsensitive))
-        cause = CLanguage::Text(strIdioma, "la base de datos es de solo lectura", "la base de dades és de només lectura");
-    QString message = Text(id, strIdioma);
+        cause = tr("la base de datos es de solo lectura");
+    QString message = Text(id);
     if (!cause.isEmpty())
         message += QStringLiteral(": ") + cause;
     return message + QStringLiteral("\n") + strDriverText;
@@ -61,20 +54,20 @@ QString CBc3Messages::StoreError(Id id, const QString& strIdioma, const QString&
 
 QString CBc3Messages::StagingProgress(int nPercent)
 {
-    return QStringLiteral("Importando desglose %1%").arg(nPercent);
+    return tr("Importando desglose %1%").arg(nPercent);
 }
 
 QString CBc3Messages::CreatingBudget()
 {
-    return QStringLiteral("Creando presupuesto ...");
+    return tr("Creando presupuesto ...");
 }
 
 QString CBc3Messages::CreatingBudget(long nLine)
 {
-    return QStringLiteral("Creando presupuesto ... %1").arg(nLine);
+    return tr("Creando presupuesto ... %1").arg(nLine);
 }
 
 QString CBc3Messages::UpdatingConcepts(int nPercent)
 {
-    return QStringLiteral("Actualizando conceptos y medidas %1%").arg(nPercent);
+    return tr("Actualizando conceptos y medidas %1%").arg(nPercent);
 }

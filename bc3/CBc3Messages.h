@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// The messages of the BC3 import and export, in the language chosen by the
-// language string ("1" = Catalan). The windows show them as they are.
+// The messages of the BC3 import and export, in the user's language (the
+// translation the caller installed). The windows show them as they are.
 class CBc3Messages
 {
+    Q_DECLARE_TR_FUNCTIONS(CBc3Messages)
+
 public:
     enum Id {
         FileError,           // the file cannot be opened, read or written
@@ -25,15 +28,16 @@ public:
         UnencodableLine,     // one line holding them: %1 line, %2 code, %3 characters
     };
 
-    static QString Text(Id id, const QString& strIdioma);
+    static QString Text(Id id);
     // What failed, followed by the store's own text; a full disk and a
     // read-only store are named in the user's language.
-    static QString StoreError(Id id, const QString& strIdioma, const QString& strDriverText);
+    static QString StoreError(Id id, const QString& strDriverText);
 
-    // The scope shown when a file's header names none; the same in both languages.
+    // The scope shown when a file's header names none. It becomes the name
+    // of the tariff, which is data: the same in both languages.
     static QString UnspecifiedScope() { return QStringLiteral("Sin especificar"); }
 
-    // Progress texts, shown in Spanish whatever the language.
+    // Progress texts.
     static QString StagingProgress(int nPercent);   // over the bar while records are staged
     static QString CreatingBudget();                 // beside the bar while the lines are laid out
     static QString CreatingBudget(long nLine);

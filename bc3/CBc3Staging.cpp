@@ -2,7 +2,7 @@
 
 #include "bc3/CBc3Messages.h"
 #include "bc3/CBc3Reader.h"
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 #include "store/CBulkInsert.h"
 #include "store/CDatabase.h"
 #include "store/CStoreStatements.h"

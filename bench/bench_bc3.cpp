@@ -209,7 +209,7 @@ bool BenchImportExport(CVelmoraDoc& doc, const QString& strPath, const QString& 
     const double importSeconds = Seconds(timer);
     const double importCpu = CpuSeconds() - cpu;
     if (!outcome.IsOk()) {
-        std::printf("import failed: %s\n", qPrintable(outcome.Message("0")));
+        std::printf("import failed: %s\n", qPrintable(outcome.Message()));
         return false;
     }
     std::printf("%s: %.1f MB, %ld lines, %ld measurement lines\n", qPrintable(QFileInfo(strPath).fileName()),

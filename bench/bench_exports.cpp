@@ -95,7 +95,7 @@ int main(int argc, char** argv)
     session.Open(home.filePath(QStringLiteral("bench.db")));
     const CBc3ImportOutcome outcome = ImportBudgetBc3(doc.Database(), source, true);
     if (!outcome.IsOk()) {
-        std::printf("cannot import %s: %s\n", qPrintable(source), qPrintable(outcome.Message(QStringLiteral("0"))));
+        std::printf("cannot import %s: %s\n", qPrintable(source), qPrintable(outcome.Message()));
         return 1;
     }
     CDatabase& db = doc.Database();
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     Time("RTF: report and file (target 3 s)", [&] {
         QTextDocument document;
         CBudgetReport::PrepareDocument(document);
-        CBudgetReport(document, false).WriteReport(db, budget);
+        CBudgetReport(document).WriteReport(db, budget);
         QString error;
         CRtfWriter::Save(document, rtf, CBudgetReport::ReportPage(), error);
     }, rtf);
@@ -118,18 +118,18 @@ int main(int argc, char** argv)
     CBudgetReport::PrepareDocument(document);
     Time("  the report alone", [&] {
         document.clear();
-        CBudgetReport(document, false).WriteReport(db, budget);
+        CBudgetReport(document).WriteReport(db, budget);
     });
     Time("  the RTF writer alone", [&] { CRtfWriter::Write(document, CBudgetReport::ReportPage()); });
     Time("the report window, shown", [&] {
-        CRtfReportDlg dialog(db, budget, QStringLiteral("0"));
+        CRtfReportDlg dialog(db, budget);
         dialog.show();
         QApplication::processEvents();
     });
 
     const QString xls = home.filePath(QStringLiteral("hoja.xls"));
-    Time("XLS: workbook (target 1 s)", [&] { CExcelExport::Export(db, budget, xls, false); }, xls);
+    Time("XLS: workbook (target 1 s)", [&] { CExcelExport::Export(db, budget, xls); }, xls);
     const QString xlsx = home.filePath(QStringLiteral("hoja.xlsx"));
-    Time("XLSX: workbook", [&] { CExcelExport::Export(db, budget, xlsx, false); }, xlsx);
+    Time("XLSX: workbook", [&] { CExcelExport::Export(db, budget, xlsx); }, xlsx);
     return 0;
 }

@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         return 1;
     const CBc3ImportOutcome outcome = ImportBudgetBc3(app.Document()->Database(), QString::fromLocal8Bit(argv[1]), true);
     if (!outcome.IsOk()) {
-        std::printf("import failed: %s\n", qPrintable(outcome.Message("0")));
+        std::printf("import failed: %s\n", qPrintable(outcome.Message()));
         return 1;
     }
     std::printf("budget of %ld lines\n", outcome.m_nLines);

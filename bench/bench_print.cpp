@@ -134,7 +134,7 @@ int main(int argc, char** argv)
         session.Open(home.path() + "/bench.db");
         const CBc3ImportOutcome outcome = ImportBudgetBc3(doc.Database(), largest, true);
         if (!outcome.IsOk()) {
-            std::printf("import failed: %s\n", qPrintable(outcome.Message("0")));
+            std::printf("import failed: %s\n", qPrintable(outcome.Message()));
             return 1;
         }
         std::printf("%s: %ld lines, %ld measurement lines; peak memory after the import %ld MB\n",

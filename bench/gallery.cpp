@@ -149,7 +149,7 @@ int main(int argc, char** argv)
     Save(*view->Mediciones(), folder, QStringLiteral("mediciones"), QSize(560, 240));
     view->Mediciones()->hide();
 
-    CInsertarMedidaDlg measure(view->m_strIdioma, doc.m_medidasSet);
+    CInsertarMedidaDlg measure(doc.m_medidasSet);
     measure.SetShape(CInsertarMedidaDlg::Circulo);
     measure.SizeField(CInsertarMedidaDlg::Circulo, 0)->setText(QStringLiteral("1,2"));
     measure.SizeField(CInsertarMedidaDlg::Circulo, 2)->setText(QStringLiteral("2,8"));
@@ -165,11 +165,11 @@ int main(int argc, char** argv)
     const std::vector<CBc3BudgetExport::Unencodable> unencodables = {
         {12, QStringLiteral("E02AM010"), QStringLiteral("φ≥")}, {417, QStringLiteral("U01AA011"), QStringLiteral("\uFFFD")}};
     QMessageBox warning(QMessageBox::Warning, QStringLiteral("Velmora"),
-                        CBc3BudgetExport::UnencodableWarning(unencodables, view->m_strIdioma, false), QMessageBox::Ok);
+                        CBc3BudgetExport::UnencodableWarning(unencodables, false), QMessageBox::Ok);
     warning.adjustSize();
     Save(warning, folder, QStringLiteral("export-warning"), warning.sizeHint());
 
-    CDatosPresupuestoDlg data(view->m_strIdioma, false);
+    CDatosPresupuestoDlg data(false);
     CBudgetHeader values;
     values.Load(doc.m_presupuestosSet);
     data.SetHeader(values);
@@ -188,7 +188,7 @@ int main(int argc, char** argv)
     empresa.m_pCp->setText(QStringLiteral("08001"));
     Save(empresa, folder, QStringLiteral("datos-empresa"));
 
-    CRtfReportDlg report(doc.Database(), QStringLiteral("OBRA"), view->m_strIdioma);
+    CRtfReportDlg report(doc.Database(), QStringLiteral("OBRA"));
     Save(report, folder, QStringLiteral("informe-rtf"), report.size());
     CPrintOptionsDlg options;
     Save(options, folder, QStringLiteral("opciones-impresion"));

@@ -4,7 +4,6 @@
 #include "admin/CDatosEmpresaDlg.h"
 #include "admin/CDatosPresupuestoDlg.h"
 #include "admin/CPresupuestosDlg.h"
-#include "app/CLanguage.h"
 #include "app/CProfile.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
@@ -12,6 +11,7 @@
 #include "budget/CBudgetTotals.h"
 #include "budget/CEditingService.h"
 #include "budget/CVelmoraDoc.h"
+#include "core/CLanguage.h"
 #include "grid/CNoSeparatorMemo.h"
 #include "measure/CMedicionesDlg.h"
 #include "output/CExcelExportCommand.h"
@@ -23,6 +23,7 @@
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QAction>
@@ -59,22 +60,22 @@ QString FindManual(const QString& strName)
 
 // The budget grid's columns; width 0 hides a column that still holds the line's data.
 constexpr ColumnSpec kColumns[CBudgetRow::ColumnCount] = {
-    {"Código", "Codi", 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
-    {"Nivel", "Nivell", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Desglose", "Desglossament", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Unidad", "Unitat", 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
-    {"Descripción", "Descripció", 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
-    {"Descripción larga", "Descripció llarga", 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
-    {"Precio", "Preu", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Factor", "Factor", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Cantidad", "Quantitat", 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Fecha", "Data", 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
-    {"Tipo 1", "Tipus 1", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Tipo 2", "Tipus 2", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Subtotal", "Subtotal", 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {"Imagen", "Image", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Código", "Codi", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"NumLin", "NumLin", 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Código"), 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Nivel"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Desglose"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Unidad"), 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Descripción"), 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Descripción larga"), 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Precio"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Factor"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Cantidad"), 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Tipo 1"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Tipo 2"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Subtotal"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Imagen"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Código"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
 };
 
 
@@ -111,11 +112,6 @@ bool CVelmoraView::IsCatalan() const
     return CLanguage::IsCatalan(m_strIdioma);
 }
 
-QString CVelmoraView::Text(const char* szSpanish, const char* szCatalan) const
-{
-    return CLanguage::Text(m_strIdioma, szSpanish, szCatalan);
-}
-
 void CVelmoraView::OnInitialUpdate()
 {
     m_strIdioma = CProfile::Language();
@@ -133,7 +129,7 @@ void CVelmoraView::OnInitialUpdate()
 
 void CVelmoraView::SetupGrid()
 {
-    m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount, IsCatalan());
+    m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount);
     m_pList->SetSortEnabled(false);
     m_pList->SetEditEnabled(true);
 }
@@ -159,7 +155,7 @@ void CVelmoraView::OpenBudget(const QString& strCode)
     } catch (const CDBException& e) {
         // A budget that cannot be read is not shown half-loaded.
         CloseBudget();
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+        CStoreErrors::Report(this, e);
         return;
     }
     emit CommandStateChanged();
@@ -270,8 +266,7 @@ void CVelmoraView::ReloadAfterError(const CDBException& error)
         // The next operation reports it.
     }
     CMessageBox::Show(this,
-                      Text("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1",
-                           "No s'ha pogut desar el canvi; el pressupost queda com estava.\n\n%1")
+                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1")
                           .arg(error.m_strError),
                       QMessageBox::Ok, QMessageBox::Critical);
 }
@@ -393,11 +388,11 @@ bool CVelmoraView::OnCommand(int nID)
         return true;
     case ID_EXPORTAR_RTF:
         if (IsBudgetOpen())
-            CRtfReportDlg(m_doc.Database(), m_strCodigo, m_strIdioma, this).exec();
+            CRtfReportDlg(m_doc.Database(), m_strCodigo, this).exec();
         return true;
     case ID_EXPORTAR_EXCEL:
         if (IsBudgetOpen())
-            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo, m_strIdioma);
+            CExcelExportCommand::Run(this, m_doc.Database(), m_strCodigo);
         return true;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
@@ -451,17 +446,13 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
 void CVelmoraView::OnIdioma(const QString& strValue)
 {
     CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), strValue);
-    CMessageBox::Show(this, QStringLiteral("Ha de reiniciar el programa"), QMessageBox::Ok, QMessageBox::Information);
+    CMessageBox::Show(this, tr("Ha de reiniciar el programa"), QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CVelmoraView::OnDatosEmpresa()
 {
     CDatosEmpresaDlg dialog(this);
-    try {
-        dialog.Edit(m_doc.m_parametrosSet);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-    }
+    CStoreErrors::Catch(this, [&] { dialog.Edit(m_doc.m_parametrosSet); });
 }
 
 void CVelmoraView::OnGestionPresupuestos()
@@ -496,7 +487,7 @@ void CVelmoraView::OnDatosTotales()
         ReloadAfterError(e);
         return;
     }
-    CDatosPresupuestoDlg dialog(m_strIdioma, false, this);
+    CDatosPresupuestoDlg dialog(false, this);
     dialog.SetHeader(values);
     dialog.m_rootAmount = [&rootAmount] { return rootAmount; };
     dialog.m_applyIncrease = [this, &rootAmount](double dOld, double dNew) {

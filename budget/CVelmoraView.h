@@ -47,8 +47,6 @@ public:
     bool OnUpdateCommand(int nID, QAction& action) override;
 
     bool IsCatalan() const;
-    // Chooses the Spanish or the Catalan text by the language string.
-    QString Text(const char* szSpanish, const char* szCatalan) const;
 
     // The open budget.
     void OpenBudget(const QString& strCode);

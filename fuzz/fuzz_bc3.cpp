@@ -1,8 +1,8 @@
 // Fuzz target: the BC3 reader, both kinds of staging and the budget import,
 // on an in-memory store, plus the code page conversions.
-// fuzz-sources: bc3/CBc3BudgetImport.cpp bc3/CBc3CodeIndex.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp budget/CBudgetTotals.cpp budget/CRollUp.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
+// fuzz-sources: bc3/CBc3BudgetImport.cpp bc3/CBc3CodeIndex.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp budget/CBudgetTotals.cpp budget/CRollUp.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CLineSet.cpp store/CLineTable.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
 // fuzz-libraries: Qt6Core Qt6Sql sqlite3
-// fuzz-seeds: ../shared/corpus/bc3 /work/shared/corpus/bc3
+// fuzz-seeds: ../shared/corpus/bc3
 // fuzz-options: -max_len=16384 -timeout=60 -rss_limit_mb=4096
 #include "bc3/CBc3BudgetImport.h"
 #include "bc3/CBc3CodePage.h"

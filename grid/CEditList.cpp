@@ -1,74 +1,62 @@
 #include "grid/CEditList.h"
 
 #include "grid/CEditListDelegate.h"
+#include "grid/CEditListDragDrop.h"
+#include "grid/CEditListEditController.h"
 #include "grid/CEditListModel.h"
-#include "grid/CInPlaceDate.h"
-#include "grid/CInPlaceEdit.h"
-#include "grid/CInPlaceFreeEdit.h"
+#include "grid/CEditListView.h"
 #include "grid/CellSort.h"
 #include "ui/CSortHeaderCtrl.h"
+#include "ui/CStoreErrors.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
 // A cell narrower than this gets no editor: there would be nothing to see.
 constexpr int MinEditWidth = 10;
-constexpr int ScrollInterval = 100;
-// Formula rows of the measurement grid carry "3" in this column; their text
-// cells take any character.
-constexpr int FormulaKindColumn = 12;
-
-Qt::Alignment ColumnAlignment(int nAlign)
-{
-    switch (nAlign) {
-    case ColumnInfo::Right:
-        return Qt::AlignRight;
-    case ColumnInfo::Center:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
 
 } // namespace
 
 CEditList::CEditList(QWidget* parent)
-    : QTreeView(parent)
+    : QWidget(parent)
+    , m_pView(new CEditListView(*this))
     , m_pModel(new CEditListModel(this))
     , m_pDelegate(new CEditListDelegate(this))
-    , m_pHeader(new CSortHeaderCtrl(this))
+    , m_pHeader(new CSortHeaderCtrl(m_pView))
 {
-    setHeader(m_pHeader);
-    setModel(m_pModel);
-    setItemDelegate(m_pDelegate);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pView);
+    setFocusProxy(m_pView);
 
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setIndentation(0);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setDragEnabled(false);
-    setAutoScroll(false);
-    setTabKeyNavigation(false);
-    setSortingEnabled(false); // the view's own sorting; it also makes the header unclickable
-    setTextElideMode(Qt::ElideRight);
+    m_pView->setHeader(m_pHeader);
+    m_pView->setModel(m_pModel);
+    m_pView->setItemDelegate(m_pDelegate);
+
+    m_pView->setRootIsDecorated(false);
+    m_pView->setItemsExpandable(false);
+    m_pView->setExpandsOnDoubleClick(false);
+    m_pView->setIndentation(0);
+    m_pView->setUniformRowHeights(true);
+    m_pView->setAllColumnsShowFocus(true);
+    m_pView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pView->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_pView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_pView->setDragEnabled(false);
+    m_pView->setAutoScroll(false);
+    m_pView->setTabKeyNavigation(false);
+    m_pView->setSortingEnabled(false); // the view's own sorting; it also makes the header unclickable
+    m_pView->setTextElideMode(Qt::ElideRight);
 
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);
@@ -78,45 +66,50 @@ CEditList::CEditList(QWidget* parent)
 
     connect(m_pHeader, &QHeaderView::sectionClicked, this, [this](int nCol) {
         if (m_bSortEnabled)
-            SortByColumn(nCol);
+            CStoreErrors::Catch(this, [&] { SortByColumn(nCol); });
     });
-    // An editor stays over its cell only while the cell stays put: scrolling
-    // or resizing a column takes the focus back to the list, which closes it.
-    auto closeOnMove = [this] {
-        if (m_pEditor) {
-            setFocus(Qt::OtherFocusReason);
-            CloseEditor(true);
-        }
-    };
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, closeOnMove);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, closeOnMove);
-    connect(m_pHeader, &QHeaderView::sectionResized, this, closeOnMove);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CEditList::OnSelectionModelChanged);
+    connect(m_pView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CEditList::OnSelectionModelChanged);
 
-    // An editor whose row goes away goes with it; one whose row moves
-    // because rows came or went above it follows the row.
-    connect(m_pModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex&, int nFirst, int nLast) {
-        if (m_pEditor && m_pEditor->Row() >= nFirst && m_pEditor->Row() <= nLast)
-            CloseEditor(false);
-    });
-    connect(m_pModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] { CloseEditor(false); });
-    connect(m_pModel, &QAbstractItemModel::rowsInserted, this, &CEditList::PlaceEditorLater);
-    connect(m_pModel, &QAbstractItemModel::rowsRemoved, this, &CEditList::PlaceEditorLater);
-
-    m_scrollTimer.setInterval(ScrollInterval);
-    connect(&m_scrollTimer, &QTimer::timeout, this, &CEditList::OnScrollTimer);
+    m_pEditing = std::make_unique<CEditListEditController>(*this, *m_pView);
+    m_pDragDrop = std::make_unique<CEditListDragDrop>(*this, *m_pView);
 }
 
 CEditList::~CEditList()
 {
-    // The editor goes first and quietly: while the base classes are torn
-    // down its loss of focus must not call back into this list.
-    if (m_pEditor) {
-        QWidget* pWidget = m_pEditor->Widget();
-        m_pEditor = nullptr;
-        delete pWidget;
-    }
-    delete m_pDragImage;
+    // The editor goes first and quietly: while the list is torn down its
+    // loss of focus must not call back into it. The view and the model go
+    // next, while the parts that answer their signals are still there.
+    m_pEditing->Discard();
+    delete m_pView;
+    delete m_pModel;
+}
+
+// ---- The view's geometry -------------------------------------------------------
+
+QWidget* CEditList::viewport() const
+{
+    return m_pView->viewport();
+}
+
+QAbstractItemModel* CEditList::model() const
+{
+    return m_pModel;
+}
+
+QHeaderView* CEditList::header() const
+{
+    return m_pHeader;
+}
+
+QScrollBar* CEditList::verticalScrollBar() const
+{
+    return m_pView->verticalScrollBar();
+}
+
+QRect CEditList::visualRect(const QModelIndex& index) const
+{
+    return m_pView->visualRect(index);
 }
 
 // ---- Columns ---------------------------------------------------------------
@@ -144,13 +137,13 @@ const ColumnInfo& CEditList::Column(int nCol) const
     return m_columns[nCol];
 }
 
-void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatalan)
+void CEditList::ApplyColumns(const ColumnSpec* pColumns, int nCount)
 {
     SetColumnCount(nCount);
     for (int i = 0; i < nCount; ++i) {
         const ColumnSpec& declared = pColumns[i];
         ColumnInfo& column = Column(i);
-        column.strTitle = QString::fromUtf8(bCatalan ? declared.szCatalan : declared.szSpanish);
+        column.strTitle = tr(declared.szTitle);
         column.nWidth = declared.nWidth;
         column.nAlign = declared.nAlign;
         column.nKind = declared.nKind;
@@ -167,7 +160,7 @@ void CEditList::ApplyColumns()
     QList<Qt::Alignment> aligns;
     for (const ColumnInfo& info : m_columns) {
         titles << info.strTitle;
-        aligns << ColumnAlignment(info.nAlign);
+        aligns << info.Alignment();
     }
     m_pModel->SetColumns(titles, aligns);
     for (int i = 0; i < m_columns.size(); ++i) {
@@ -202,9 +195,9 @@ void CEditList::SetCellColors(const QColor& crText, const QColor& crBackground)
 void CEditList::SetBkColor(const QColor& crBackground)
 {
     m_crBackground = crBackground;
-    QPalette pal = palette();
+    QPalette pal = m_pView->palette();
     pal.setColor(QPalette::Base, crBackground);
-    setPalette(pal);
+    m_pView->setPalette(pal);
     viewport()->update();
 }
 
@@ -216,7 +209,7 @@ void CEditList::SetTreeImages(bool bTreeImages)
 
 void CEditList::SetMultipleSelection(bool bMultiple)
 {
-    setSelectionMode(bMultiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    m_pView->setSelectionMode(bMultiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }
 
 // ---- Virtual operations ------------------------------------------------------
@@ -252,26 +245,26 @@ void CEditList::EditPrevCell(int nRow, int nCol)
 {
     // Moving left never reaches the first column: after column 1 comes the
     // last editable column of the row above (of the first row on the first).
-    const int nPrev = PrevEditableColumn(nCol - 1, 1);
+    const int nPrev = m_pEditing->PrevEditableColumn(nCol - 1, 1);
     if (nPrev >= 0) {
         BeginCellEdit(nRow, nPrev);
         return;
     }
-    const int nLast = LastEditableColumn();
+    const int nLast = m_pEditing->LastEditableColumn();
     if (nLast >= 0)
         BeginCellEdit(nRow > 0 ? nRow - 1 : 0, nLast);
 }
 
 void CEditList::EditNextCell(int nRow, int nCol)
 {
-    const int nNext = NextEditableColumn(nCol + 1);
+    const int nNext = m_pEditing->NextEditableColumn(nCol + 1);
     if (nNext >= 0) {
         BeginCellEdit(nRow, nNext);
         return;
     }
     if (nRow >= GetItemCount() - 1)
         return;
-    const int nFirst = NextEditableColumn(0);
+    const int nFirst = m_pEditing->NextEditableColumn(0);
     if (nFirst >= 0)
         BeginCellEdit(nRow + 1, nFirst);
 }
@@ -426,7 +419,7 @@ void CEditList::SetItemData(int nRow, qint64 nData)
 int CEditList::GetFirstSelected() const
 {
     int nFirst = -1;
-    const QItemSelection selection = selectionModel()->selection();
+    const QItemSelection selection = m_pView->selectionModel()->selection();
     for (const QItemSelectionRange& range : selection) {
         if (nFirst < 0 || range.top() < nFirst)
             nFirst = range.top();
@@ -437,7 +430,7 @@ int CEditList::GetFirstSelected() const
 QList<int> CEditList::GetSelectedRows() const
 {
     QList<int> rows;
-    const QItemSelection selection = selectionModel()->selection();
+    const QItemSelection selection = m_pView->selectionModel()->selection();
     for (const QItemSelectionRange& range : selection)
         for (int r = range.top(); r <= range.bottom(); ++r)
             rows << r;
@@ -453,7 +446,7 @@ int CEditList::GetSelectedCount() const
 
 bool CEditList::IsItemSelected(int nRow) const
 {
-    const QItemSelection selection = selectionModel()->selection();
+    const QItemSelection selection = m_pView->selectionModel()->selection();
     return std::any_of(selection.begin(), selection.end(), [nRow](const QItemSelectionRange& range) {
         return range.top() <= nRow && nRow <= range.bottom();
     });
@@ -464,22 +457,22 @@ void CEditList::SelectItem(int nRow, bool bSelect)
     if (!m_pModel->IsRow(nRow) || GetColumnCount() == 0)
         return;
     QItemSelectionModel::SelectionFlags flags = bSelect ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
-    if (bSelect && selectionMode() == QAbstractItemView::SingleSelection)
+    if (bSelect && m_pView->selectionMode() == QAbstractItemView::SingleSelection)
         flags = QItemSelectionModel::ClearAndSelect;
-    selectionModel()->select(m_pModel->index(nRow, 0), flags | QItemSelectionModel::Rows);
+    m_pView->selectionModel()->select(m_pModel->index(nRow, 0), flags | QItemSelectionModel::Rows);
 }
 
 void CEditList::SelectAll()
 {
     if (GetItemCount() == 0 || m_pModel->columnCount() == 0)
         return;
-    selectionModel()->select(QItemSelection(m_pModel->index(0, 0), m_pModel->index(GetItemCount() - 1, m_pModel->columnCount() - 1)),
+    m_pView->selectionModel()->select(QItemSelection(m_pModel->index(0, 0), m_pModel->index(GetItemCount() - 1, m_pModel->columnCount() - 1)),
                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void CEditList::DeselectAll()
 {
-    selectionModel()->clearSelection();
+    m_pView->selectionModel()->clearSelection();
 }
 
 void CEditList::SetFocusItem(int nRow)
@@ -491,12 +484,12 @@ void CEditList::SetFocusItem(int nRow)
     int nCol = 0;
     while (nCol < m_pModel->columnCount() - 1 && m_pHeader->isSectionHidden(nCol))
         ++nCol;
-    selectionModel()->setCurrentIndex(m_pModel->index(nRow, nCol), QItemSelectionModel::NoUpdate);
+    m_pView->selectionModel()->setCurrentIndex(m_pModel->index(nRow, nCol), QItemSelectionModel::NoUpdate);
 }
 
 int CEditList::GetFocusItem() const
 {
-    const QModelIndex current = selectionModel()->currentIndex();
+    const QModelIndex current = m_pView->selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
@@ -512,7 +505,7 @@ void CEditList::EnsureVisible(int nRow)
         return;
     // Rows added while redraw was off are not laid out yet; the scroll range
     // must know them before it can reach them.
-    executeDelayedItemsLayout();
+    m_pView->LayOutPendingRows();
     const int nTop = GetTopIndex();
     const int nPage = GetCountPerPage();
     QScrollBar* bar = verticalScrollBar();
@@ -534,7 +527,7 @@ int CEditList::GetCountPerPage() const
 
 int CEditList::RowHeight() const
 {
-    return qMax(fontMetrics().height() + 4, CEditListDelegate::ImageSize + 2);
+    return qMax(m_pView->fontMetrics().height() + 4, CEditListDelegate::ImageSize + 2);
 }
 
 void CEditList::RedrawItems(int nFirst, int nLast)
@@ -577,7 +570,7 @@ void CEditList::OnSelectionModelChanged()
 
 int CEditList::HitTest(const QPoint& pt, int* pCol, bool* pOnStateIcon) const
 {
-    const QModelIndex index = indexAt(pt);
+    const QModelIndex index = m_pView->indexAt(pt);
     if (pCol)
         *pCol = index.isValid() ? index.column() : -1;
     if (pOnStateIcon)
@@ -613,9 +606,14 @@ QRect CEditList::EditorRect(int nRow, int nCol) const
     return QRect(nLeft, rcItem.top() - 2, qMax(nRight - nLeft, MinEditWidth), rcItem.height() + 4);
 }
 
+bool CEditList::IsEditing() const
+{
+    return m_pEditing->IsEditing();
+}
+
 QWidget* CEditList::Editor() const
 {
-    return m_pEditor ? m_pEditor->Widget() : nullptr;
+    return m_pEditing->EditorWidget();
 }
 
 void CEditList::CancelCellEdit()
@@ -625,227 +623,42 @@ void CEditList::CancelCellEdit()
 
 // ---- Editing -----------------------------------------------------------------
 
-int CEditList::NextEditableColumn(int nFrom) const
-{
-    for (int c = qMax(0, nFrom); c < GetColumnCount(); ++c)
-        if (m_columns[c].nEditable == 1)
-            return c;
-    return -1;
-}
-
-int CEditList::PrevEditableColumn(int nFrom, int nLowest) const
-{
-    for (int c = qMin(nFrom, GetColumnCount() - 1); c >= nLowest; --c)
-        if (m_columns[c].nEditable == 1)
-            return c;
-    return -1;
-}
-
-int CEditList::LastEditableColumn() const
-{
-    return PrevEditableColumn(GetColumnCount() - 1, 0);
-}
-
 void CEditList::OpenEditor(int nRow, int nCol)
 {
-    CloseEditor(true);
-    if (!m_pModel->IsRow(nRow) || nCol < 0 || nCol >= GetColumnCount())
-        return;
-
-    EnsureVisible(nRow);
-    const int nCellLeft = m_pHeader->sectionViewportPosition(nCol);
-    const int nCellRight = nCellLeft + m_pHeader->sectionSize(nCol);
-    QScrollBar* hbar = horizontalScrollBar();
-    if (nCellLeft < 0)
-        hbar->setValue(hbar->value() + nCellLeft);
-    else if (nCellRight > viewport()->width())
-        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - viewport()->width()));
-
-    m_nRow = nRow;
-    m_nCol = nCol;
-    SelectAndFocus(nRow);
-    setFocus(Qt::OtherFocusReason);
-    m_strCellText = GetItemText(nRow, nCol);
-
-    const ColumnInfo& info = Column(nCol);
-    const Qt::Alignment align = ColumnAlignment(info.nAlign);
-    CInPlaceEditor* pEditor = nullptr;
-    if (info.nKind == ColumnInfo::Date)
-        pEditor = new CInPlaceDate(this, nRow, nCol, m_strCellText);
-    else if (GetItemText(nRow, FormulaKindColumn) == QStringLiteral("3"))
-        pEditor = new CInPlaceFreeEdit(this, nRow, nCol, m_strCellText, align, info.nLimit);
-    else
-        pEditor = new CInPlaceEdit(this, nRow, nCol, m_strCellText, info.nKind == ColumnInfo::Number, align, info.nLimit);
-    m_pEditor = pEditor;
-
-    QWidget* pWidget = pEditor->Widget();
-    pWidget->setFont(font());
-    const QRect rc = EditorRect(nRow, nCol);
-    pWidget->setGeometry(rc);
-    // A date must stay readable even over a narrow column.
-    const int nWanted = pWidget->sizeHint().width();
-    if (info.nKind == ColumnInfo::Date && nWanted > rc.width())
-        WidenEditor(pWidget, nWanted);
-    pWidget->show();
-    pWidget->setFocus(Qt::OtherFocusReason);
-    OnCellEditOpened(nRow, nCol);
-}
-
-void CEditList::PlaceEditorLater()
-{
-    // Rows may arrive by the thousand: the editor is placed once they have.
-    if (!m_pEditor || m_bPlaceEditorPending)
-        return;
-    m_bPlaceEditorPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_bPlaceEditorPending = false;
-        if (!m_pEditor || m_pEditor->Row() < 0)
-            return;
-        QWidget* pWidget = m_pEditor->Widget();
-        const QRect rc = EditorRect(m_pEditor->Row(), m_pEditor->Col());
-        pWidget->move(rc.topLeft());
-    });
+    m_pEditing->Open(nRow, nCol);
 }
 
 void CEditList::CloseEditor(bool bRestore)
 {
-    CInPlaceEditor* pEditor = m_pEditor;
-    if (!pEditor)
-        return;
-    m_pEditor = nullptr;
-    const int nRow = pEditor->Row();
-    const int nCol = pEditor->Col();
-    if (bRestore && pEditor->Validates() && nRow >= 0)
-        SetItemText(nRow, nCol, m_strCellText);
-    QWidget* pWidget = pEditor->Widget();
-    QWidget* pFocus = QApplication::focusWidget();
-    if (pFocus && (pFocus == pWidget || pWidget->isAncestorOf(pFocus)))
-        setFocus(Qt::OtherFocusReason);
-    pWidget->hide();
-    pWidget->deleteLater();
-    OnCellEditClosed(nRow, nCol);
+    m_pEditing->Close(bRestore);
 }
 
-bool CEditList::CommitCell(int nRow, int nCol, const QString& strText)
-{
-    const QString strBefore = m_strCellText;
-    m_strCellText = strText;
-    SetItemText(nRow, nCol, strText);
-    if (!ValidateCell(nRow, nCol)) {
-        // The refused text stays in the editor for the user to correct; the
-        // cell and the text to restore keep what was last accepted, so that
-        // Escape or a click elsewhere never leaves unsaved text in the grid.
-        m_strCellText = strBefore;
-        SetItemText(nRow, nCol, strBefore);
-        OnCellRefused(nRow, nCol);
-        return false;
-    }
-    m_strCellText = GetItemText(nRow, nCol);
-    return true;
-}
+// The editors call these from their key and focus handlers: the edge where
+// a store error of the list's operations stops.
 
 void CEditList::EditorCommit(CInPlaceEditor* pEditor, EditorMove move)
 {
-    if (!pEditor || pEditor != m_pEditor)
-        return;
-    const int nRow = pEditor->Row();
-    const int nCol = pEditor->Col();
-    if (nRow < 0) {
-        CloseEditor(false);
-        return;
-    }
-    const QString strText = pEditor->EditorText();
-    if (pEditor->Validates()) {
-        // ValidateCell may show a window and so take the focus from the
-        // editor, which then goes away: pEditor is not used past this point.
-        if (!CommitCell(nRow, nCol, strText))
-            return;
-    } else {
-        m_strCellText = strText;
-        SetItemText(nRow, nCol, strText);
-    }
-    CloseEditor(false);
-    CellChanged(nRow, nCol);
-
-    const int nLast = GetItemCount() - 1;
-    switch (move) {
-    case EditorMove::Stay:
-        BeginCellEdit(nRow, nCol);
-        break;
-    case EditorMove::Next:
-        EditNextCell(nRow, nCol);
-        break;
-    case EditorMove::Prev:
-        EditPrevCell(nRow, nCol);
-        break;
-    case EditorMove::NextInRow: {
-        const int nNext = NextEditableColumn(nCol + 1);
-        if (nNext >= 0)
-            BeginCellEdit(nRow, nNext);
-        break;
-    }
-    case EditorMove::PrevInRow: {
-        const int nPrev = PrevEditableColumn(nCol - 1, 0);
-        if (nPrev >= 0)
-            BeginCellEdit(nRow, nPrev);
-        break;
-    }
-    case EditorMove::Up:
-        RedrawItems(nRow - 1, nRow + 1);
-        if (nRow > 0)
-            BeginCellEdit(nRow - 1, nCol);
-        break;
-    case EditorMove::Down:
-        RedrawItems(nRow - 1, nRow + 1);
-        if (nRow < nLast)
-            BeginCellEdit(nRow + 1, nCol);
-        break;
-    case EditorMove::First:
-        BeginCellEdit(0, nCol);
-        break;
-    case EditorMove::Last:
-        if (nLast >= 0)
-            BeginCellEdit(nLast, nCol);
-        break;
-    }
+    CStoreErrors::Catch(this, [&] { m_pEditing->Commit(pEditor, move); });
 }
 
 void CEditList::EditorPage(CInPlaceEditor* pEditor, bool bUp)
 {
-    if (!pEditor || pEditor != m_pEditor)
-        return;
-    const int nRow = pEditor->Row();
-    const int nCol = pEditor->Col();
-    CloseEditor(true);
-    if (nRow < 0 || GetItemCount() == 0)
-        return;
-    const int nPage = GetCountPerPage();
-    const int nTarget = bUp ? qMax(0, nRow - nPage) : qMin(GetItemCount() - 1, nRow + nPage);
-    BeginCellEdit(nTarget, nCol);
+    CStoreErrors::Catch(this, [&] { m_pEditing->Page(pEditor, bUp); });
 }
 
 void CEditList::EditorCancel(CInPlaceEditor* pEditor)
 {
-    if (!pEditor || pEditor != m_pEditor)
-        return;
-    CloseEditor(true);
-    setFocus(Qt::OtherFocusReason);
+    CStoreErrors::Catch(this, [&] { m_pEditing->Cancel(pEditor); });
 }
 
 void CEditList::EditorFocusLost(CInPlaceEditor* pEditor)
 {
-    if (pEditor && pEditor == m_pEditor)
-        CloseEditor(true);
+    CStoreErrors::Catch(this, [&] { m_pEditing->FocusLost(pEditor); });
 }
 
 void CEditList::WidenEditor(QWidget* pEditor, int nWantedWidth)
 {
-    if (!pEditor || nWantedWidth <= pEditor->width())
-        return;
-    const int nRoom = viewport()->width() - pEditor->x();
-    const int nWidth = qMin(nWantedWidth, nRoom);
-    if (nWidth > pEditor->width())
-        pEditor->resize(nWidth, pEditor->height());
+    m_pEditing->Widen(pEditor, nWantedWidth);
 }
 
 // ---- Sorting -----------------------------------------------------------------
@@ -856,56 +669,47 @@ void CEditList::SortItems(int nCol, bool bAscending)
     const int nCount = GetItemCount();
     if (nCount < 2)
         return;
-    std::vector<int> order(static_cast<size_t>(nCount));
-    std::iota(order.begin(), order.end(), 0);
-
-    // Keys are worked out once per row: a sort of tens of thousands of rows
-    // compares each row many times.
-    auto sortBy = [&](const auto& keys, auto less) {
-        if (bAscending)
-            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(keys[size_t(a)], keys[size_t(b)]); });
-        else
-            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(keys[size_t(b)], keys[size_t(a)]); });
-    };
-    switch (Column(nCol).nKind) {
-    case ColumnInfo::Number: {
-        std::vector<double> keys(static_cast<size_t>(nCount));
-        for (int i = 0; i < nCount; ++i)
-            keys[size_t(i)] = NumberCellKey(GetItemText(i, nCol));
-        sortBy(keys, std::less<double>());
-        break;
-    }
-    case ColumnInfo::Date: {
-        std::vector<qint64> keys(static_cast<size_t>(nCount));
-        for (int i = 0; i < nCount; ++i)
-            keys[size_t(i)] = DateCellKey(GetItemText(i, nCol));
-        sortBy(keys, std::less<qint64>());
-        break;
-    }
-    default: {
-        // Without a language of its own (the C locale) the list still sorts
-        // as a Spanish user expects, accented letters with their base letter.
-        QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale());
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(size_t(nCount));
-        for (int i = 0; i < nCount; ++i) {
-            const QString strText = GetItemText(i, nCol);
-            keys.push_back(collator.sortKey(strText.isEmpty() ? QStringLiteral(" ") : strText));
-        }
-        sortBy(keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) { return a.compare(b) < 0; });
-        break;
-    }
-    }
-    m_pModel->Reorder(order);
+    m_pModel->Reorder(CellSortOrder(nCount, [&](int nRow) { return GetItemText(nRow, nCol); }, Column(nCol).nKind,
+                                    bAscending));
 }
 
 // ---- Keyboard and mouse ----------------------------------------------------------
 
+bool CEditList::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (event == m_pPassingKey) {
+            m_pPassingKey = nullptr;
+            event->ignore();
+            return false;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::ContextMenu:
+        // The view covers the list: these come from it, which has passed them
+        // on here already, and go further up unanswered.
+        event->ignore();
+        return false;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
 void CEditList::keyPressEvent(QKeyEvent* event)
 {
-    if (m_bDragging) {
+    CStoreErrors::Catch(this, [&] { HandleKey(event); });
+}
+
+void CEditList::HandleKey(QKeyEvent* event)
+{
+    if (m_pDragDrop->IsDragging()) {
         if (event->key() == Qt::Key_Escape)
-            EndDrag(false);
+            m_pDragDrop->End(false);
         return;
     }
     switch (event->key()) {
@@ -926,7 +730,7 @@ void CEditList::keyPressEvent(QKeyEvent* event)
     }
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        QTreeView::keyPressEvent(event);
+        m_pView->DefaultKeyPress(event);
         const int nRow = GetFirstSelected();
         m_nRow = nRow;
         m_nCol = 0;
@@ -935,25 +739,26 @@ void CEditList::keyPressEvent(QKeyEvent* event)
         return;
     }
     default:
-        QTreeView::keyPressEvent(event);
+        m_pView->DefaultKeyPress(event);
     }
 }
 
 void CEditList::mousePressEvent(QMouseEvent* event)
 {
-    CloseEditor(true);
-    m_bNoClick = false;
-    m_ptPress = event->position().toPoint();
-    m_bPressed = event->button() == Qt::LeftButton && indexAt(m_ptPress).isValid();
-    m_aDragRows.clear();
-    QTreeView::mousePressEvent(event);
+    CStoreErrors::Catch(this, [&] {
+        CloseEditor(true);
+        m_bNoClick = false;
+        m_ptPress = event->position().toPoint();
+        m_bPressed = event->button() == Qt::LeftButton && m_pView->indexAt(m_ptPress).isValid();
+        m_pView->DefaultMousePress(event);
+    });
 }
 
 void CEditList::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pt = event->position().toPoint();
-    if (m_bDragging) {
-        DragMove(pt);
+    if (m_pDragDrop->IsDragging()) {
+        m_pDragDrop->Move(pt);
         return;
     }
     if (m_bPressed && (event->buttons() & Qt::LeftButton) && m_bRowDragEnabled) {
@@ -961,24 +766,29 @@ void CEditList::mouseMoveEvent(QMouseEvent* event)
         if ((pt - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
             m_bPressed = false;
             m_bNoClick = true; // the release that ends a drag is no click
-            BeginDrag(pt);
+            m_pDragDrop->Begin(pt);
         }
         return;
     }
-    QTreeView::mouseMoveEvent(event);
+    m_pView->DefaultMouseMove(event);
 }
 
 void CEditList::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_bDragging) {
-        EndDrag(true);
+    CStoreErrors::Catch(this, [&] { HandleRelease(event); });
+}
+
+void CEditList::HandleRelease(QMouseEvent* event)
+{
+    if (m_pDragDrop->IsDragging()) {
+        m_pDragDrop->End(true);
         m_bNoClick = false;
         return;
     }
     const bool bClick = event->button() == Qt::LeftButton && !m_bNoClick;
     m_bPressed = false;
     m_bNoClick = false;
-    QTreeView::mouseReleaseEvent(event);
+    m_pView->DefaultMouseRelease(event);
     if (!bClick)
         return;
     int nCol = -1;
@@ -990,8 +800,13 @@ void CEditList::mouseReleaseEvent(QMouseEvent* event)
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    CStoreErrors::Catch(this, [&] { HandleDoubleClick(event); });
+}
+
+void CEditList::HandleDoubleClick(QMouseEvent* event)
+{
     CloseEditor(true);
-    QTreeView::mouseDoubleClickEvent(event);
+    m_pView->DefaultMouseDoubleClick(event);
     m_bNoClick = true;
     if (event->button() != Qt::LeftButton)
         return;
@@ -1006,136 +821,26 @@ void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CEditList::contextMenuEvent(QContextMenuEvent* event)
 {
-    CloseEditor(true);
-    int nCol = -1;
-    int nRow = HitTest(event->pos(), &nCol);
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        nRow = GetFirstSelected();
-        nCol = nRow >= 0 ? 0 : -1;
-    }
-    OnContextMenu(nRow, nCol, event->globalPos());
+    CStoreErrors::Catch(this, [&] {
+        CloseEditor(true);
+        int nCol = -1;
+        int nRow = HitTest(event->pos(), &nCol);
+        if (event->reason() == QContextMenuEvent::Keyboard) {
+            nRow = GetFirstSelected();
+            nCol = nRow >= 0 ? 0 : -1;
+        }
+        OnContextMenu(nRow, nCol, event->globalPos());
+    });
 }
 
 // ---- Drag and drop ---------------------------------------------------------------
 
-void CEditList::BeginDrag(const QPoint& pt)
+int CEditList::DropTarget() const
 {
-    m_aDragRows.clear();
-    const int nFirst = GetFirstSelected();
-    // The first row is the root of the tree lists: it never moves.
-    if (nFirst <= 0)
-        return;
-    m_nDragSource = nFirst;
-    m_aDragRows = GetSelectedRows();
-
-    // The drag image: the selected rows as shown, faded.
-    const int nWidth = qMin(viewport()->width(), 420);
-    QList<QPixmap> strips;
-    for (int nRow : std::as_const(m_aDragRows)) {
-        const QRect rcRow = visualRect(m_pModel->index(nRow, 0));
-        const QRect rcStrip(0, rcRow.top(), nWidth, rcRow.height());
-        if (rcStrip.intersects(viewport()->rect()))
-            strips << viewport()->grab(rcStrip);
-        if (strips.size() == 8)
-            break;
-    }
-    int nHeight = 0;
-    for (const QPixmap& strip : std::as_const(strips))
-        nHeight += strip.height();
-    QPixmap image(qMax(nWidth, 1), qMax(nHeight, RowHeight()));
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setOpacity(0.6);
-        int y = 0;
-        for (const QPixmap& strip : std::as_const(strips)) {
-            painter.drawPixmap(0, y, strip);
-            y += strip.height();
-        }
-    }
-    m_pDragImage = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
-    m_pDragImage->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_pDragImage->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_pDragImage->setAttribute(Qt::WA_TranslucentBackground);
-    m_pDragImage->setPixmap(image);
-    m_pDragImage->resize(image.size());
-    m_ptDragHotSpot = QPoint(pt.x(), pt.y() - visualRect(m_pModel->index(nFirst, 0)).top());
-
-    m_bDragging = true;
-    m_nDropTarget = -1;
-    m_pDragImage->show();
-    DragMove(pt);
+    return m_pDragDrop->DropTarget();
 }
 
-void CEditList::DragMove(const QPoint& pt)
+bool CEditList::IsDragging() const
 {
-    if (m_pDragImage)
-        m_pDragImage->move(viewport()->mapToGlobal(pt - m_ptDragHotSpot));
-
-    const int nHeight = viewport()->height();
-    if (pt.y() >= 0 && pt.y() < nHeight) {
-        // Only the height of the pointer counts: the row is found at the
-        // list's left edge, wherever the pointer is sideways.
-        int nRow = indexAt(QPoint(8, pt.y())).row();
-        if (nRow < 0)
-            nRow = GetItemCount(); // below the last row
-        SetDropTarget(nRow);
-        m_nRow = qMin(nRow, GetItemCount() - 1);
-    }
-
-    const int nDirection = pt.y() < 0 ? -1 : (pt.y() >= nHeight ? 1 : 0);
-    if (nDirection != m_nScrollDirection) {
-        m_nScrollDirection = nDirection;
-        if (nDirection == 0)
-            m_scrollTimer.stop();
-        else
-            m_scrollTimer.start();
-    }
-}
-
-void CEditList::OnScrollTimer()
-{
-    if (!m_bDragging || m_nScrollDirection == 0) {
-        m_scrollTimer.stop();
-        return;
-    }
-    const int nCount = GetItemCount();
-    if (nCount == 0)
-        return;
-    QScrollBar* bar = verticalScrollBar();
-    bar->setValue(bar->value() + m_nScrollDirection);
-    int nTarget = m_nDropTarget;
-    if (m_nScrollDirection < 0)
-        nTarget = (nTarget < 0 || nTarget >= nCount) ? GetTopIndex() : nTarget - 1;
-    else
-        nTarget = nTarget < 0 ? GetTopIndex() + GetCountPerPage() - 1 : nTarget + 1;
-    SetDropTarget(qBound(0, nTarget, nCount - 1));
-    m_nRow = m_nDropTarget;
-}
-
-void CEditList::SetDropTarget(int nRow)
-{
-    if (nRow == m_nDropTarget)
-        return;
-    m_nDropTarget = nRow;
-    viewport()->update();
-}
-
-void CEditList::EndDrag(bool bDrop)
-{
-    m_scrollTimer.stop();
-    m_nScrollDirection = 0;
-    delete m_pDragImage;
-    m_pDragImage = nullptr;
-    m_bDragging = false;
-    int nTarget = m_nDropTarget;
-    SetDropTarget(-1);
-    const int nSource = m_nDragSource;
-    m_nDragSource = -1;
-    // A pointer that never passed over the rows drops nothing.
-    if (!bDrop || nTarget < 0 || GetItemCount() == 0)
-        return;
-    if (nTarget >= GetItemCount())
-        nTarget = GetItemCount() - 1;
-    MoveItem(nSource, nTarget);
+    return m_pDragDrop->IsDragging();
 }

@@ -2,18 +2,23 @@
 
 #include "grid/ColumnInfo.h"
 
+#include <QAbstractItemModel>
 #include <QColor>
+#include <QHeaderView>
 #include <QList>
+#include <QScrollBar>
 #include <QStringList>
-#include <QTimer>
-#include <QTreeView>
 #include <QVector>
+#include <QWidget>
+#include <memory>
 
 class CEditListDelegate;
+class CEditListDragDrop;
+class CEditListEditController;
 class CEditListModel;
+class CEditListView;
 class CInPlaceEditor;
 class CSortHeaderCtrl;
-class QLabel;
 
 // The list under every grid of the program: rows of text cells indented by
 // level, with a state mark and an item image in the first column, edited in
@@ -23,7 +28,12 @@ class QLabel;
 // mouse, keyboard and editor handling.
 //
 // Rows are addressed by index (0 = first row); cells by row and column.
-class CEditList : public QTreeView
+//
+// The rows are drawn by a tree view that the list holds to itself: every
+// change of rows, selection and order goes through the list's operations.
+// The in-place editor and the dragging of rows are parts of their own
+// (CEditListEditController, CEditListDragDrop).
+class CEditList : public QWidget
 {
     Q_OBJECT
 
@@ -40,8 +50,8 @@ public:
     const ColumnInfo& Column(int nCol) const;
     // Shows every column of the table with its title, alignment and width.
     void ApplyColumns();
-    // Sets up and shows a whole table, titled in Catalan or Spanish.
-    void ApplyColumns(const ColumnSpec* pColumns, int nCount, bool bCatalan);
+    // Sets up and shows a whole table, its titles translated.
+    void ApplyColumns(const ColumnSpec* pColumns, int nCount);
 
     void SetSortEnabled(bool bEnabled);
     void SetEditEnabled(bool bEnabled);
@@ -156,17 +166,27 @@ public:
     // The rectangle an editor covers over a cell, in viewport coordinates.
     QRect EditorRect(int nRow, int nCol) const;
 
-    bool IsEditing() const { return m_pEditor != nullptr; }
+    bool IsEditing() const;
     QWidget* Editor() const;
     // Closes an open editor as losing the focus does: the cell gets
     // m_strCellText back.
     void CancelCellEdit();
 
-    int DropTarget() const { return m_nDropTarget; }
-    bool IsDragging() const { return m_bDragging; }
+    int DropTarget() const;
+    bool IsDragging() const;
 
     CEditListModel* RowModel() const { return m_pModel; }
     CSortHeaderCtrl* SortHeader() const { return m_pHeader; }
+
+    // ---- The view's geometry ------------------------------------------------
+    // What callers need of the view to place tips and editors over cells and
+    // to point at them: the rows' widget, their model, the header, the
+    // vertical scroll bar and a cell's rectangle in viewport coordinates.
+    QWidget* viewport() const;
+    QAbstractItemModel* model() const;
+    QHeaderView* header() const;
+    QScrollBar* verticalScrollBar() const;
+    QRect visualRect(const QModelIndex& index) const;
 
     // ---- Called by the editors --------------------------------------------
     enum class EditorMove { Stay, Next, Prev, NextInRow, PrevInRow, Up, Down, First, Last };
@@ -190,6 +210,8 @@ signals:
     void SelectionChanged();
 
 protected:
+    // The view's keys, clicks and context menus arrive here.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -203,24 +225,25 @@ protected:
     void SortItems(int nCol, bool bAscending);
 
 private:
+    friend class CEditListDragDrop;
+    friend class CEditListEditController;
+    friend class CEditListView;
+
+    // The event handlers' work, inside their catch of store errors.
+    void HandleKey(QKeyEvent* event);
+    void HandleRelease(QMouseEvent* event);
+    void HandleDoubleClick(QMouseEvent* event);
+
     void CloseEditor(bool bRestore);
-    void PlaceEditorLater();
-    bool CommitCell(int nRow, int nCol, const QString& strText);
-    int NextEditableColumn(int nFrom) const;
-    int PrevEditableColumn(int nFrom, int nLowest) const;
-    int LastEditableColumn() const;
     int RowHeight() const;
     void OnSelectionModelChanged();
 
-    void BeginDrag(const QPoint& pt);
-    void DragMove(const QPoint& pt);
-    void EndDrag(bool bDrop);
-    void OnScrollTimer();
-    void SetDropTarget(int nRow);
-
+    CEditListView* m_pView;
     CEditListModel* m_pModel;
     CEditListDelegate* m_pDelegate;
     CSortHeaderCtrl* m_pHeader;
+    std::unique_ptr<CEditListEditController> m_pEditing;
+    std::unique_ptr<CEditListDragDrop> m_pDragDrop;
     QVector<ColumnInfo> m_columns;
 
     bool m_bSortEnabled = true;
@@ -234,20 +257,11 @@ private:
     int m_nRedrawOff = 0;
     bool m_bSelectionDirty = false;
 
-    CInPlaceEditor* m_pEditor = nullptr;
-    bool m_bPlaceEditorPending = false;
-
-    // Mouse and drag and drop.
+    // The mouse: a press that may become a click or a drag.
     bool m_bRowDragEnabled = true;
     bool m_bPressed = false;
     bool m_bNoClick = false;
     QPoint m_ptPress;
-    bool m_bDragging = false;
-    int m_nDragSource = -1;
-    QList<int> m_aDragRows;
-    int m_nDropTarget = -1;
-    QLabel* m_pDragImage = nullptr;
-    QPoint m_ptDragHotSpot;
-    QTimer m_scrollTimer;
-    int m_nScrollDirection = 0;
+    // A key the view let pass on its way up from the view (see CEditListView).
+    QEvent* m_pPassingKey = nullptr;
 };

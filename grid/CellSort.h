@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 // Sort keys of grid cells, by column kind. Cells hold display text: numbers
 // with a decimal comma and "." grouping, dates as "dd/mm/yyyy" with an
 // optional "hh:mm:ss", an empty date as "" or " ".
@@ -17,3 +20,7 @@ qint64 DateCellKey(const QString& strCell);
 // blank or anything that is not a valid date gives a null QDate.
 class QDate;
 QDate DateFromCell(const QString& strCell);
+
+// The order of nCount rows sorted by one column's cells (nKind: a
+// ColumnInfo::Kind), stable: the row indexes, first row first.
+std::vector<int> CellSortOrder(int nCount, const std::function<QString(int nRow)>& cell, int nKind, bool bAscending);

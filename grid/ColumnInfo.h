@@ -16,13 +16,26 @@ struct ColumnInfo
     int nAlign = Left;
     int nWidth = 0;      // pixels
     int nEditable = 0;   // 1: a double click or Tab may open an editor
+
+    Qt::Alignment Alignment() const
+    {
+        switch (nAlign) {
+        case Right:
+            return Qt::AlignRight;
+        case Center:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+        }
+    }
 };
 
-// A column as a grid declares it, with its title in both languages.
+// A column as a grid declares it. The title is the Spanish source text,
+// declared with QT_TRANSLATE_NOOP("CEditList", ...): the list shows it in the
+// user's language.
 struct ColumnSpec
 {
-    const char* szSpanish;
-    const char* szCatalan;
+    const char* szTitle;
     int nWidth;
     int nAlign;
     int nKind;

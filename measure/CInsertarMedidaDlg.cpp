@@ -1,6 +1,5 @@
 #include "measure/CInsertarMedidaDlg.h"
 
-#include "app/CLanguage.h"
 #include "grid/CFormulaEdit.h"
 #include "grid/CNoSeparatorEdit.h"
 #include "grid/CNumberEdit.h"
@@ -45,9 +44,8 @@ QString StoreOne()
 
 } // namespace
 
-CInsertarMedidaDlg::CInsertarMedidaDlg(const QString& strIdioma, CMedidasSet& measurements, QWidget* parent)
+CInsertarMedidaDlg::CInsertarMedidaDlg(CMedidasSet& measurements, QWidget* parent)
     : QDialog(parent)
-    , m_strIdioma(strIdioma)
     , m_measurements(measurements)
 {
     setWindowTitle(tr("Insertar medida"));
@@ -122,7 +120,7 @@ void CInsertarMedidaDlg::BuildRows()
             // and leaves as soon as the user enters the field.
             const QValidator* filter = row.pText->validator();
             row.pText->setValidator(nullptr);
-            row.pText->setText(Prompt(m_strIdioma));
+            row.pText->setText(Prompt());
             row.pText->setValidator(filter);
             row.pText->installEventFilter(this);
             break;
@@ -174,14 +172,14 @@ void CInsertarMedidaDlg::BuildRows()
     layout->addLayout(buttons);
 }
 
-QString CInsertarMedidaDlg::Prompt(const QString& strIdioma)
+QString CInsertarMedidaDlg::Prompt()
 {
-    return CLanguage::Text(strIdioma, "Entre aquí una fórmula", "Entri aquí la seva fórmula");
+    return tr("Entre aquí una fórmula");
 }
 
 bool CInsertarMedidaDlg::IsPrompt(const QString& strText)
 {
-    return strText == Prompt(QStringLiteral("0")) || strText == Prompt(QStringLiteral("1"));
+    return strText == Prompt();
 }
 
 void CInsertarMedidaDlg::SetShape(int nShape)
@@ -268,7 +266,7 @@ bool CInsertarMedidaDlg::CalculateShape()
     QString message;
     const double value = parser.Evaluate(formula, kFormulaX, position, message, true);
     if (position != 0) {
-        CMessageBox::Show(this, QStringLiteral("Error en fórmula"), QMessageBox::Ok, QMessageBox::Warning);
+        CMessageBox::Show(this, tr("Error en fórmula"), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     // An evaluation error (a division by zero) keeps the product.

@@ -30,7 +30,7 @@ public:
     static constexpr int SizeSlots = 3;
 
     // The set must be filtered on the budget line the new line belongs to.
-    CInsertarMedidaDlg(const QString& strIdioma, CMedidasSet& measurements, QWidget* parent = nullptr);
+    explicit CInsertarMedidaDlg(CMedidasSet& measurements, QWidget* parent = nullptr);
 
     // The budget line the new measurement line belongs to, and how many
     // lines it has already: the new one is numbered after them.
@@ -64,8 +64,8 @@ public:
     bool Failed() const { return m_bFailed; }
     const QString& ErrorText() const { return m_strError; }
 
-    // The custom formula field's prompt in each language.
-    static QString Prompt(const QString& strIdioma);
+    // The custom formula field's prompt.
+    static QString Prompt();
     static bool IsPrompt(const QString& strText);
     // The picture at the head of each shape row.
     static QPixmap ShapeIcon(int nShape);
@@ -100,7 +100,6 @@ private:
     double FieldValue(CNumberEdit* pField);
     QString FieldStoreText(CNumberEdit* pField) const;
 
-    QString m_strIdioma;
     CMedidasSet& m_measurements;
     int m_nShape = Linea;
     std::array<Row, ShapeCount> m_rows;

@@ -40,7 +40,7 @@ CMedicionesDlg::CMedicionesDlg(CVelmoraView& view, CMedidasSet& measurements, QW
     setWindowTitle(tr("Mediciones"));
     setModal(false);
     m_pList->setObjectName(QStringLiteral("medicionesList"));
-    m_pList->SetupColumns(view.m_strIdioma);
+    m_pList->SetupColumns();
     m_pTotal->setObjectName(QStringLiteral("totalMediciones"));
     m_pTotal->setReadOnly(true);
     m_pTotal->setAlignment(Qt::AlignRight);
@@ -142,9 +142,7 @@ void CMedicionesDlg::LoadMeasurements()
             m_pList->DeleteAllItems();
             total = 0.0;
             CMessageBox::Show(this,
-                              m_view.Text("No se han podido leer las mediciones.\n\n%1",
-                                          "No s'han pogut llegir els amidaments.\n\n%1")
-                                  .arg(e.m_strError),
+                              tr("No se han podido leer las mediciones.\n\n%1").arg(e.m_strError),
                               QMessageBox::Ok, QMessageBox::Critical);
         }
     }
@@ -159,7 +157,7 @@ void CMedicionesDlg::ShowTotal(double dTotal)
 
 void CMedicionesDlg::ShowFormulaError(const QRect& rcCellGlobal, int nPosition)
 {
-    const QString text = m_view.Text("Error en fórmula: posición %1", "Error en fórmula: posició %1").arg(nPosition);
+    const QString text = tr("Error en fórmula: posición %1").arg(nPosition);
     QToolTip::showText(rcCellGlobal.bottomLeft(), text, m_pList, QRect(), kStatusTimeout);
     if (auto* frame = qobject_cast<QMainWindow*>(m_view.window()))
         frame->statusBar()->showMessage(text, kStatusTimeout);

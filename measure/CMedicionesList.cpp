@@ -1,6 +1,5 @@
 #include "measure/CMedicionesList.h"
 
-#include "app/CLanguage.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
@@ -26,19 +25,19 @@ const QString kFormulaKind = QStringLiteral("3");
 
 // Width 0 hides a column that still holds the line's keys.
 constexpr ColumnSpec kColumns[CMedicionesList::ColumnCount] = {
-    {"Codigo", "Codigo", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"NumLin", "NumLin", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Linea", "Linea", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Código padre", "Código padre", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Código hijo", "Código hijo", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Posición", "Posición", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {"Comentario", "Comentari", 170, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
-    {"Unidades", "Unitats", 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Largo", "Llarg", 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Ancho", "Ample", 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Alto", "Alt", 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Total", "Total", 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {"Tipo", "Tipo", 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Codigo"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Linea"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Código padre"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Código hijo"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Posición"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+    {QT_TRANSLATE_NOOP("CEditList", "Comentario"), 170, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Unidades"), 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Largo"), 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Ancho"), 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Alto"), 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Total"), 70, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+    {QT_TRANSLATE_NOOP("CEditList", "Tipo"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
 };
 
 bool IsNumberColumn(int nCol)
@@ -74,9 +73,9 @@ CMedicionesList::CMedicionesList(CMedicionesDlg& window, QWidget* parent)
 
 CMedicionesList::~CMedicionesList() = default;
 
-void CMedicionesList::SetupColumns(const QString& strIdioma)
+void CMedicionesList::SetupColumns()
 {
-    ApplyColumns(kColumns, ColumnCount, CLanguage::IsCatalan(strIdioma));
+    ApplyColumns(kColumns, ColumnCount);
     SetSortEnabled(false);
     SetEditEnabled(true);
 }
@@ -204,7 +203,7 @@ bool CMedicionesList::InsertMeasurement()
     if (budgetRow < 0 || !grid->IsFolderRow(budgetRow))
         return false;
     CVelmoraView& view = m_window.View();
-    CInsertarMedidaDlg dialog(view.m_strIdioma, m_window.Measurements(), &m_window);
+    CInsertarMedidaDlg dialog(m_window.Measurements(), &m_window);
     dialog.m_bStoreItself = false;
     dialog.m_strCodigo = grid->GetItemText(budgetRow, CBudgetRow::Presupuesto);
     dialog.m_strNumLin = grid->GetItemText(budgetRow, CBudgetRow::NumLin);

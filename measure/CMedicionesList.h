@@ -43,7 +43,7 @@ public:
     ~CMedicionesList() override;
 
     // The columns, titled in the language of the language string.
-    void SetupColumns(const QString& strIdioma);
+    void SetupColumns();
 
     // Overrides of the list's operations.
     void OnItemClick(int nRow, int nCol, int nOnStateIcon) override;

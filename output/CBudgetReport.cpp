@@ -168,19 +168,13 @@ void CBudgetReport::PrepareDocument(QTextDocument& document)
     document.setIndentWidth(tabStop);
 }
 
-CBudgetReport::CBudgetReport(QTextDocument& document, bool bCatalan)
+CBudgetReport::CBudgetReport(QTextDocument& document)
     : m_cursor(&document)
-    , m_bCatalan(bCatalan)
 {
     m_cursor.movePosition(QTextCursor::End);
     m_char.setFont(ReportFont());
     m_block = m_cursor.blockFormat();
     m_block.setAlignment(Qt::AlignLeft);
-}
-
-QString CBudgetReport::Label(const char* szSpanish, const char* szCatalan) const
-{
-    return QString::fromUtf8(m_bCatalan ? szCatalan : szSpanish);
 }
 
 void CBudgetReport::AppendText(const QString& strText)
@@ -314,7 +308,7 @@ void CBudgetReport::WriteTitle()
     SetCentered(true);
     SetBold(true);
     SetSizeTwips(kTitleTwips);
-    AppendText(Label("PRESUPUESTO", "PRESSUPOST") + kEnd + kEnd);
+    AppendText(tr("PRESUPUESTO") + kEnd + kEnd);
     SetBold(false);
     SetSizeTwips(kTextTwips);
     SetCentered(false);
@@ -337,7 +331,7 @@ void CBudgetReport::WriteAddresses(CDatabase& db, const CPresupuestosSet& client
     row(company.IsEOF() ? QString() : place(company.m_CP, company.m_POBLACION),
         haveClient ? place(client.m_CP, client.m_POBLACION) : QString());
     field(&CParametrosSet::m_PROVINCIA, &CPresupuestosSet::m_PROVINCIA);
-    const QString phone = Label("Teléfono", "Telèfon");
+    const QString phone = tr("Teléfono");
     const auto labelled = [&](const QString& strLabel, const QString& strCompany, const QString& strClient) {
         row(strLabel + QStringLiteral(": ") + strCompany, strLabel + QStringLiteral(": ") + strClient);
     };
@@ -347,8 +341,8 @@ void CBudgetReport::WriteAddresses(CDatabase& db, const CPresupuestosSet& client
     labelled(QStringLiteral("NIF"), company.IsEOF() ? none : company.m_NIF, haveClient ? client.m_NIF : none);
     AppendText(kEnd);
 
-    AppendText(Spaces(kClientColumn) + Label("PRESUPUESTO", "PRESSUPOST") + QStringLiteral(": ") + kEnd);
-    AppendText(Spaces(kClientColumn) + Label("FECHA", "DATA") + QStringLiteral(": ") + kEnd);
+    AppendText(Spaces(kClientColumn) + tr("PRESUPUESTO") + QStringLiteral(": ") + kEnd);
+    AppendText(Spaces(kClientColumn) + tr("FECHA") + QStringLiteral(": ") + kEnd);
 }
 
 void CBudgetReport::WriteHeading()
@@ -356,9 +350,8 @@ void CBudgetReport::WriteHeading()
     AppendText(QStringLiteral("    "));
     SetBold(true);
     SetUnderline(true);
-    AppendText(Label("CÓDIGO             UD. DESCRIPCION                          PRECIO   CANTIDAD     IMPORTE",
-                     "CODI               UD. DESCRIPCIO                           PREU     QUANTITAT    IMPORT ") +
-               kEnd);
+    // The columns below are counted in characters: a translation keeps them in place.
+    AppendText(tr("CÓDIGO             UD. DESCRIPCION                          PRECIO   CANTIDAD     IMPORTE") + kEnd);
     SetBold(false);
     SetUnderline(false);
 }
@@ -398,7 +391,7 @@ void CBudgetReport::WriteMeasurements(const std::vector<CReportMeasure>& measure
     SetBold(true);
     SetItalic(true);
     SetUnderline(true);
-    AppendText(Label("Mediciones", "Amidaments"));
+    AppendText(tr("Mediciones"));
     SetBold(false);
     SetUnderline(false);
     AppendText(kEnd);
@@ -434,15 +427,15 @@ void CBudgetReport::WriteTotals(const QString& strNetTotal, const CPresupuestosS
     const auto percent = [&](const QString CPresupuestosSet::*field, const QString& strName) {
         return QStringLiteral("%1% %2:").arg(Amount(value(field)), strName);
     };
-    WriteTotal(Label("TOTAL NETO:", "TOTAL NET"), strNetTotal);
-    WriteTotal(percent(&CPresupuestosSet::m_BIND, Label("Beneficio industrial", "Benefici industrial")),
+    WriteTotal(tr("TOTAL NETO:"), strNetTotal);
+    WriteTotal(percent(&CPresupuestosSet::m_BIND, tr("Beneficio industrial")),
                value(&CPresupuestosSet::m_IMPBIND));
-    WriteTotal(percent(&CPresupuestosSet::m_GGEN, Label("Gastos Generales", "Despeses Generals")),
+    WriteTotal(percent(&CPresupuestosSet::m_GGEN, tr("Gastos Generales")),
                value(&CPresupuestosSet::m_IMPGGEN));
-    WriteTotal(Label("TOTAL BRUTO:", "TOTAL BRUT:"), value(&CPresupuestosSet::m_BASE));
+    WriteTotal(tr("TOTAL BRUTO:"), value(&CPresupuestosSet::m_BASE));
     AppendText(kEnd);
-    WriteTotal(Label("BASE IMPONIBLE:", "BASE IMPOSABLE:"), value(&CPresupuestosSet::m_BASE));
+    WriteTotal(tr("BASE IMPONIBLE:"), value(&CPresupuestosSet::m_BASE));
     WriteTotal(QStringLiteral("%1% IVA:").arg(Amount(value(&CPresupuestosSet::m_IVA))),
                value(&CPresupuestosSet::m_IMPIVA));
-    WriteTotal(Label("TOTAL PRESUPUESTO:", "TOTAL PRESSUPOST:"), value(&CPresupuestosSet::m_TOTAL));
+    WriteTotal(tr("TOTAL PRESUPUESTO:"), value(&CPresupuestosSet::m_TOTAL));
 }

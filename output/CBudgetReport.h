@@ -2,6 +2,7 @@
 
 #include "output/CRtfWriter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QTextBlockFormat>
@@ -21,6 +22,8 @@ struct CReportMeasure;
 // Columns are counted in characters; every text line is a paragraph.
 class CBudgetReport
 {
+    Q_DECLARE_TR_FUNCTIONS(CBudgetReport)
+
 public:
     // n spaces.
     static QString Spaces(int n);
@@ -40,7 +43,8 @@ public:
     static constexpr int kTabStopTwips = 640;
     static void PrepareDocument(QTextDocument& document);
 
-    CBudgetReport(QTextDocument& document, bool bCatalan);
+    // The labels are in the language of the installed translation.
+    explicit CBudgetReport(QTextDocument& document);
 
     // Reads the budget, its lines and measurements, the company data and the
     // header with sets of its own; raises CDBException.
@@ -57,7 +61,6 @@ private:
     void SetItalic(bool bOn);
     void SetUnderline(bool bOn);
     void SetSizeTwips(int nTwips);
-    QString Label(const char* szSpanish, const char* szCatalan) const;
 
     void WriteTitle();
     void WriteAddresses(CDatabase& db, const CPresupuestosSet& client);
@@ -71,5 +74,4 @@ private:
     QTextCharFormat m_char;
     QTextBlockFormat m_block;
     QString m_strPending;
-    bool m_bCatalan;
 };

@@ -2,22 +2,18 @@
 
 #include "store/CArticulosSet.h"
 
-QStringList CBudgetSheet::ColumnNames(bool bCatalan)
+QStringList CBudgetSheet::ColumnNames()
 {
-    if (bCatalan)
-        return {QStringLiteral("CODI"),  QStringLiteral("DESCRIPCIO"), QStringLiteral("QUANTITAT"),
-                QStringLiteral("UNITAT"), QStringLiteral("PREU"),       QStringLiteral("IMPORT")};
-    return {QStringLiteral("CODIGO"), QStringLiteral("DESCRIPCION"), QStringLiteral("CANTIDAD"),
-            QStringLiteral("UNIDAD"), QStringLiteral("PRECIO"),      QStringLiteral("IMPORTE")};
+    return {tr("CODIGO"), tr("DESCRIPCION"), tr("CANTIDAD"), tr("UNIDAD"), tr("PRECIO"), tr("IMPORTE")};
 }
 
-CSheet CBudgetSheet::Build(CDatabase& db, const QString& strBudget, bool bCatalan)
+CSheet CBudgetSheet::Build(CDatabase& db, const QString& strBudget)
 {
     CSheet sheet;
     sheet.m_strName = SheetName();
     sheet.m_columnWidths = {20, 60, 14, 8, 14, 16};
     std::vector<CSheetCell> header;
-    for (const QString& name : ColumnNames(bCatalan))
+    for (const QString& name : ColumnNames())
         header.push_back(CSheetCell::MakeText(name, CSheetCell::Header));
     sheet.m_rows.push_back(std::move(header));
 

@@ -1,6 +1,5 @@
 #include "output/CExcelExport.h"
 
-#include "app/CLanguage.h"
 #include "output/CBudgetSheet.h"
 #include "output/CXlsWriter.h"
 #include "output/CXlsxWriter.h"
@@ -58,10 +57,9 @@ bool CExcelExport::IsXlsx(const QString& strPath)
     return strPath.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
 }
 
-CExcelExport::Result CExcelExport::Export(CDatabase& db, const QString& strBudget, const QString& strPath,
-                                          bool bCatalan)
+CExcelExport::Result CExcelExport::Export(CDatabase& db, const QString& strBudget, const QString& strPath)
 {
-    const CSheet sheet = CBudgetSheet::Build(db, strBudget, bCatalan);
+    const CSheet sheet = CBudgetSheet::Build(db, strBudget);
     const bool xlsx = IsXlsx(strPath);
     const size_t maxRows = xlsx ? CXlsxWriter::kMaxRows : CXlsWriter::kMaxRows;
     if (sheet.m_rows.size() > maxRows)
@@ -69,19 +67,16 @@ CExcelExport::Result CExcelExport::Export(CDatabase& db, const QString& strBudge
     return xlsx ? SaveXlsx(sheet, strPath) : SaveBytes(strPath, CXlsWriter::File(sheet));
 }
 
-QString CExcelExport::Message(const Result& result, const QString& strPath, const QString& strIdioma)
+QString CExcelExport::Message(const Result& result, const QString& strPath)
 {
     switch (result.m_status) {
     case Ok:
         return {};
     case TooManyRows:
-        return CLanguage::Text(strIdioma,
-                               "El presupuesto tiene %1 líneas y un libro .xls admite 65.535; expórtelo como .xlsx.",
-                               "El pressupost té %1 línies i un llibre .xls n'admet 65.535; exporteu-lo com a .xlsx.")
+        return tr("El presupuesto tiene %1 líneas y un libro .xls admite 65.535; expórtelo como .xlsx.")
             .arg(result.m_strDetail);
     case WriteFailed:
         break;
     }
-    return CLanguage::Text(strIdioma, "No se ha podido escribir %1: %2", "No s'ha pogut escriure %1: %2")
-        .arg(QDir::toNativeSeparators(strPath), result.m_strDetail);
+    return tr("No se ha podido escribir %1: %2").arg(QDir::toNativeSeparators(strPath), result.m_strDetail);
 }

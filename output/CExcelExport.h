@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class CDatabase;
@@ -9,6 +10,8 @@ class CDatabase;
 // file is replaced only once the new one has been written in full.
 class CExcelExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CExcelExport)
+
 public:
     enum Status { Ok, TooManyRows, WriteFailed };
     struct Result
@@ -23,8 +26,8 @@ public:
     static bool IsXlsx(const QString& strPath);
 
     // Reads the budget with sets of its own (raises CDBException) and writes
-    // the workbook at strPath.
-    static Result Export(CDatabase& db, const QString& strBudget, const QString& strPath, bool bCatalan);
+    // the workbook at strPath, its column names in the user's language.
+    static Result Export(CDatabase& db, const QString& strBudget, const QString& strPath);
     // The user's message for a failed export.
-    static QString Message(const Result& result, const QString& strPath, const QString& strIdioma);
+    static QString Message(const Result& result, const QString& strPath);
 };

@@ -1,9 +1,8 @@
 #include "output/CExcelExportCommand.h"
 
-#include "app/CLanguage.h"
 #include "output/CExcelExport.h"
-#include "store/CDBException.h"
 #include "ui/CMessageBox.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QDesktopServices>
@@ -53,23 +52,21 @@ void CExcelExportCommand::Open(const QString& strPath)
     QDesktopServices::openUrl(QUrl::fromLocalFile(strPath));
 }
 
-void CExcelExportCommand::Run(QWidget* parent, CDatabase& db, const QString& strBudget, const QString& strIdioma)
+void CExcelExportCommand::Run(QWidget* parent, CDatabase& db, const QString& strBudget)
 {
     QString path = Chooser() ? Chooser()(parent) : ChoosePath(parent);
     if (path.isEmpty())
         return;
     path = CExcelExport::WithDefaultExtension(path);
     CExcelExport::Result result;
-    try {
+    const bool read = CStoreErrors::Catch(parent, [&] {
         CWaitCursor wait;
-        result = CExcelExport::Export(db, strBudget, path, CLanguage::IsCatalan(strIdioma));
-    } catch (const CDBException& e) {
-        CMessageBox::Show(parent, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
+        result = CExcelExport::Export(db, strBudget, path);
+    });
+    if (!read)
         return;
-    }
     if (!result.IsOk()) {
-        CMessageBox::Show(parent, CExcelExport::Message(result, path, strIdioma), QMessageBox::Ok,
-                          QMessageBox::Critical);
+        CMessageBox::Show(parent, CExcelExport::Message(result, path), QMessageBox::Ok, QMessageBox::Critical);
         return;
     }
     if (FileOpener())

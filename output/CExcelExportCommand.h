@@ -18,7 +18,7 @@ public:
     using PathChooser = std::function<QString(QWidget* parent)>;
     using Opener = std::function<void(const QString& strPath)>;
 
-    static void Run(QWidget* parent, CDatabase& db, const QString& strBudget, const QString& strIdioma);
+    static void Run(QWidget* parent, CDatabase& db, const QString& strBudget);
 
     // The save dialog and the opening of the written file; tests put their
     // own in place (an empty function restores the program's).

@@ -1,13 +1,12 @@
 #include "output/CRtfReportDlg.h"
 
-#include "app/CLanguage.h"
 #include "output/CBudgetReport.h"
 #include "output/CRtfEdit.h"
 #include "output/CRtfFormatBar.h"
 #include "output/CRtfIcons.h"
 #include "output/CRtfWriter.h"
-#include "store/CDBException.h"
 #include "ui/CMessageBox.h"
+#include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
 #include <QAction>
@@ -24,11 +23,10 @@ constexpr int kHeightUnits = 434;
 
 } // namespace
 
-CRtfReportDlg::CRtfReportDlg(CDatabase& db, const QString& strBudget, const QString& strIdioma, QWidget* parent)
+CRtfReportDlg::CRtfReportDlg(CDatabase& db, const QString& strBudget, QWidget* parent)
     : QDialog(parent)
     , m_db(db)
     , m_strCodigo(strBudget)
-    , m_strIdioma(strIdioma)
     , m_pEdit(new CRtfEdit(this))
     , m_pFormatBar(new CRtfFormatBar(*m_pEdit, this))
 {
@@ -107,11 +105,8 @@ void CRtfReportDlg::WriteReport()
     QTextDocument* document = m_pEdit->document();
     // The report is where the user's editing starts, not a step to undo.
     document->setUndoRedoEnabled(false);
-    try {
-        CBudgetReport(*document, CLanguage::IsCatalan(m_strIdioma)).WriteReport(m_db, m_strCodigo);
-    } catch (const CDBException& e) {
-        CMessageBox::Show(this, e.m_strError, QMessageBox::Ok, QMessageBox::Critical);
-    }
+    // What was written before a store error stays, for the user to edit.
+    CStoreErrors::Catch(this, [&] { CBudgetReport(*document).WriteReport(m_db, m_strCodigo); });
     document->setUndoRedoEnabled(true);
     // The user starts reading at the title.
     m_pEdit->moveCursor(QTextCursor::Start);
@@ -129,8 +124,7 @@ bool CRtfReportDlg::SaveRtf()
     if (CRtfWriter::Save(*m_pEdit->document(), path, CBudgetReport::ReportPage(), error))
         return true;
     CMessageBox::Show(this,
-                      CLanguage::Text(m_strIdioma, "No se ha podido guardar %1: %2", "No s'ha pogut desar %1: %2")
-                          .arg(QDir::toNativeSeparators(path), error),
+                      tr("No se ha podido guardar %1: %2").arg(QDir::toNativeSeparators(path), error),
                       QMessageBox::Ok, QMessageBox::Critical);
     return false;
 }

@@ -21,8 +21,9 @@ public:
     enum CommandId : int { ID_FILE_SAVE = 57603, ID_EDIT_COPY = 57634, ID_EDIT_CUT = 57635, ID_EDIT_PASTE = 57637,
                            ID_EDIT_UNDO = 57643 };
 
-    // Reads the budget through the store with sets of its own.
-    CRtfReportDlg(CDatabase& db, const QString& strBudget, const QString& strIdioma, QWidget* parent = nullptr);
+    // Reads the budget through the store with sets of its own; the report's
+    // labels are in the user's language.
+    CRtfReportDlg(CDatabase& db, const QString& strBudget, QWidget* parent = nullptr);
 
     CRtfEdit* Editor() const { return m_pEdit; }
     CRtfFormatBar* FormatBar() const { return m_pFormatBar; }
@@ -41,7 +42,6 @@ private:
 
     CDatabase& m_db;
     QString m_strCodigo;
-    QString m_strIdioma;
     CRtfEdit* m_pEdit;
     CRtfFormatBar* m_pFormatBar;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds with the default preset.
+# Configures and builds with a preset of CMakePresets.json (default: default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default >/dev/null
-cmake --build --preset default
+preset=${1:-default}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

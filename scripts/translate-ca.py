@@ -4,7 +4,7 @@
 Reads "Spanish<TAB>Catalan" lines from standard input (texts as they stand in
 the source, with & for mnemonics) and fills every unfinished entry whose
 source matches. Prints the sources still unfinished.
-Run `cmake --build build --target velmora_gui_lupdate` first.
+Run `cmake --build build --target velmora_lupdate` first.
 """
 import html
 import re

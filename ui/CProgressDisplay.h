@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 
 class CProgressBarText;
 class QLabel;

@@ -9,6 +9,7 @@
 #include "budget/CBudgetRow.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
+#include "core/CLanguage.h"
 #include "grid/CEditList.h"
 #include "grid/CNumberEdit.h"
 #include "store/CDatabase.h"
@@ -103,7 +104,7 @@ private slots:
     void newDialogWantsACode()
     {
         CTestApp app;
-        CDatosPresupuestoDlg dialog("0", true);
+        CDatosPresupuestoDlg dialog(true);
         WhenShown([&](QWidget*) {
             QTest::mouseClick(dialog.findChild<QPushButton*>("aceptar"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
@@ -113,7 +114,8 @@ private slots:
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(app.m_messages, QStringList({"Falta código de presupuesto"}));
 
-        CDatosPresupuestoDlg catalan("1", true);
+        const CLanguage language(QStringLiteral("1"));
+        CDatosPresupuestoDlg catalan(true);
         WhenShown([&](QWidget*) {
             catalan.accept();
             catalan.reject();
@@ -255,8 +257,10 @@ private slots:
 
     void importAndExportFromTheManager()
     {
+        if (CorpusDir().isEmpty())
+            QSKIP(NoCorpusMessage());
         CTestApp app;
-        const QString source = qEnvironmentVariable("VELMORA_CORPUS_DIR") + "/presto23_budget_jbar.bc3";
+        const QString source = CorpusDir() + "/presto23_budget_jbar.bc3";
         const QString file = TestHome() + "/OBRA J.bc3";
         QFile::remove(file);
         QVERIFY(QFile::copy(source, file));
@@ -348,9 +352,32 @@ private slots:
         QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OTRO'").toInt(), 2);
     }
 
+    // A store error stops at the manager's button: the user reads it in
+    // their language, with the driver's text, and the manager stays.
+    void storeErrorsStopAtTheButtons()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|F|S|0|2", "2|A|N|5|1"});
+        app.AddMeasure("B", 2, 1, 2);
+        CPresupuestosDlg manager(app.View(), "B");
+        manager.m_chooseExportFile = [](QWidget*, const QString&) { return TestHome() + "/never.bc3"; };
+        Scalar(app, "ALTER TABLE MEDIDAS RENAME TO GONE");
+        manager.OnExportar();
+        manager.OnBorrar();
+        Scalar(app, "ALTER TABLE GONE RENAME TO MEDIDAS");
+        QCOMPARE(app.m_messages.size(), 2);
+        for (const QString& message : std::as_const(app.m_messages)) {
+            QVERIFY2(message.startsWith("La operación no se ha podido completar por un error de la base de datos.")
+                         && message.contains("MEDIDAS"),
+                     qPrintable(message));
+        }
+        QVERIFY(!QFile::exists(TestHome() + "/never.bc3"));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'B'").toInt(), 3);
+    }
+
     void percentFieldsKeepTheirLimits()
     {
-        CDatosPresupuestoDlg dialog("0", true);
+        CDatosPresupuestoDlg dialog(true);
         dialog.m_pIva->clear();
         QTest::keyClicks(dialog.m_pIva, "123456");
         QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12345"));
@@ -359,7 +386,7 @@ private slots:
         QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12,56"));
         QVERIFY(dialog.m_pTotal->isReadOnly());
         QVERIFY(!dialog.m_pCodigo->isReadOnly());
-        CDatosPresupuestoDlg edit("0", false);
+        CDatosPresupuestoDlg edit(false);
         QVERIFY(edit.m_pCodigo->isReadOnly());
     }
 };

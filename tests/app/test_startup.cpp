@@ -6,6 +6,7 @@
 #include "app/CVelmoraApp.h"
 #include "app/CommandIds.h"
 #include "budget/CVelmoraView.h"
+#include "store/CDBException.h"
 #include "store/CDataSourceRegistry.h"
 #include "store/CDatabase.h"
 #include "store/CSchema.h"
@@ -46,7 +47,6 @@ private slots:
             m_messages << text;
             return QMessageBox::Ok;
         });
-        qunsetenv("VELMORA_TRANSLATIONS");
         QFile::remove(CSchema::DefaultDatabasePath());
     }
 
@@ -121,23 +121,20 @@ private slots:
         QVERIFY(!app.MainFrame()->Action(ID_IDIOMA_CASTELLANO)->isChecked());
     }
 
-    void missingCatalanTranslationKeepsSpanishSilently()
+    void unreadableStoreEndsTheProgramCleanly_data()
     {
-        CProfile::WriteProfileString("Settings", "idioma", "1");
-        qputenv("VELMORA_TRANSLATIONS", (TestHome() + "/no-translations").toLocal8Bit());
-        CVelmoraApp app;
-        QVERIFY(app.InitInstance());
-        QVERIFY(!app.IsCatalanLoaded());
-        QCOMPARE(FirstMenuTitle(app.MainFrame()), QStringLiteral("&Archivo"));
-        // Run-time messages still follow the setting.
-        QCOMPARE(app.View()->m_strIdioma, QStringLiteral("1"));
-        QVERIFY(app.View()->IsCatalan());
-        QVERIFY(m_messages.isEmpty());
+        QTest::addColumn<QString>("idioma");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Spanish") << "0" << "No se puede abrir la base de datos";
+        QTest::newRow("Catalan") << "1" << "No es pot obrir la base de dades";
     }
 
     void unreadableStoreEndsTheProgramCleanly()
     {
+        QFETCH(QString, idioma);
+        QFETCH(QString, message);
         ResetProfile();
+        CProfile::WriteProfileString("Settings", "idioma", idioma);
         const QString path = CSchema::DefaultDatabasePath();
         QDir().mkpath(QFileInfo(path).absolutePath());
         {
@@ -152,12 +149,29 @@ private slots:
             QVERIFY(!app.MainFrame());
         }
         QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].startsWith(message), qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains(path), qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains("not a database"), qPrintable(m_messages[0]));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256), before);
         QVERIFY(!CDataSourceRegistry::Exists("Velmora"));
+    }
+
+    // Every command goes through the frame, where a store error the command
+    // raises stops: the user is told, and the frame goes on.
+    void aCommandsStoreErrorStopsAtTheFrame()
+    {
+        struct CFailingTarget : CCommandTarget {
+            bool OnCommand(int) override { throw CDBException(QStringLiteral("database is locked")); }
+            bool OnUpdateCommand(int, QAction&) override { return false; }
+        } target;
+        CMainFrame frame;
+        frame.SetView(new QWidget, &target);
+        frame.Action(ID_RENUMERAR)->trigger();
+        QCOMPARE(m_messages, QStringList({"La operación no se ha podido completar por un error de la base de datos."
+                                          "\n\ndatabase is locked"}));
+        QVERIFY(frame.Action(ID_RENUMERAR)->isEnabled());
     }
 
     void storeNoticesAreShownAtStartAndTheProgramRuns()

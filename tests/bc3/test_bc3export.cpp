@@ -214,10 +214,10 @@ private slots:
         CTestStore store;
         CBc3BudgetExport exporter(store.Doc());
         QCOMPARE(exporter.Open("NONE"), CBc3BudgetExport::NoSuchBudget);
-        QCOMPARE(CBc3BudgetExport::Message(CBc3BudgetExport::NoSuchBudget, "1"), QStringLiteral("No existeix aquest pressupost"));
+        QCOMPARE(CBc3BudgetExport::Message(CBc3BudgetExport::NoSuchBudget), QStringLiteral("No existe este presupuesto"));
         store.AddBudget("EMPTY", {});
         QCOMPARE(exporter.Open("EMPTY"), CBc3BudgetExport::EmptyBudget);
-        QCOMPARE(CBc3BudgetExport::Message(CBc3BudgetExport::EmptyBudget, "0"), QStringLiteral("Presupuesto vacio"));
+        QCOMPARE(CBc3BudgetExport::Message(CBc3BudgetExport::EmptyBudget), QStringLiteral("Presupuesto vacio"));
 
         store.AddBudget("B", {"0|B##|S"});
         QCOMPARE(exporter.Open("B"), CBc3BudgetExport::Ok);

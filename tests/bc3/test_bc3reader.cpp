@@ -3,7 +3,7 @@
 #include "bc3/CBc3CodePage.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
-#include "bc3/IProgress.h"
+#include "core/IProgress.h"
 
 #include <string>
 

@@ -1,12 +1,8 @@
 #include "support/TestMain.h"
 
-#include "app/CCommandLineTool.h"
 #include "measure/ConstantTable.h"
 #include "measure/FormulaParser.h"
 
-#include <QTextStream>
-
-#include <clocale>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -251,48 +247,6 @@ private slots:
                 QVERIFY2(!later.startsWith(earlier, Qt::CaseInsensitive), qPrintable(earlier + " shadows " + later));
             }
         }
-    }
-
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("default x") << QStringList{"formula", "x*1000"} << 0 << "12.300000000000001\n0\n\n";
-        QTest::newRow("given x") << QStringList{"formula", "2,5*x", "--x", "4"} << 0 << "10\n0\n\n";
-        QTest::newRow("x first, zero") << QStringList{"formula", "--x=0", "x"} << 0
-                                       << "1.1754943508222875e-38\n0\n\n";
-        QTest::newRow("evaluation error") << QStringList{"formula", "1/3/0"} << 0
-                                          << "0.33333333333333331\n0\n Divide by zero!\n";
-        QTest::newRow("parse error") << QStringList{"formula", "2 + Q"} << 0
-                                     << "2\n3\nError found on position 3!\n";
-        QTest::newRow("empty formula") << QStringList{"formula", ""} << 0 << "0\n0\n\n";
-        QTest::newRow("no formula") << QStringList{"formula"} << 2 << "";
-        QTest::newRow("x without a value") << QStringList{"formula", "x", "--x"} << 2 << "";
-        QTest::newRow("x that is not a number") << QStringList{"formula", "x", "--x", "1,5"} << 2 << "";
-    }
-
-    void commandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, output);
-        // The printed value must not follow the process locale (when the
-        // machine has a locale with a decimal comma).
-        const bool bCommaLocale = std::setlocale(LC_NUMERIC, "es_ES.UTF-8") != nullptr;
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        CCommandLineTool tool(outStream, errStream);
-        QCOMPARE(tool.Run(arguments), status);
-        outStream.flush();
-        if (status == 0)
-            QCOMPARE(out, output);
-        else
-            QVERIFY(!err.isEmpty());
-        if (bCommaLocale)
-            std::setlocale(LC_NUMERIC, "C");
     }
 
     void deterministic()

@@ -2,6 +2,7 @@
 #include "support/TestMain.h"
 
 #include "grid/CNumberEdit.h"
+#include "core/CLanguage.h"
 #include "measure/CInsertarMedidaDlg.h"
 #include "measure/CMeasurementLines.h"
 #include "store/CMedidasSet.h"
@@ -22,10 +23,10 @@ class TestInsertarMedida : public QObject
 
     // A dialog on screen for the third line of budget B, which has two
     // measurement lines already.
-    std::unique_ptr<Dlg> Open(const QString& strIdioma = QStringLiteral("0"))
+    std::unique_ptr<Dlg> Open()
     {
         CMeasurementLines(m_pStore->Doc().m_medidasSet).Load("B", "3");
-        auto dialog = std::make_unique<Dlg>(strIdioma, m_pStore->Doc().m_medidasSet);
+        auto dialog = std::make_unique<Dlg>(m_pStore->Doc().m_medidasSet);
         dialog->m_strCodigo = "B";
         dialog->m_strNumLin = "3";
         dialog->m_strCodigoHijo = "F1";
@@ -188,7 +189,8 @@ private slots:
 
     void aDivisionByZeroKeepsTheProductAndCatalanHasItsPrompt()
     {
-        auto dialog = Open(QStringLiteral("1"));
+        const CLanguage catalan(QStringLiteral("1"));
+        auto dialog = Open();
         QLineEdit* formula = dialog->TextField(Dlg::Personalizado);
         QCOMPARE(formula->text(), QStringLiteral("Entri aquí la seva fórmula"));
         QVERIFY(Dlg::IsPrompt(formula->text()));

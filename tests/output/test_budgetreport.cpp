@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "ExportFixture.h"
+#include "core/CLanguage.h"
 #include "output/CBudgetReport.h"
 #include "support/CTestStore.h"
 
@@ -29,10 +30,10 @@ struct Report
     QTextDocument document;
     QStringList lines;
 
-    Report(CDatabase& db, const QString& strBudget, bool bCatalan)
+    Report(CDatabase& db, const QString& strBudget)
     {
         CBudgetReport::PrepareDocument(document);
-        CBudgetReport(document, bCatalan).WriteReport(db, strBudget);
+        CBudgetReport(document).WriteReport(db, strBudget);
         lines = document.toPlainText().split(u'\n');
     }
 
@@ -79,7 +80,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const Report report(store.Db(), "OBRA", false);
+        const Report report(store.Db(), "OBRA");
         const QString description34 = ExportFixture::kDescription34;
         const QStringList expected = {
             "PRESUPUESTO",
@@ -130,7 +131,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const Report report(store.Db(), "OBRA", false);
+        const Report report(store.Db(), "OBRA");
         const QTextDocument& document = report.document;
         QCOMPARE(document.firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QVERIFY(report.FormatAt(0, 0).font().bold());
@@ -161,7 +162,8 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const Report report(store.Db(), "OBRA", true);
+        const CLanguage catalan(QStringLiteral("1"));
+        const Report report(store.Db(), "OBRA");
         QCOMPARE(report.lines[0], QStringLiteral("PRESSUPOST"));
         QCOMPARE(report.lines[6], PadRight("    Telèfon: 972000000", 50) + "Telèfon: 931234567");
         QVERIFY(report.lines.contains(Spaces(50) + "PRESSUPOST: "));
@@ -183,7 +185,7 @@ private slots:
         CTestStore::AddBudget(store.Db(), "SOLO", {"0|SOLO##|S|5|1|5", "1|D1|S|5|1|5", "2|C1|N|5|1|5"});
         // Measurements of another budget, on the same line numbers, are not this one's.
         ExportFixture::AddSampleBudget(store.Db());
-        const Report report(store.Db(), "SOLO", false);
+        const Report report(store.Db(), "SOLO");
         QVERIFY(report.LineOf("    D1 ") > 0);
         QVERIFY(report.LineOf("    C1 ") > 0);
         QCOMPARE(report.LineOf(Spaces(27) + "Mediciones"), -1);
@@ -201,7 +203,7 @@ private slots:
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET DESCRIPCION = ? WHERE CODIGO = 'LARGO' AND NUMLIN = 3", {text});
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET DESCRIPCION = ? WHERE CODIGO = 'LARGO' AND NUMLIN = 4",
                               {ExportFixture::kDescription33});
-        const Report report(store.Db(), "LARGO", false);
+        const Report report(store.Db(), "LARGO");
         // A chapter's name longer than its column goes on below it, as descriptions do.
         const int chapter = report.LineOf("    CAPITULO ");
         QVERIFY(chapter > 0);

@@ -3,10 +3,10 @@
 #include "support/TestMain.h"
 
 #include "app/CMainFrame.h"
-#include "app/CTranslations.h"
 #include "app/CommandIds.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
+#include "core/CLanguage.h"
 #include "output/CLangPrintPreview.h"
 #include "output/CPrintOptionsDlg.h"
 #include "output/CPrintRun.h"
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QTranslator>
 #include <functional>
 
 namespace {
@@ -56,22 +55,6 @@ void WhenShown(std::function<void(Dialog&)> answer)
         answer(*dialog);
     });
 }
-
-// The Catalan interface for the life of the object.
-class CCatalan
-{
-public:
-    CCatalan()
-    {
-        if (!CTranslations::LoadCatalan(m_translator))
-            qFatal("no Catalan translation built");
-        QCoreApplication::installTranslator(&m_translator);
-    }
-    ~CCatalan() { QCoreApplication::removeTranslator(&m_translator); }
-
-private:
-    QTranslator m_translator;
-};
 
 QString Numfac(CTestApp& app)
 {
@@ -134,7 +117,7 @@ private slots:
         Click(budget);
         check(false);
 
-        CCatalan catalan;
+        const CLanguage catalan(QStringLiteral("1"));
         CPrintOptionsDlg catalanDialog;
         QCOMPARE(Child<QCheckBox>(catalanDialog, "observaciones")->text(), "Observacions");
         Child<QRadioButton>(catalanDialog, "factura")->click();
@@ -170,7 +153,7 @@ private slots:
             QVERIFY(!preview.isVisible());
         };
         check({"Imprimir", "Siguiente", "Anterior", "Cerrar", "Acercar", "Alejar"}, "Una página", "Dos páginas");
-        CCatalan catalan;
+        const CLanguage catalan(QStringLiteral("1"));
         check({"Imprimir", "Següent", "Anterior", "Tancar", "Acostar", "Allunyar"}, "Una pàgina", "Dues pàgines");
     }
 

@@ -66,7 +66,7 @@ public:
             m_messages << text;
             return QMessageBox::Ok;
         });
-        m_pDialog = std::make_unique<CRtfReportDlg>(m_store.Db(), "OBRA", "0");
+        m_pDialog = std::make_unique<CRtfReportDlg>(m_store.Db(), "OBRA");
         m_pDialog->show();
     }
     ~Fixture() { CMessageBox::ClearResponder(); }
@@ -248,7 +248,7 @@ private slots:
             messages << text;
             return QMessageBox::Ok;
         });
-        CRtfReportDlg dialog(store.Db(), "OBRA", "0");
+        CRtfReportDlg dialog(store.Db(), "OBRA");
         CMessageBox::ClearResponder();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains("MEDIDAS"), qPrintable(messages[0]));
@@ -256,6 +256,31 @@ private slots:
         QTest::keyClicks(dialog.Editor(), "Nota");
         QVERIFY(!changes.isEmpty());
         QVERIFY(dialog.Editor()->toPlainText().contains("Nota"));
+    }
+
+    void theCommandAddsXlsReplacesAndOpens()
+    {
+        CTestStore store;
+        ExportFixture::AddSampleBudget(store.Db());
+        const QString folder = Folder("command");
+        QFile old(folder + "/presupuesto.xls");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("not a workbook");
+        old.close();
+        QStringList opened;
+        CExcelExportCommand::SetPathChooser([&](QWidget*) { return folder + "/presupuesto"; });
+        CExcelExportCommand::SetOpener([&](const QString& path) { opened << path; });
+        CExcelExportCommand::Run(nullptr, store.Db(), "OBRA");
+        QCOMPARE(opened, QStringList{folder + "/presupuesto.xls"});
+        QVERIFY(!QFile::exists(folder + "/presupuesto"));
+        QCOMPARE(ExportFixture::ReadWorkbook(folder + "/presupuesto.xls").size(), 6);
+
+        // Cancelling the dialog writes and opens nothing.
+        CExcelExportCommand::SetPathChooser([](QWidget*) { return QString(); });
+        CExcelExportCommand::Run(nullptr, store.Db(), "OBRA");
+        QCOMPARE(opened.size(), 1);
+        CExcelExportCommand::SetPathChooser({});
+        CExcelExportCommand::SetOpener({});
     }
 
     void theViewRunsTheExports()

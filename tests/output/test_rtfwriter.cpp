@@ -178,7 +178,7 @@ private slots:
         ExportFixture::AddSampleBudget(store.Db());
         QTextDocument report;
         CBudgetReport::PrepareDocument(report);
-        CBudgetReport(report, false).WriteReport(store.Db(), "OBRA");
+        CBudgetReport(report).WriteReport(store.Db(), "OBRA");
         const QString reportFile =
             WriteFile("informe.rtf", CRtfWriter::Write(report, CBudgetReport::ReportPage()));
         QTextDocument rich;

@@ -20,6 +20,18 @@ QString TestHome()
     return Home().path();
 }
 
+QString CorpusDir()
+{
+    const QString dir = qEnvironmentVariable("VELMORA_CORPUS_DIR");
+    return !dir.isEmpty() && QDir(dir).exists() ? dir : QString();
+}
+
+const char* NoCorpusMessage()
+{
+    return "BC3 corpus not found: it is looked for in ../shared/corpus/bc3 beside the checkout, or where "
+           "VELMORA_CORPUS_DIR says when the build is configured";
+}
+
 void InitTestEnvironment()
 {
     const QString home = TestHome();

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
+#include <memory>
 
 // Gives the test process a home of its own before anything reads it: the
 // XDG data and configuration folders (database, settings, data sources) in a
@@ -11,12 +12,24 @@ void InitTestEnvironment();
 // The folder the test process uses as its home.
 QString TestHome();
 
-// A test executable's main: the environment, a QApplication, the test object.
+// The folder of the real BC3 files, or an empty text when this checkout has
+// none; a test that needs them skips with NoCorpusMessage():
+//     if (CorpusDir().isEmpty())
+//         QSKIP(NoCorpusMessage());
+QString CorpusDir();
+const char* NoCorpusMessage();
+
+// The application a test runs in: a QCoreApplication for tests of the core
+// and of the command line, a QApplication for tests of the windows. The
+// support library the test links decides (see tests/CMakeLists.txt).
+std::unique_ptr<QCoreApplication> CreateTestApplication(int& argc, char** argv);
+
+// A test executable's main: the environment, the application, the test object.
 template <class TestObject>
 int RunTestObject(int argc, char** argv)
 {
     InitTestEnvironment();
-    QApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateTestApplication(argc, argv);
     TestObject test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,6 +1,5 @@
 #include "support/TestMain.h"
 
-#include "app/CTranslations.h"
 #include "grid/CEditList.h"
 #include "ui/CImagenDlg.h"
 #include "ui/CPictureBox.h"
@@ -8,7 +7,6 @@
 
 #include <QPainter>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -169,16 +167,6 @@ private slots:
         QTest::mouseDClick(&box, Qt::LeftButton, {}, inside.center());
         QTest::mouseRelease(&box, Qt::LeftButton, {}, inside.center());
         QCOMPARE(strShown, strPath);
-    }
-
-    void theImageWindowSpeaksCatalan()
-    {
-        QTranslator translator;
-        QVERIFY(CTranslations::LoadCatalan(translator));
-        QApplication::installTranslator(&translator);
-        CImagenDlg dlg;
-        QApplication::removeTranslator(&translator);
-        QCOMPARE(dlg.windowTitle(), QStringLiteral("Imatge"));
     }
 };
 

@@ -1,9 +1,6 @@
-// velmora-cli print: the budget or invoice printout as a PDF file. It draws
-// with QtGui, so it is built into the output library, not the core.
+#include "cli/CPrintCommand.h"
 
-#include "app/CCommandLineTool.h"
-
-#include "budget/CVelmoraDoc.h"
+#include "cli/CCommandContext.h"
 #include "output/CBudgetPrintout.h"
 #include "output/CPrintData.h"
 #include "output/CPrintJob.h"
@@ -13,9 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-
-const char* const kPrintUsage = "print CODE --pdf FILE [--invoice] [--level N] [--no-codes] [--no-amounts] "
-                                "[--measurements] [--short-descriptions] [--number TEXT] [--date DD/MM/YYYY]";
 
 // "--name VALUE" or "--name=VALUE"; false when the argument is not that option.
 bool TakeValue(const QStringList& arguments, qsizetype& i, const QString& strName, QString& strValue, bool& bMissing)
@@ -76,33 +70,22 @@ bool ParsePrintArguments(const QStringList& arguments, PrintArguments& parsed)
 
 } // namespace
 
-void CCommandLineTool::AddPrintCommand()
-{
-    std::vector<Command>& commands = CommandTable();
-    for (const Command& command : commands) {
-        if (qstrcmp(command.name, "print") == 0)
-            return;
-    }
-    commands.push_back({"print", kPrintUsage, &CCommandLineTool::Print});
-}
-
-int CCommandLineTool::Print(const QStringList& arguments)
+int CPrintCommand::Print(CCommandContext& context, const QStringList& arguments)
 {
     PrintArguments parsed;
     if (!ParsePrintArguments(arguments, parsed))
-        return Usage(2);
+        return context.Usage(2);
     CPrintOptions& options = parsed.options;
     const QString& code = parsed.code;
     if (parsed.number.size() > CPrintOptions::kNumberLimit) {
-        m_err << Text("El número tiene más de 10 caracteres: %1\n", "El número té més de 10 caràcters: %1\n")
-                     .arg(parsed.number);
+        context.Err() << tr("El número tiene más de 10 caracteres: %1\n").arg(parsed.number);
         return 2;
     }
     QDate day = QDate::currentDate();
     if (!parsed.date.isEmpty()) {
         day = QDate::fromString(parsed.date, QStringLiteral("d/M/yyyy"));
         if (!day.isValid()) {
-            m_err << Text("Fecha no válida (DD/MM/AAAA): %1\n", "Data no vàlida (DD/MM/AAAA): %1\n").arg(parsed.date);
+            context.Err() << tr("Fecha no válida (DD/MM/AAAA): %1\n").arg(parsed.date);
             return 2;
         }
     }
@@ -111,24 +94,24 @@ int CCommandLineTool::Print(const QStringList& arguments)
     (options.IsInvoice() ? options.m_strInvoiceNumber : options.m_strBudgetNumber) = parsed.number;
     (options.IsInvoice() ? options.m_invoiceDate : options.m_budgetDate) = day;
 
-    if (!OpenStore() || !RequireBudget(code))
+    if (!context.OpenStore() || !context.RequireBudget(code))
         return 1;
     CPrintJob job(options);
     CPrintData data;
-    data.Load(Doc().Database(), code, job.m_nLevelLimit, options.m_bMeasurements && !options.IsInvoice());
+    data.Load(context.Database(), code, job.m_nLevelLimit, options.m_bMeasurements && !options.IsInvoice());
     const QString path = QFileInfo(parsed.pdf).absoluteFilePath();
     const int pages = CBudgetPrintout::PrintToPdf(job, data, path);
     if (pages < 0) {
-        m_err << Text("No se puede escribir el fichero %1\n", "No es pot escriure el fitxer %1\n").arg(path);
+        context.Err() << tr("No se puede escribir el fichero %1\n").arg(path);
         return 1;
     }
     // Only an invoice that was written keeps its number and date.
     if (options.IsInvoice()) {
-        CPresupuestosSet header(&Doc().Database());
+        CPresupuestosSet header(&context.Database());
         header.FilterBudget(code);
         header.Open();
         options.StoreInvoiceData(header);
     }
-    m_out << Text("%1: %2 páginas\n", "%1: %2 pàgines\n").arg(path).arg(pages);
+    context.Out() << tr("%1: %2 páginas\n").arg(path, QString::number(pages));
     return 0;
 }

@@ -2,7 +2,10 @@
 #include "support/PdfText.h"
 #include "support/TestMain.h"
 
-#include "app/CCommandLineTool.h"
+#include "app/CProfile.h"
+#include "bc3/Bc3TestSupport.h"
+#include "cli/CCommandLineTool.h"
+#include "output/ExportFixture.h"
 #include "store/CBudgetCode.h"
 #include "store/CDataSourceRegistry.h"
 #include "store/CDatabase.h"
@@ -11,7 +14,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QProcess>
+#include <clocale>
 #include <sys/stat.h>
 
 namespace {
@@ -36,6 +41,22 @@ Result Run(const QStringList& arguments)
     return {status, out, err};
 }
 
+// The tool itself, for the commands that lay out text: it starts the
+// QGuiApplication they need, which this test does not have.
+Result RunTool(const QStringList& arguments)
+{
+    QProcess process;
+    // As from a script or cron: no session, so no runtime folder either.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    process.setProcessEnvironment(environment);
+    process.start(VELMORA_CLI, arguments);
+    if (!process.waitForFinished(120000))
+        qFatal("velmora-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 void WriteFile(const QString& path, const QByteArray& data)
 {
     QFile file(path);
@@ -54,11 +75,7 @@ class TestCli : public QObject
     QString m_db;
 
 private slots:
-    void initTestCase()
-    {
-        m_db = TestHome() + "/cli/Tresca.db";
-        CCommandLineTool::AddPrintCommand();
-    }
+    void initTestCase() { m_db = TestHome() + "/cli/Tresca.db"; }
 
     void initCreatesAndReportsThePath()
     {
@@ -95,6 +112,11 @@ private slots:
         QCOMPARE(Run({"--database", m_db, "frobnicate"}).status, 2);
         QCOMPARE(Run({"--bogus", "init"}).status, 2);
         QCOMPARE(Run({"--help"}).status, 0);
+        // Only the commands that lay out text get Qt's GUI layer; a database
+        // path is never taken for the command.
+        QVERIFY(CCommandLineTool::LaysOutText({"--database", "init", "print", "OBRA"}));
+        QVERIFY(!CCommandLineTool::LaysOutText({"--database", "print", "export-xls", "OBRA", "x.xls"}));
+        QVERIFY(!CCommandLineTool::LaysOutText({"--help"}));
         const Result noPath = Run({"--database", "", "init"});
         QCOMPARE(noPath.status, 2);
         QVERIFY(noPath.err.startsWith("--database necesita la ruta de un fichero\n"));
@@ -103,17 +125,11 @@ private slots:
 
     void messagesFollowTheLanguageSetting()
     {
-        const QString config = TestHome() + "/catalan";
-        QDir().mkpath(config + "/Velmora");
-        WriteFile(config + "/Velmora/Velmora.ini", "[Settings]\nidioma=1\n");
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", config);
-        process.setProcessEnvironment(environment);
-        process.start(VELMORA_CLI, {"--database", TestHome() + "/catalan.db", "new-budget", ""});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 1);
-        QCOMPARE(process.readAllStandardError(), QByteArray("Falta codi pressupost\n"));
+        CProfile::WriteProfileString("Settings", "idioma", "1");
+        const Result catalan = Run({"--database", m_db, "show-budget", "NADA"});
+        CProfile::WriteProfileString("Settings", "idioma", "0");
+        QCOMPARE(catalan.err, QStringLiteral("No existeix aquest pressupost: NADA\n"));
+        QCOMPARE(Run({"--database", m_db, "show-budget", "NADA"}).err, QStringLiteral("No existe este presupuesto: NADA\n"));
     }
 
     void codesAreWholeAndNeverEmpty()
@@ -294,6 +310,99 @@ private slots:
         QVERIFY2(result.err.contains(path) && result.err.contains("not a database"), qPrintable(result.err));
     }
 
+    void formula_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("default x") << QStringList{"formula", "x*1000"} << 0 << "12.300000000000001\n0\n\n";
+        QTest::newRow("given x") << QStringList{"formula", "2,5*x", "--x", "4"} << 0 << "10\n0\n\n";
+        QTest::newRow("x first, zero") << QStringList{"formula", "--x=0", "x"} << 0
+                                       << "1.1754943508222875e-38\n0\n\n";
+        QTest::newRow("evaluation error") << QStringList{"formula", "1/3/0"} << 0
+                                          << "0.33333333333333331\n0\n Divide by zero!\n";
+        QTest::newRow("parse error") << QStringList{"formula", "2 + Q"} << 0
+                                     << "2\n3\nError found on position 3!\n";
+        QTest::newRow("empty formula") << QStringList{"formula", ""} << 0 << "0\n0\n\n";
+        QTest::newRow("no formula") << QStringList{"formula"} << 2 << "";
+        QTest::newRow("x without a value") << QStringList{"formula", "x", "--x"} << 2 << "";
+        QTest::newRow("x that is not a number") << QStringList{"formula", "x", "--x", "1,5"} << 2 << "";
+    }
+
+    void formula()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        // The printed value must not follow the process locale (when the
+        // machine has a locale with a decimal comma).
+        const bool bCommaLocale = std::setlocale(LC_NUMERIC, "es_ES.UTF-8") != nullptr;
+        const Result result = Run(arguments);
+        if (bCommaLocale)
+            std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(result.status, status);
+        if (status == 0)
+            QCOMPARE(result.out, output);
+        else
+            QVERIFY(!result.err.isEmpty());
+    }
+
+    void bc3ImportExportAndCheck()
+    {
+        const QString database = TestHome() + "/bc3.db";
+        const QString file = TestHome() + "/Obra 'uno'.bc3";
+        QFile bc3(file);
+        QVERIFY(bc3.open(QIODevice::WriteOnly));
+        bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
+                           "~D|F|X\\1\\1\\|", "~C|X|h|Hora|2|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
+        bc3.close();
+        QString err;
+        const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
+            QString out;
+            err.clear();
+            QTextStream outStream(&out);
+            QTextStream errStream(&err);
+            const int status =
+                CCommandLineTool(outStream, errStream).Run(QStringList{"--database", database} + arguments);
+            if (pOut)
+                *pOut = out + err;
+            return status;
+        };
+        QString output;
+        QCOMPARE(run({"import-budget", file}, &output), 0);
+        QCOMPARE(output, QStringLiteral("Presupuesto Obra 'uno': 3 líneas, 1 líneas de medición\n"));
+        QCOMPARE(run({"import-budget", file}, &output), 1);
+        QVERIFY(output.contains("--replace"));
+        QCOMPARE(run({"import-budget", file, "--replace"}), 0);
+        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/out"}, &output), 0);
+        QCOMPARE(output.trimmed(), TestHome() + "/out.bc3");
+        QVERIFY(QFile::exists(TestHome() + "/out.bc3"));
+        QCOMPARE(run({"export-budget", "none", TestHome() + "/none.bc3"}, &output), 1);
+        QVERIFY(output.contains("No existe este presupuesto"));
+        QCOMPARE(run({"import-budget"}), 2);
+
+        // The consistency report: the two decompositions agree, until a
+        // price is changed behind the roll-up's back.
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2 descomposiciones, 0 difieren del recálculo\n"));
+        {
+            CTestStore store("bc3.db");
+            store.Db().ExecuteSQL("UPDATE ARTICULOS SET PRECIO = '2.5', NOMBRE = 'F φ' WHERE ARTICULO = 'F'");
+        }
+        QCOMPARE(run({"check-budget", "Obra 'uno'"}, &output), 0);
+        QCOMPARE(output, QStringLiteral("2\tF\t2.50000\t2.00000\n2 descomposiciones, 1 difieren del recálculo\n"));
+        QCOMPARE(run({"check-budget", "none"}), 1);
+        // What the file cannot hold is written as "?" and reported; the export succeeds.
+        QCOMPARE(run({"export-budget", "Obra 'uno'", TestHome() + "/phi.bc3"}), 0);
+        QVERIFY2(err.startsWith(TestHome() + "/phi.bc3: El fichero se ha escrito") && err.endsWith("línea 2 (F): φ (U+03C6)\n")
+                     && err.count(u'\n') == 1,
+                 qPrintable(err));
+
+        CTestStore store("bc3.db");
+        QCOMPARE(store.Scalar("SELECT count(*) FROM ARTICULOS WHERE CODIGO = ?", {"Obra 'uno'"}).toInt(), 3);
+        QCOMPARE(store.Scalar("SELECT count(*) FROM MEDIDAS WHERE CODIGO = ?", {"Obra 'uno'"}).toInt(), 1);
+    }
+
     void printToPdf()
     {
         const QString db = TestHome() + "/cli/print.db";
@@ -310,9 +419,11 @@ private slots:
         QCOMPARE(Run({"--database", db, "print", "NADA", "--pdf", pdf}).status, 1);
         QVERIFY(!QFile::exists(pdf));
 
-        const Result budget = Run({"--database", db, "print", "OBRA", "--pdf", pdf, "--no-codes", "--level", "1"});
+        // Laying out the pages needs the tool's own application.
+        const Result budget = RunTool({"--database", db, "print", "OBRA", "--pdf", pdf, "--no-codes", "--level", "1"});
         QCOMPARE(budget.status, 0);
         QVERIFY2(budget.out.contains("1 páginas"), qPrintable(budget.out));
+        QCOMPARE(budget.err, QString());
         QString text = PdfText(pdf);
         QVERIFY(text.contains("PRESUPUESTO"));
         QVERIFY(text.contains("pag. 1/1"));
@@ -320,18 +431,17 @@ private slots:
         QVERIFY(!text.contains("DEM010"));
 
         // An invoice that could not be written keeps no number.
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QCOMPARE(Run({"--database", db, "print", "OBRA", "--pdf", TestHome() + "/cli/no/such/f.pdf", "--invoice",
-                      "--number", "F-1"})
-                     .status,
-                 1);
+        const Result unwritten = RunTool({"--database", db, "print", "OBRA", "--pdf", TestHome() + "/cli/no/such/f.pdf",
+                                          "--invoice", "--number", "F-1"});
+        QCOMPARE(unwritten.status, 1);
+        QVERIFY2(unwritten.err.contains("No se puede escribir el fichero"), qPrintable(unwritten.err));
         {
             CDatabase database;
             database.OpenFile(db);
             QVERIFY(CTestStore::Scalar(database, "SELECT NUMFAC FROM PRESUPUESTOS").toString().isEmpty());
         }
-        const Result invoice =
-            Run({"--database", db, "print", "OBRA", "--pdf=" + pdf, "--invoice", "--number", "F-9", "--date", "5/3/2024"});
+        const Result invoice = RunTool(
+            {"--database", db, "print", "OBRA", "--pdf=" + pdf, "--invoice", "--number", "F-9", "--date", "5/3/2024"});
         QCOMPARE(invoice.status, 0);
         text = PdfText(pdf);
         QVERIFY2(text.contains("FACTURA: F-9") && text.contains("FECHA: 05-03-2024"), qPrintable(text));
@@ -340,6 +450,42 @@ private slots:
         database.OpenFile(db);
         QCOMPARE(CTestStore::Scalar(database, "SELECT NUMFAC || ' ' || FECFAC FROM PRESUPUESTOS").toString(),
                  "F-9 2024-03-05 00:00:00");
+    }
+
+    void exports()
+    {
+        QString db;
+        {
+            CTestStore store("cli.db");
+            ExportFixture::AddSampleBudget(store.Db());
+            db = store.Path();
+        }
+        const QString folder = TestHome() + "/exports";
+        QDir().mkpath(folder);
+        Result result = Run({"--database", db, "export-xls", "OBRA", folder + "/hoja"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, folder + "/hoja.xls\n");
+        const auto firstTitle = [](const QString& strPath) {
+            return ExportFixture::ReadWorkbook(strPath)[0].toArray()[0].toArray()[1].toString();
+        };
+        QCOMPARE(firstTitle(folder + "/hoja.xls"), QStringLiteral("CODIGO"));
+        result = Run({"--database", db, "export-xls", "OBRA", folder + "/hoja.xlsx", "--catalan"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(firstTitle(folder + "/hoja.xlsx"), QStringLiteral("CODI"));
+
+        result = RunTool({"--database", db, "export-rtf", "OBRA", folder + "/informe", "--catalan"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, folder + "/informe.rtf\n");
+        QFile rtf(folder + "/informe.rtf");
+        QVERIFY(rtf.open(QIODevice::ReadOnly));
+        const QByteArray text = rtf.readAll();
+        QVERIFY(text.startsWith("{\\rtf1"));
+        QVERIFY(text.contains("PRESSUPOST"));
+
+        QCOMPARE(Run({"--database", db, "export-rtf", "NADA", folder + "/nada.rtf"}).status, 1);
+        QVERIFY(!QFile::exists(folder + "/nada.rtf"));
+        QCOMPARE(Run({"--database", db, "export-xls", "OBRA"}).status, 2);
+        QVERIFY(Run({"--help"}).out.contains("export-xls CODE FILE.xls|FILE.xlsx [--catalan]"));
     }
 };
 
