@@ -64,8 +64,8 @@ CBc3BudgetExport::Status CBc3BudgetExport::Open(const QString& strBudget)
     }
     CParametrosSet company(&m_doc.Database());
     company.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    const CBc3BudgetRecords::Header records{company.IsEOF() ? QString() : company.m_NOMBRE, header.m_GGEN,
-                                            header.m_BIND, header.m_IVA};
+    const CBc3BudgetRecords::Header records{header.m_NOMBRE, company.IsEOF() ? QString() : company.m_NOMBRE,
+                                            header.m_GGEN, header.m_BIND, header.m_IVA};
     return m_records.Read(m_doc.Database(), strBudget, records) ? Ok : EmptyBudget;
 }
 

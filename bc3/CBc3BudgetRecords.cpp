@@ -77,6 +77,7 @@ void CBc3BudgetRecords::Clear()
 bool CBc3BudgetRecords::Read(CDatabase& database, const QString& strBudget, const Header& header)
 {
     Clear();
+    m_budget = header;
     // The lines and the measurement lines are read side by side in line
     // order, each set only with the columns the records take.
     CMedidasSet measures(&database);
@@ -95,7 +96,7 @@ bool CBc3BudgetRecords::Read(CDatabase& database, const QString& strBudget, cons
     for (; !lines.IsEOF(); lines.MoveNext())
         AddLine(CLineRecord::From(lines), measures);
     m_path.clear();
-    m_header = HeaderRecords(header);
+    m_header = HeaderRecords();
     return true;
 }
 
@@ -119,7 +120,7 @@ void CBc3BudgetRecords::AddLine(const CLineRecord& line, CMedidasSet& measures)
     m_lines.emplace_back();
     int position = 0;
     if (!m_path.empty()) {
-        Open& parent = m_path.back();
+        Ancestor& parent = m_path.back();
         position = ++parent.children;
         if (parent.lastChild < 0)
             m_lines[size_t(parent.line)].firstChild = index;
@@ -178,7 +179,9 @@ void CBc3BudgetRecords::AddConceptRecord(QByteArray& out, const CLineRecord& lin
     out += '|';
     Append(out, line.medida, &m_strMissing);
     out += '|';
-    Append(out, line.nombre, &m_strMissing);
+    // A budget made here has its name in its header, not in its root line.
+    const bool root = m_lines.size() == 1;
+    Append(out, root && IsBlank(line.nombre) ? m_budget.name : line.nombre, &m_strMissing);
     out += '|';
     // A price list ends each price with "\\"; a line without a price has none.
     if (!IsBlank(line.precio)) {
@@ -269,8 +272,9 @@ void CBc3BudgetRecords::AddMeasurementRow(const CMeasureRecord& row)
 // budget does not have, stay empty), then the decimals of the numbers
 // written and the currency; the two decimals this version no longer uses
 // stay empty.
-QByteArray CBc3BudgetRecords::HeaderRecords(const Header& header) const
+QByteArray CBc3BudgetRecords::HeaderRecords() const
 {
+    const Header& header = m_budget;
     QByteArray out = "~V|";
     Append(out, header.company);
     out += "|FIEBDC-3/2004|";

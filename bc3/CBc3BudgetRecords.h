@@ -19,10 +19,12 @@ struct CMeasureRecord;
 class CBc3BudgetRecords
 {
 public:
-    // What "~V" and "~K" say besides the numbers' decimals: the company
-    // that owns the file and the budget's rates, in store text; an empty
-    // rate is one the budget does not give.
+    // What the budget's header gives: its name, for a root line that has
+    // none, and what "~V" and "~K" say besides the numbers' decimals: the
+    // company that owns the file and the budget's rates, in store text (an
+    // empty rate is one the budget does not give).
     struct Header {
+        QString name;
         QString company;
         QString overheads;
         QString profit;
@@ -57,7 +59,7 @@ private:
         int nextSibling = -1;
     };
     // A line on the path from the root to the line being read.
-    struct Open {
+    struct Ancestor {
         int line;
         long level;
         int position;   // among its siblings, from 1
@@ -94,14 +96,15 @@ private:
     void AddMeasurement(const CLineRecord& line, CMedidasSet& measures);
     void AddMeasurementRow(const CMeasureRecord& row);
     void AddConceptRecord(QByteArray& out, const CLineRecord& line);
-    QByteArray HeaderRecords(const Header& header) const;
+    QByteArray HeaderRecords() const;
     QByteArrayView Code(int nLine) const;
     QByteArrayView Entry(int nLine) const;
 
+    Header m_budget;
     QByteArray m_header;
     std::vector<Line> m_lines;
     QByteArray m_entries;
-    std::vector<Open> m_path;
+    std::vector<Ancestor> m_path;
     std::vector<Decomposed> m_decomposedLines;
     QByteArray m_decomposed;
     QByteArray m_concepts;
