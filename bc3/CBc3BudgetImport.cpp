@@ -75,7 +75,7 @@ struct Line {
     int item = -1;              // staged concept, or -1 when no "~C" describes the code
     int id = -1;                // the code's entry in the builder's index
     short level = 0;
-    short position = 0;         // among its siblings, from 1
+    int position = 0;           // among its siblings, from 1
     bool decomposed = false;
     bool percentChild = false;  // a child's code holds "%"
     bool priced = false;        // PRECIO and IMPORTE are written
@@ -288,7 +288,7 @@ void CBudgetBuilder::LayOutTree()
 
 void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
 {
-    short position = 0;
+    int position = 0;
     for (const int row : Children(nParentId, parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
