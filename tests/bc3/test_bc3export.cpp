@@ -121,13 +121,16 @@ private slots:
             "~D|C01#|F\\1\\5.00000\\F\\1\\3.50000\\|\r\n"
             "~C|F|m2|Alicatado|10.00000\\||0|\r\n"
             "~D|F|X\\1\\1.00000\\|\r\n"
-            // Each use of F has its path: first and second entry of the first chapter.
+            // Each use of F has its path: first and second entry of the first
+            // chapter. The heading stays blank; the line without a height,
+            // which counts 0 here, says so.
             "~M|C01#\\F|1\\1\\|5.00000|\\Cocina\\\\\\\\\\\\Pared norte\\2\\2.125\\1\\1\\\\Hueco\\1\\0.75\\1\\0\\"
             "\\Pared este\\1\\0.75\\1\\1\\|\r\n"
             "~C|F|m2|Alicatado|10.00000\\||0|\r\n"
             "~D|F|X\\1\\1.00000\\|\r\n"
             "~M|C01#\\F|1\\2\\|3.50000|\\Pared sur\\1\\3\\1\\1\\3\\a*b\\1\\0.5\\\\\\|\r\n"
             "~C|C02#||Mano de obra|20.00000\\||0|\r\n"
+            // The line without a code cannot be listed, and is left out.
             "~D|C02#|Y\\1\\1.00000\\|\r\n"
             "~C|X|m2|Azulejo \x98 20x20 \xA6 blanco ?|10\\||0|\r\n"
             "~G|X|x.jpg\\y.jpg\\|\r\n"
