@@ -1,5 +1,6 @@
 #include "bc3/CBc3TreeBuilder.h"
 
+#include "bc3/CBc3Reader.h"
 #include "core/IProgress.h"
 #include "store/NumberText.h"
 
@@ -179,6 +180,7 @@ void CBc3TreeBuilder::LayOutTree(IProgress& progress, const std::function<QStrin
 
 void CBc3TreeBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
 {
+    int position = 0;
     for (const int row : Children(nParentId, parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
@@ -188,6 +190,7 @@ void CBc3TreeBuilder::Walk(int nParentId, std::string_view parent, int nLevel, i
         line.decomposition = row;
         line.parent = nParentLine;
         line.level = short(nLevel);
+        line.position = ++position;
         line.articulo = child;
         line.id = m_childIds[size_t(row)];
         m_lines.push_back(line);
@@ -222,8 +225,10 @@ int CBc3TreeBuilder::FindConcept(int nId, std::string_view code) const
 
 // The measure that applies to a line: among the concept's staged measures
 // (those of its very code, when there are any) in parent code order, the
-// first without a parent or under the line's parent, marks aside.
-const Staged::Measure* CBc3TreeBuilder::FindMeasure(int nId, std::string_view code, std::string_view parentCode) const
+// first without a parent or under the line's parent, marks aside. When
+// several apply, as to a concept used twice in one decomposition, the one
+// whose positions are the line's path from the root.
+const Staged::Measure* CBc3TreeBuilder::FindMeasure(int nId, std::string_view code, size_t nLine) const
 {
     if (nId < 0)
         return nullptr;
@@ -231,18 +236,49 @@ const Staged::Measure* CBc3TreeBuilder::FindMeasure(int nId, std::string_view co
     const int* first = m_measures.data() + info.firstMeasure;
     const int* last = first + info.measureCount;
     const bool exact = std::any_of(first, last, [&](int i) { return m_staged.m_measures[size_t(i)].child == code; });
-    const std::string_view parent = Bare(parentCode);
+    const std::string_view parent = Bare(m_lines[size_t(m_lines[nLine].parent)].articulo);
+    const auto applies = [&](const Staged::Measure& measure) {
+        return (!exact || measure.child == code) && (measure.parent.empty() || Bare(measure.parent) == parent);
+    };
+    const Staged::Measure* found = nullptr;
+    int count = 0;
     for (const int* i = first; i != last; ++i) {
         const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
-        if (exact && measure.child != code)
-            continue;
-        if (measure.parent.empty() || Bare(measure.parent) == parent)
+        if (applies(measure) && count++ == 0)
+            found = &measure;
+    }
+    if (count < 2)
+        return found;
+    for (const int* i = first; i != last; ++i) {
+        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
+        if (applies(measure) && AtPosition(measure.position, nLine))
             return &measure;
     }
-    return nullptr;
+    return found;
 }
 
-// Each line's concept, quantity, price and amount as the file gives them.
+// True when the positions of a "~M" ("3\5\2\": the third entry of the
+// root, its fifth, and that one's second) are the line's path, or name its
+// place among its siblings alone, as some programs write them.
+bool CBc3TreeBuilder::AtPosition(std::string_view position, size_t nLine) const
+{
+    std::vector<std::string_view> parts;
+    CBc3Reader::Split(position, '\\', parts);
+    while (!parts.empty() && parts.back().empty())
+        parts.pop_back();
+    if (parts.empty())
+        return false;
+    const auto number = [](std::string_view text) { return long(StoreAtof(text)); };
+    if (parts.size() == 1)
+        return number(parts[0]) == m_lines[nLine].position;
+    size_t line = nLine;
+    for (size_t k = parts.size(); k-- > 0; line = size_t(m_lines[line].parent)) {
+        if (m_lines[line].parent < 0 || number(parts[k]) != m_lines[line].position)
+            return false;
+    }
+    return m_lines[line].parent < 0;
+}
+
 void CBc3TreeBuilder::PriceLines(const std::function<std::string_view(int nConcept)>& price, bool bMeasures)
 {
     std::vector<std::string_view> prices(m_staged.m_concepts.size());
@@ -270,7 +306,7 @@ void CBc3TreeBuilder::PriceLines(const std::function<std::string_view(int nConce
         line.price = prices[size_t(line.item)];
         std::string_view quantity = line.yield;
         if (bMeasures && line.decomposed && line.parent >= 0) {
-            line.measure = FindMeasure(line.id, line.articulo, m_lines[size_t(line.parent)].articulo);
+            line.measure = FindMeasure(line.id, line.articulo, size_t(&line - m_lines.data()));
             if (line.measure)
                 quantity = line.measure->total;
         }

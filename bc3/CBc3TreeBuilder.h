@@ -31,6 +31,7 @@ public:
         int item = -1;              // staged concept, or -1 when no "~C" describes the code
         int id = -1;                // the code's entry in the builder's index
         short level = 0;
+        int position = 0;           // among its siblings, from 1
         bool decomposed = false;
         bool percentChild = false;  // a child's code holds "%"
         bool priced = false;        // PRECIO and IMPORTE are written
@@ -92,7 +93,8 @@ private:
     Span Children(int nId, std::string_view parent);
     void Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine);
     int FindConcept(int nId, std::string_view code) const;
-    const CBc3StagedRecords::Measure* FindMeasure(int nId, std::string_view code, std::string_view parentCode) const;
+    const CBc3StagedRecords::Measure* FindMeasure(int nId, std::string_view code, size_t nLine) const;
+    bool AtPosition(std::string_view position, size_t nLine) const;
     std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
     std::string_view Keep(const QString& text);
 
