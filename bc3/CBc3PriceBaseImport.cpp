@@ -48,14 +48,23 @@ std::string_view ScopePrice(std::string_view list, int nScope, std::vector<std::
     return "0";
 }
 
+// The position of a tariff's scope among those the file offers; the first
+// when it is not there.
+int FindScopeIndex(const QStringList& scopes, const QString& strTariff)
+{
+    return int(std::max<qsizetype>(0, scopes.indexOf(strTariff)));
+}
+
 int Percent(long nDone, long nCount)
 {
     const int percent = nCount > 0 ? int(qint64(nDone) * 100 / nCount) : 100;
     return percent < 0 ? 1 : percent;
 }
 
-// The tariffs of one file: the tree laid out once, priced and written once
-// per tariff.
+// The tariffs of one file: the tree laid out once, with its names, units,
+// pictures and texts, as the first tariff has it; then each tariff, the first
+// too, priced at its scope, its items recalculated from the deepest level up
+// and written.
 class CPriceBaseBuilder
 {
 public:
@@ -292,7 +301,7 @@ CBc3PriceImportOutcome ImportPriceBaseBc3Text(CDatabase& database, const QByteAr
         CPriceBaseAdmin::Delete(database, replaced);
         for (const QString& tariff : tariffs) {
             CPriceBaseAdmin::AddTariff(database, strCode, tariff, CDateValue::Null());
-            builder.WriteTariff(tariff, int(std::max<qsizetype>(0, scopes.indexOf(tariff))));
+            builder.WriteTariff(tariff, FindScopeIndex(scopes, tariff));
             outcome.m_tariffs.push_back({tariff, builder.LineCount()});
         }
         transaction.Commit();
