@@ -145,22 +145,26 @@ void CImportarTarifaDlg::SetBusy(bool bBusy)
 
 void CImportarTarifaDlg::accept()
 {
-    if (m_bBusy)
-        return;
+    if (!m_bBusy && ImportPriceBaseFile())
+        QDialog::accept();
+}
+
+bool CImportarTarifaDlg::ImportPriceBaseFile()
+{
     const QString path = m_pPath->text();
     if (path.isEmpty()) {
         Tell(CBc3Messages::ChooseFile);
-        return;
+        return false;
     }
     QByteArray text;
     if (!CBc3Reader::ReadFile(path, text)) {
         Tell(CBc3Messages::FileError);
-        return;
+        return false;
     }
     QStringList scopes;
     if (!Bc3PriceScopes(text.left(kHeadBytes), scopes)) {
         Tell(CBc3Messages::UnknownFormat);
-        return;
+        return false;
     }
     QStringList offered;
     QStringList chosen;
@@ -172,7 +176,7 @@ void CImportarTarifaDlg::accept()
     if (chosen.isEmpty()) {
         if (!offered.isEmpty())
             Tell(CBc3Messages::ChooseScopes);
-        return;
+        return false;
     }
     SetBusy(true);
     CProgressDisplay progress(m_pProgress, m_pProgressText);
@@ -182,9 +186,9 @@ void CImportarTarifaDlg::accept()
     m_pProgressText->hide();
     if (!m_outcome.IsOk()) {
         CMessageBox::Show(this, m_outcome.Message(), QMessageBox::Ok, QMessageBox::Critical);
-        return;
+        return false;
     }
-    QDialog::accept();
+    return true;
 }
 
 void CImportarTarifaDlg::reject()

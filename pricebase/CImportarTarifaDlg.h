@@ -59,6 +59,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Reads the file and imports the chosen scopes; false, with the user
+    // told why, when nothing was imported.
+    bool ImportPriceBaseFile();
     void SetExpanded(bool bExpanded);
     void Tell(CBc3Messages::Id id);
     void SetBusy(bool bBusy);
