@@ -2,11 +2,11 @@
 
 #include "app/CommandIds.h"
 #include "budget/CBudgetRow.h"
-#include "budget/CBudgetRows.h"
 #include "budget/CEditingService.h"
 #include "budget/CLineClipboard.h"
-#include "budget/CVelmoraView.h"
-#include "store/CArticulosSet.h"
+#include "budget/CLineListHost.h"
+#include "budget/CLineRows.h"
+#include "store/CLineSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/NumberText.h"
@@ -33,11 +33,47 @@ CArticulosList::CArticulosList(QWidget* parent)
 
 CArticulosList::~CArticulosList() = default;
 
-void CArticulosList::Attach(CVelmoraView* pView, CArticulosSet* pLines, CMedidasSet* pMeasures)
+void CArticulosList::Attach(CLineListHost* pHost, CLineSet* pLines)
 {
-    m_pView = pView;
+    m_pHost = pHost;
     m_pLines = pLines;
-    m_pMeasures = pMeasures;
+}
+
+std::vector<ColumnSpec> CArticulosList::Columns() const
+{
+    // Width 0 hides a column that still holds the line's data.
+    return {
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Nivel"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Desglose"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Unidad"), 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción"), 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción larga"), 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Precio"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Factor"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Cantidad"), 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 1"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 2"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Subtotal"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Imagen"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    };
+}
+
+void CArticulosList::SetupColumns()
+{
+    const std::vector<ColumnSpec> columns = Columns();
+    ApplyColumns(columns.data(), int(columns.size()));
+    SetStretchColumn(CBudgetRow::Nombre);
+    SetSortEnabled(false);
+    SetEditEnabled(true);
+}
+
+QStringList CArticulosList::RowTexts(const CLineRecord& line) const
+{
+    return CBudgetRow::Texts(line);
 }
 
 long CArticulosList::RowLine(int nRow) const
@@ -76,17 +112,13 @@ int CArticulosList::RowOfLine(long nLine) const
 
 bool CArticulosList::HasMeasurements(int nRow) const
 {
-    return (GetItemData(nRow) & CBudgetRows::Measured) != 0;
+    return (GetItemData(nRow) & CLineRows::Measured) != 0;
 }
 
-CDatabase& CArticulosList::Database() const
+CLineRows CArticulosList::Rows() const
 {
-    return *m_pLines->m_pDatabase;
-}
-
-const QString& CArticulosList::Budget() const
-{
-    return m_pView->m_strCodigo;
+    return CLineRows(*m_pLines->m_pDatabase, m_pHost->Service().Table(),
+                     [this](const CLineRecord& line) { return RowTexts(line); });
 }
 
 bool CArticulosList::PositionRow(int nRow)
@@ -101,13 +133,13 @@ bool CArticulosList::Guard(const std::function<void()>& action)
         action();
         return true;
     } catch (const CDBException& e) {
-        m_pView->ReloadAfterError(e);
+        m_pHost->ReloadAfterError(e);
     } catch (const CEditRefused& e) {
-        m_pView->ShowRefusal(e.m_strMessage);
+        m_pHost->ShowRefusal(e.m_strMessage);
         try {
             RefreshAmountCells();
         } catch (const CDBException& error) {
-            m_pView->ReloadAfterError(error);
+            m_pHost->ReloadAfterError(error);
         }
     }
     return false;
@@ -117,12 +149,12 @@ bool CArticulosList::Guard(const std::function<void()>& action)
 
 void CArticulosList::LoadTree(int nMaxLevel)
 {
-    RowModel()->InsertRows(GetItemCount(), CBudgetRows::Tree(Database(), Budget(), nMaxLevel));
+    RowModel()->InsertRows(GetItemCount(), Rows().Tree(nMaxLevel));
 }
 
 int CArticulosList::InsertRowForLine(int nRow, long nLine, int nImage, int nState)
 {
-    std::optional<CBudgetRows::Row> row = CBudgetRows::Line(Database(), Budget(), nLine, nImage, nState);
+    std::optional<CLineRows::Row> row = Rows().Line(nLine, nImage, nState);
     if (!row)
         return -1;
     return RowModel()->InsertRow(nRow, std::move(*row));
@@ -154,22 +186,23 @@ void CArticulosList::SelectRow(int nRow)
 
 void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
 {
+    CWaitCursor wait;
     CRedrawGuard redrawOff(*this);
     // Rows already shown under the line would otherwise appear twice.
     int shown = nRow;
     while (shown + 1 < GetItemCount() && GetItemIndent(shown + 1) > GetItemIndent(nRow))
         ++shown;
     DeleteItems(nRow + 1, shown - nRow);
-    SetItemImage(nRow, CBudgetRows::OpenFolder);
-    SetItemStateImage(nRow, CBudgetRows::Expanded);
-    RowModel()->InsertRows(nRow + 1, CBudgetRows::Branch(Database(), Budget(), RowLine(nRow), RowLevel(nRow), nDepthLimit));
+    SetItemImage(nRow, CLineRows::OpenFolder);
+    SetItemStateImage(nRow, CLineRows::Expanded);
+    RowModel()->InsertRows(nRow + 1, Rows().Branch(RowLine(nRow), RowLevel(nRow), nDepthLimit));
 }
 
 void CArticulosList::CollapseLine(int nRow)
 {
     CRedrawGuard redrawOff(*this);
-    SetItemImage(nRow, CBudgetRows::ClosedFolder);
-    SetItemStateImage(nRow, CBudgetRows::Collapsed);
+    SetItemImage(nRow, CLineRows::ClosedFolder);
+    SetItemStateImage(nRow, CLineRows::Collapsed);
     const int indent = GetItemIndent(nRow);
     int last = nRow;
     while (last + 1 < GetItemCount() && GetItemIndent(last + 1) > indent)
@@ -181,7 +214,7 @@ void CArticulosList::ExpandAll(int nRow)
 {
     if (nRow < 0 || !IsDecomposed(nRow))
         return;
-    SetItemStateImage(nRow, CBudgetRows::Expanded);
+    SetItemStateImage(nRow, CLineRows::Expanded);
     CollapseLine(nRow);
     ExpandLine(nRow, -1);
 }
@@ -198,15 +231,15 @@ void CArticulosList::RefreshAmountCells()
     for (int row = 0; row < GetItemCount(); ++row)
         deepest = std::max(deepest, RowLevel(row));
     int row = 0;
-    CBudgetRows::Read(Database(), Budget(), RowLine(0), deepest, [&](const CLineRecord& line, bool measured) {
+    Rows().Read(RowLine(0), deepest, [&](const CLineRecord& line, bool measured) {
         const long number = line.Number();
         while (row < GetItemCount() && RowLine(row) < number)
             ++row;
         if (row >= GetItemCount())
             return false;
         if (RowLine(row) == number) {
-            SetRowTexts(row, CBudgetRow::Texts(line));
-            SetItemData(row, measured ? CBudgetRows::Measured : 0);
+            SetRowTexts(row, RowTexts(line));
+            SetItemData(row, measured ? CLineRows::Measured : 0);
         }
         return true;
     });
@@ -222,12 +255,20 @@ void CArticulosList::ShowChanges(const CChangeSet& changes)
             const long line = RowLine(row);
             const auto changed = changes.m_lines.find(line);
             if (changed != changes.m_lines.end())
-                SetRowTexts(row, CBudgetRow::Texts(changed->second));
+                SetRowTexts(row, RowTexts(changed->second));
             if (line == changes.m_nMeasuredLine)
-                SetItemData(row, changes.m_measures.empty() ? 0 : CBudgetRows::Measured);
+                SetItemData(row, changes.m_measures.empty() ? 0 : CLineRows::Measured);
         }
     }
-    m_pView->ShowTotals(changes);
+    m_pHost->ShowTotals(changes);
+}
+
+void CArticulosList::StoreDescription(long nLine, const QString& strText)
+{
+    Guard([&] {
+        const CChangeSet changes = m_pHost->Service().EditCell(nLine, CBudgetRow::Descripcion, strText);
+        ShowChanges(changes);
+    });
 }
 
 // Clicks, menus and commands --------------------------------------------------
@@ -236,12 +277,12 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
 {
     Guard([&] {
         if (nRow < 0 || nRow >= GetItemCount()) {
-            m_pView->ClearDescription();
+            m_pHost->ClearDescription();
             return;
         }
         const bool toggle = nOnStateIcon && nCol == 0 && IsDecomposed(nRow);
         if (toggle) {
-            if (GetItemStateImage(nRow) != CBudgetRows::Collapsed)
+            if (GetItemStateImage(nRow) != CLineRows::Collapsed)
                 CollapseLine(nRow);
             else
                 ExpandLine(nRow, int(RowLevel(nRow) + 1));
@@ -249,15 +290,15 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
             SelectAndFocus(nRow);
         }
         if (!PositionRow(nRow)) {
-            m_pView->ClearDescription();
+            m_pHost->ClearDescription();
             return;
         }
         // The box shows the description of the selected line, also after
         // its branch was opened or closed: what is typed there goes to it.
-        m_pView->SetDescription(RowLine(nRow), m_pLines->m_DESCRIPCION);
-        if (toggle)
+        m_pHost->SetDescription(RowLine(nRow), m_pLines->m_DESCRIPCION);
+        if (toggle && !ShowsLineOnToggle())
             return;
-        m_pView->ShowLinePicture(m_pLines->m_IMAGEN);
+        m_pHost->ShowLinePicture(m_pLines->m_IMAGEN);
         emit LineSelected(nRow);
     });
 }
@@ -309,7 +350,7 @@ void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
 bool CArticulosList::CanPasteOn(int nRow)
 {
     try {
-        return m_pView->Service().Tree().AcceptsPaste(RowLine(nRow), m_pView->Clipboard());
+        return m_pHost->Service().Tree().AcceptsPaste(RowLine(nRow), m_pHost->Clipboard());
     } catch (const CDBException&) {
         return false;
     }
@@ -374,16 +415,22 @@ void CArticulosList::DoInsert(CLineTree::Kind kind)
     Guard([&] {
         const long level = RowLevel(selected) + (IsDecomposed(selected) ? 1 : 0);
         // The new line goes first under a decomposed line: its branch opens
-        // one level to show where.
-        if (IsDecomposed(selected) && GetItemStateImage(selected) == CBudgetRows::Collapsed)
-            ExpandLine(selected, int(level));
-        const CChangeSet changes = m_pView->Service().InsertLine(RowLine(selected), kind);
+        // one level to show where, or is only marked open.
+        if (IsDecomposed(selected) && GetItemStateImage(selected) == CLineRows::Collapsed) {
+            if (OpensBranchToInsert(kind)) {
+                ExpandLine(selected, int(level));
+            } else {
+                SetItemImage(selected, CLineRows::OpenFolder);
+                SetItemStateImage(selected, CLineRows::Expanded);
+            }
+        }
+        const CChangeSet changes = m_pHost->Service().InsertLine(RowLine(selected), kind);
         int newRow = -1;
         {
             CRedrawGuard redrawOff(*this);
             ShiftLineNumbers(selected + 1, 1);
             newRow = RowModel()->InsertRow(selected + 1,
-                                           CBudgetRows::Make(changes.m_lines.at(changes.m_nAddedFirst), false, false));
+                                           Rows().Make(changes.m_lines.at(changes.m_nAddedFirst), false, false));
         }
         SelectRow(newRow);
         OnItemClick(newRow, 0, 0);
@@ -407,7 +454,7 @@ void CArticulosList::DeleteLine(int nRow, int)
         return;
     CWaitCursor wait;
     Guard([&] {
-        const CChangeSet changes = m_pView->Service().DeleteLine(RowLine(nRow));
+        const CChangeSet changes = m_pHost->Service().DeleteLine(RowLine(nRow));
         RemoveBranchRows(nRow, changes.m_nRemovedCount);
         ShowChanges(changes);
         const int current = std::min(nRow, GetItemCount() - 1);
@@ -425,7 +472,7 @@ void CArticulosList::CopySelected()
         return;
     Guard([&] {
         int cursor = row;
-        m_pView->Service().CopyBranch(RowLine(row), m_pView->Clipboard(), [this, &cursor](long line) -> std::optional<int> {
+        m_pHost->Service().CopyBranch(RowLine(row), m_pHost->Clipboard(), [this, &cursor](long line) -> std::optional<int> {
             if (cursor < GetItemCount() && RowLine(cursor) == line)
                 return GetItemStateImage(cursor++);
             return std::nullopt;
@@ -436,7 +483,7 @@ void CArticulosList::CopySelected()
 void CArticulosList::PasteSelected()
 {
     const int row = GetFirstSelected();
-    if (row < 0 || m_pView->Clipboard().IsEmpty())
+    if (row < 0 || m_pHost->Clipboard().IsEmpty())
         return;
     Guard([&] { DoPasteBranch(row); });
 }
@@ -445,9 +492,9 @@ void CArticulosList::DoPasteBranch(int nRow)
 {
     // Onto a decomposed line the branch goes in as its first children.
     const bool into = IsDecomposed(nRow);
-    if (into && GetItemStateImage(nRow) == CBudgetRows::Collapsed)
+    if (into && GetItemStateImage(nRow) == CLineRows::Collapsed)
         ExpandLine(nRow, int(RowLevel(nRow) + 1));
-    const CChangeSet changes = m_pView->Service().PasteBranch(RowLine(nRow), into, m_pView->Clipboard());
+    const CChangeSet changes = m_pHost->Service().PasteBranch(RowLine(nRow), into, m_pHost->Clipboard());
     if (changes.m_nAddedCount == 0)
         return;
     InsertPlacedRows(nRow, into, changes);
@@ -470,10 +517,10 @@ void CArticulosList::InsertPlacedRows(int nRow, bool bInto, const CChangeSet& ch
             const long number = line++;
             if (!copy.visible)
                 continue;
-            const int image = copy.expandState == 0 ? CBudgetRows::Concept : copy.expandState - 1;
+            const int image = copy.expandState == 0 ? CLineRows::Concept : copy.expandState - 1;
             const int state = copy.line.IsDecomposed()
-                ? (copy.expandState == 1 ? CBudgetRows::Collapsed : CBudgetRows::Expanded)
-                : CBudgetRows::NoState;
+                ? (copy.expandState == 1 ? CLineRows::Collapsed : CLineRows::Expanded)
+                : CLineRows::NoState;
             if (InsertRowForLine(row, number, image, state) >= 0)
                 ++row;
         }
@@ -502,7 +549,7 @@ void CArticulosList::MoveItem(int nFromRow, int nToRow)
             return std::nullopt;
         };
         const CChangeSet changes =
-            m_pView->Service().MoveBranch(RowLine(nFromRow), RowLine(nToRow), false, m_pView->Clipboard(), rowState);
+            m_pHost->Service().MoveBranch(RowLine(nFromRow), RowLine(nToRow), false, m_pHost->Clipboard(), rowState);
         // The rows of the branch were above the target: it moved up by as many.
         const int target = nToRow > nFromRow ? nToRow - (branchEnd - nFromRow + 1) : nToRow;
         RemoveBranchRows(nFromRow, changes.m_nRemovedCount);
@@ -517,7 +564,7 @@ bool CArticulosList::CanEditCell(int nRow, int nCol)
     if (!CEditList::CanEditCell(nRow, nCol))
         return false;
     bool editable = false;
-    Guard([&] { editable = !m_pView->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
+    Guard([&] { editable = !m_pHost->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
     return editable;
 }
 
@@ -563,7 +610,7 @@ void CArticulosList::CellChanged(int nRow, int nCol)
     CEditList::CellChanged(nRow, nCol);
     const long line = RowLine(nRow);
     const QString text = GetItemText(nRow, nCol);
-    const bool done = Guard([&] { ShowChanges(m_pView->Service().EditCell(line, nCol, text)); });
+    const bool done = Guard([&] { ShowChanges(m_pHost->Service().EditCell(line, nCol, text)); });
     // The measurement window names the line by its code.
     if (done && nCol == CBudgetRow::Codigo)
         emit LineSelected(nRow);

@@ -5,12 +5,12 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-class CArticulosSet;
-class CDatabase;
 class CEditingService;
-class CMedidasSet;
-class CVelmoraView;
+class CLineListHost;
+class CLineRows;
+class CLineSet;
 class QMenu;
 struct CChangeSet;
 
@@ -19,6 +19,9 @@ struct CChangeSet;
 // does to the editing service, then shows what changed; the service stores
 // every change at once, in one transaction per user operation. A failed one
 // leaves the store as it was: the grid is reloaded and the user told.
+//
+// A tariff's lines are the same tree in another table: the price-base grid
+// (CPreciosList) is this grid with its own columns, colours and hooks.
 class CArticulosList : public CEditList
 {
     Q_OBJECT
@@ -27,7 +30,11 @@ public:
     explicit CArticulosList(QWidget* parent = nullptr);
     ~CArticulosList() override;
 
-    void Attach(CVelmoraView* pView, CArticulosSet* pLines, CMedidasSet* pMeasures);
+    // The window the grid sits in, and the line set the window keeps open
+    // on the lines shown.
+    void Attach(CLineListHost* pHost, CLineSet* pLines);
+    // Sets up the grid's columns, titled in the user's language.
+    void SetupColumns();
 
     // Overrides of the list's operations.
     int GetCellFontWeight(int nRow, int nCol) override;
@@ -43,7 +50,7 @@ public:
     bool CanEditCell(int nRow, int nCol) override;
     void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal) override;
 
-    // Appends the rows of the open budget's lines down to a level (-1: every level).
+    // Appends the rows of the open tree's lines down to a level (-1: every level).
     void LoadTree(int nMaxLevel);
     void ExpandLine(int nRow, int nDepthLimit);
     void CollapseLine(int nRow);
@@ -55,6 +62,9 @@ public:
     void PasteSelected();
     // Rewrites every row from the store.
     void RefreshAmountCells();
+    // Stores a line's long description as typed in the window's box, and
+    // shows the lines that changed with it.
+    void StoreDescription(long nLine, const QString& strText);
     // Shows what an edit changed: the rows of the changed lines and the totals.
     void ShowChanges(const CChangeSet& changes);
 
@@ -77,6 +87,19 @@ signals:
     // The selected line changed (the measurement window follows it).
     void LineSelected(int nRow);
 
+protected:
+    // The grid's columns: the budget's sixteen.
+    virtual std::vector<ColumnSpec> Columns() const;
+    // The cells of a line's row.
+    virtual QStringList RowTexts(const CLineRecord& line) const;
+    // Whether a click on a branch's state mark also shows the line's picture.
+    virtual bool ShowsLineOnToggle() const { return false; }
+    // Whether a collapsed line opens one level before a new line goes in as
+    // its first child; otherwise it is only marked open, with the new line
+    // as the one row below it.
+    virtual bool OpensBranchToInsert(CLineTree::Kind) const { return true; }
+    CLineListHost* Host() const { return m_pHost; }
+
 private:
     // Runs what the user asked for; a store error reloads the budget and
     // tells the user, a refused edit tells why and shows the stored line
@@ -96,13 +119,12 @@ private:
     // Whether the row's line has measurement lines: kept with the row, so
     // that painting never asks the store.
     bool HasMeasurements(int nRow) const;
-    CDatabase& Database() const;
-    const QString& Budget() const;
+    // The rows of the lines of the tree the host has open.
+    CLineRows Rows() const;
     // The row's line positioned in the set, false when it is gone.
     bool PositionRow(int nRow);
 
-    CVelmoraView* m_pView = nullptr;
-    CArticulosSet* m_pLines = nullptr;
-    CMedidasSet* m_pMeasures = nullptr;
+    CLineListHost* m_pHost = nullptr;
+    CLineSet* m_pLines = nullptr;
     std::unique_ptr<QMenu> m_pPopup;
 };

@@ -9,6 +9,9 @@ class CToolbarIcons
 public:
     static QIcon Icon(int nCommandId);
     static QIcon ApplicationIcon();
+    // The price-base window's search button, and the file chooser's button.
+    static QIcon SearchIcon();
+    static QIcon FolderIcon();
     // The grid's item images: 0 closed folder, 1 open folder, 2 concept.
     static QPixmap ItemImage(int nImage);
 };

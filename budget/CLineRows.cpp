@@ -1,13 +1,19 @@
-#include "budget/CBudgetRows.h"
+#include "budget/CLineRows.h"
 
-#include "budget/CBudgetRow.h"
 #include "store/CLineReader.h"
-#include "store/CLineTable.h"
+#include "store/CLineRecord.h"
 
-CBudgetRows::Row CBudgetRows::Make(const CLineRecord& line, bool bMeasured, bool bShown)
+CLineRows::CLineRows(CDatabase& database, const CLineTable& table, Texts texts)
+    : m_database(database)
+    , m_table(table)
+    , m_texts(std::move(texts))
+{
+}
+
+CLineRows::Row CLineRows::Make(const CLineRecord& line, bool bMeasured, bool bShown) const
 {
     Row row;
-    row.cells = CBudgetRow::Texts(line);
+    row.cells = m_texts(line);
     row.nIndent = int(line.Level());
     row.nImage = Concept;
     row.nState = NoState;
@@ -19,10 +25,10 @@ CBudgetRows::Row CBudgetRows::Make(const CLineRecord& line, bool bMeasured, bool
     return row;
 }
 
-void CBudgetRows::Read(CDatabase& database, const QString& strBudget, long nFirst, long nMaxLevel,
-                       const std::function<bool(const CLineRecord& line, bool bMeasured)>& visit)
+void CLineRows::Read(long nFirst, long nMaxLevel,
+                     const std::function<bool(const CLineRecord& line, bool bMeasured)>& visit) const
 {
-    CLineReader reader(database, CLineTable::ForBudget(strBudget), nFirst, nMaxLevel);
+    CLineReader reader(m_database, m_table, nFirst, nMaxLevel);
     CLineRecord line;
     bool measured = false;
     while (reader.Next(line, measured)) {
@@ -31,23 +37,22 @@ void CBudgetRows::Read(CDatabase& database, const QString& strBudget, long nFirs
     }
 }
 
-std::vector<CBudgetRows::Row> CBudgetRows::Tree(CDatabase& database, const QString& strBudget, int nMaxLevel)
+std::vector<CLineRows::Row> CLineRows::Tree(int nMaxLevel) const
 {
     std::vector<Row> rows;
-    Read(database, strBudget, 1, nMaxLevel, [&](const CLineRecord& line, bool measured) {
+    Read(1, nMaxLevel, [&](const CLineRecord& line, bool measured) {
         rows.push_back(Make(line, measured, nMaxLevel < 0 || line.Level() < nMaxLevel));
         return true;
     });
     return rows;
 }
 
-std::vector<CBudgetRows::Row> CBudgetRows::Branch(CDatabase& database, const QString& strBudget, long nLine,
-                                                   long nLevel, long nDepthLimit)
+std::vector<CLineRows::Row> CLineRows::Branch(long nLine, long nLevel, long nDepthLimit) const
 {
     std::vector<Row> rows;
     // The branch ends at the first line that is no deeper than its head;
     // the level asked for is deeper, so that line is read and stops it.
-    Read(database, strBudget, nLine + 1, nDepthLimit, [&](const CLineRecord& line, bool measured) {
+    Read(nLine + 1, nDepthLimit, [&](const CLineRecord& line, bool measured) {
         if (line.Level() <= nLevel)
             return false;
         rows.push_back(Make(line, measured, nDepthLimit < 0 || line.Level() < nDepthLimit));
@@ -56,11 +61,10 @@ std::vector<CBudgetRows::Row> CBudgetRows::Branch(CDatabase& database, const QSt
     return rows;
 }
 
-std::optional<CBudgetRows::Row> CBudgetRows::Line(CDatabase& database, const QString& strBudget, long nLine,
-                                                  int nImage, int nState)
+std::optional<CLineRows::Row> CLineRows::Line(long nLine, int nImage, int nState) const
 {
     std::optional<Row> row;
-    Read(database, strBudget, nLine, -1, [&](const CLineRecord& line, bool measured) {
+    Read(nLine, -1, [&](const CLineRecord& line, bool measured) {
         if (line.Number() == nLine) {
             row = Make(line, measured, false);
             row->nImage = nImage;
