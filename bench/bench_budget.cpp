@@ -21,6 +21,8 @@
 #include "ui/CMessageBox.h"
 
 #include <QLineEdit>
+#include <QSqlDriver>
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -191,6 +193,29 @@ double Time(const char* label, const std::function<void()>& step, double target)
     return seconds;
 }
 
+// The floor: the same lines read the simplest way, one statement through
+// the engine's own interface, every column a grid row shows kept as text.
+void ReadFloor(CDatabase& db, const QString& strCode, int nMaxLevel, std::vector<QStringList>& rows)
+{
+    sqlite3* handle = *static_cast<sqlite3* const*>(db.Connection().driver()->handle().constData());
+    const char* sql = "SELECT NUMLIN, NIVEL, ARTICULO, DESGLOSE, MEDIDA, NOMBRE, PRECIO, FACTOR, RENDIMIENTO, FECHA, "
+                      "TIPO1, TIPO2, IMPORTE, IMAGEN, CODIGO FROM ARTICULOS WHERE CODIGO = ? AND NIVEL <= ? "
+                      "ORDER BY NUMLIN";
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(handle, sql, -1, &statement, nullptr);
+    const QByteArray code = strCode.toUtf8();
+    sqlite3_bind_text(statement, 1, code.constData(), int(code.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(statement, 2, nMaxLevel < 0 ? 1000000 : nMaxLevel);
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        QStringList cells;
+        for (int col = 0; col < 15; ++col)
+            cells << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, col)),
+                                       sqlite3_column_bytes(statement, col));
+        rows.push_back(std::move(cells));
+    }
+    sqlite3_finalize(statement);
+}
+
 int RowOf(CArticulosList& list, const QString& code)
 {
     for (int row = 0; row < list.GetItemCount(); ++row) {
@@ -261,10 +286,18 @@ int main(int argc, char** argv)
     const std::vector<Line> large = Generate(QStringLiteral("LARGE##"), 74, 1110);
     StoreLarge(app.Document()->Database(), QStringLiteral("LARGE"), large);
     std::printf("\nbudget of %zu lines, 120-character descriptions\n", large.size());
+    {
+        std::vector<QStringList> floor;
+        Time("floor: read the first level", [&] { ReadFloor(app.Document()->Database(), QStringLiteral("LARGE"), 1, floor); }, 0.2);
+        Time("floor: read every line", [&] { ReadFloor(app.Document()->Database(), QStringLiteral("LARGE"), -1, floor); }, 1.5);
+    }
     Time("open at level 1", [&] { view.OpenBudget(QStringLiteral("LARGE")); }, 0.2);
     std::printf("  rows shown: %d\n", list.GetItemCount());
     Time("expand all from the root", [&] { list.ExpandAll(0); }, 1.5);
     std::printf("  rows shown: %d\n", list.GetItemCount());
     Time("close and open at level 1 again", [&] { view.OpenBudget(QStringLiteral("LARGE")); }, 0.2);
+    list.ExpandAll(0);
+    Time("close the expanded grid", [&] { list.DeleteAllItems(); }, 0.2);
+    Time("open at level 1 after closing", [&] { view.OpenBudget(QStringLiteral("LARGE")); }, 0.2);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "budget/CLineRows.h"
 
+#include "budget/CBudgetRow.h"
 #include "store/CLineReader.h"
 #include "store/CLineRecord.h"
 
@@ -10,10 +11,33 @@ CLineRows::CLineRows(CDatabase& database, const CLineTable& table, Texts texts)
 {
 }
 
+void CLineRows::Share(int nCol, QString& strText) const
+{
+    constexpr size_t kKept = 16;
+    if (strText.isEmpty())
+        return;
+    if (m_shared.size() <= size_t(nCol))
+        m_shared.resize(size_t(nCol) + 1);
+    std::vector<QString>& kept = m_shared[size_t(nCol)];
+    for (const QString& text : kept) {
+        if (text == strText) {
+            strText = text;
+            return;
+        }
+    }
+    if (kept.size() < kKept)
+        kept.push_back(strText);
+}
+
 CLineRows::Row CLineRows::Make(const CLineRecord& line, bool bMeasured, bool bShown) const
 {
     Row row;
     row.cells = m_texts(line);
+    for (const int col : {CBudgetRow::Nivel, CBudgetRow::Desglose, CBudgetRow::Medida, CBudgetRow::Factor,
+                          CBudgetRow::Fecha, CBudgetRow::Tipo1, CBudgetRow::Tipo2, CBudgetRow::Presupuesto}) {
+        if (col < row.cells.size())
+            Share(col, row.cells[col]);
+    }
     row.nIndent = int(line.Level());
     row.nImage = Concept;
     row.nState = NoState;

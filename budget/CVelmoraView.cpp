@@ -72,7 +72,13 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
     , m_pPicture(new CPictureBox(this))
     , m_pTotal(new QLineEdit(this))
     , m_pTotalCaption(new QLabel(tr("Total presupuesto"), this))
+    , m_pEmptyHint(new QLabel(tr("No hay ningún presupuesto abierto.\n\n"
+                                 "Para abrir uno o crear uno nuevo, elija Archivo › Gestión de presupuestos."),
+                              this))
 {
+    m_pEmptyHint->setObjectName(QStringLiteral("emptyHint"));
+    m_pEmptyHint->setAlignment(Qt::AlignCenter);
+    m_pEmptyHint->setWordWrap(true);
     m_pList->setObjectName(QStringLiteral("budgetGrid"));
     m_pDescripcion->setObjectName(QStringLiteral("descripcion"));
     m_pTotal->setObjectName(QStringLiteral("total"));
@@ -127,6 +133,8 @@ void CVelmoraView::ShowBudgetControls(bool bShow)
                              static_cast<QWidget*>(m_pPicture), static_cast<QWidget*>(m_pTotalCaption),
                              static_cast<QWidget*>(m_pTotal)})
         control->setVisible(bShow);
+    // With no budget open the view tells how to open or create one.
+    m_pEmptyHint->setVisible(!bShow);
 }
 
 void CVelmoraView::OpenBudget(const QString& strCode)
@@ -311,6 +319,7 @@ void CVelmoraView::resizeEvent(QResizeEvent* event)
     const int w = width();
     const int h = height();
     m_pList->setGeometry(0, 0, w, std::max(0, h - 130));
+    m_pEmptyHint->setGeometry(0, 0, w, h);
     m_pDescripcion->setGeometry(0, h - 120, 500, 120);
     m_pPicture->setGeometry(510, h - 120, 100, 120);
     // The total box holds the largest total there is, 999.999.999.999,99,

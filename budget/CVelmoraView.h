@@ -132,6 +132,7 @@ private:
     CPictureBox* m_pPicture;
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
+    QLabel* m_pEmptyHint;
     CMedicionesDlg* m_pMediciones = nullptr;
     CBasePreciosDlg* m_pBasePrecios = nullptr;
     QPrinter* m_pPrinter = nullptr;

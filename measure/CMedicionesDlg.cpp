@@ -159,9 +159,23 @@ void CMedicionesDlg::ShowTotal(double dTotal)
 void CMedicionesDlg::ShowFormulaError(const QRect& rcCellGlobal, int nPosition)
 {
     const QString text = tr("Error en fórmula: posición %1").arg(nPosition);
+    m_strFormulaError = text;
     QToolTip::showText(rcCellGlobal.bottomLeft(), text, m_pList, QRect(), kStatusTimeout);
     if (auto* frame = qobject_cast<QMainWindow*>(m_view.window()))
         frame->statusBar()->showMessage(text, kStatusTimeout);
+}
+
+void CMedicionesDlg::ClearFormulaError()
+{
+    if (m_strFormulaError.isEmpty())
+        return;
+    QToolTip::hideText();
+    // Only the message this window put there: another may have followed it.
+    if (auto* frame = qobject_cast<QMainWindow*>(m_view.window())) {
+        if (frame->statusBar()->currentMessage() == m_strFormulaError)
+            frame->statusBar()->clearMessage();
+    }
+    m_strFormulaError.clear();
 }
 
 void CMedicionesDlg::Reset()

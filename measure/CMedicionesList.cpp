@@ -269,6 +269,7 @@ void CMedicionesList::BeginCellEdit(int nRow, int nCol)
 
 void CMedicionesList::OnCellEditClosed(int nRow, int nCol)
 {
+    m_window.ClearFormulaError();
     if (!IsNumberColumn(nCol) || nRow < 0 || nRow >= GetItemCount())
         return;
     const QString text = GetItemText(nRow, nCol);

@@ -1851,5 +1851,13 @@ El programa es tancarà.</translation>
         <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.</source>
         <translation>No s&apos;ha pogut desar el canvi; el pressupost queda com estava.</translation>
     </message>
+    <message>
+        <source>No hay ningún presupuesto abierto.
+
+Para abrir uno o crear uno nuevo, elija Archivo › Gestión de presupuestos.</source>
+        <translation>No hi ha cap pressupost obert.
+
+Per obrir-ne un o crear-ne un de nou, trieu Arxiu › Gestió de pressupostos.</translation>
+    </message>
 </context>
 </TS>

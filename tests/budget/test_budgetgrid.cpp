@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlError>
@@ -171,6 +172,7 @@ private slots:
         app.OpenBudget("B", kBudget);
         CArticulosList& list = app.List();
         QCOMPARE(GridLines(list), QStringList({"1|0|B##", "2|1|C1#", "5|1|F", "8|1|C2#"}));
+        QVERIFY(!app.View().findChild<QLabel*>("emptyHint")->isVisibleTo(&app.View()));
         QCOMPARE(list.GetItemStateImage(0), 2);
         QCOMPARE(list.GetItemStateImage(1), 1);
         QCOMPARE(list.GetItemImage(1), 0);

@@ -298,6 +298,14 @@ private slots:
         QCOMPARE(Stored(), QStringLiteral("1:b*2+a=5"));
         QCOMPARE(Quantity(), QStringLiteral("5.00000"));
         QVERIFY(m_messages.isEmpty());
+
+        // Given up with Escape, the error goes with the editor.
+        EditCell(0, ML::Comentario, "b*2)+a");
+        QVERIFY(!m_pApp->MainFrame()->statusBar()->currentMessage().isEmpty());
+        QTest::keyClick(TextEditor(List()), Qt::Key_Escape);
+        QVERIFY(!TextEditor(List()));
+        QCOMPARE(m_pApp->MainFrame()->statusBar()->currentMessage(), QStringLiteral("Preparado"));
+        QCOMPARE(Stored(), QStringLiteral("1:b*2+a=5"));
     }
 
     void deletingRenumbersAndTheLastLeavesOne()
