@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CCommandTarget.h"
+#include "app/CLockIndicators.h"
 #include "app/CommandIds.h"
 #include "ui/CStoreErrors.h"
 #include "ui/CToolbarIcons.h"
@@ -142,6 +143,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
+    m_pLocks = new CLockIndicators(statusBar());
     statusBar()->showMessage(tr("Preparado"));
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -149,33 +151,34 @@ void CMainFrame::CreateStatusBar()
     });
 }
 
-void CMainFrame::OnCommand(int nID)
+bool CMainFrame::OnCommand(int nID)
 {
     // Every menu, toolbar and accelerator command starts here: the edge
     // where a store error of the command stops.
-    CStoreErrors::Catch(this, [&] { RouteCommand(nID); });
+    bool bHandled = true;
+    CStoreErrors::Catch(this, [&] { bHandled = RouteCommand(nID); });
     UpdateCommandUI();
+    emit CommandRouted(nID, bHandled);
+    return bHandled;
 }
 
-void CMainFrame::RouteCommand(int nID)
+bool CMainFrame::RouteCommand(int nID)
 {
     if (m_pTarget && m_pTarget->OnCommand(nID))
-        return;
+        return true;
     switch (nID) {
     case ID_VIEW_TOOLBAR:
-        m_pToolBar->setVisible(!m_pToolBar->isVisible());
-        break;
+        m_pToolBar->setVisible(m_pToolBar->isHidden());
+        return true;
     case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        break;
+        statusBar()->setVisible(statusBar()->isHidden());
+        return true;
     case ID_APP_EXIT:
         close();
-        break;
+        return true;
     default:
         // The application's own commands: the about box, the printer set-up.
-        if (m_pAppTarget)
-            m_pAppTarget->OnCommand(nID);
-        break;
+        return m_pAppTarget && m_pAppTarget->OnCommand(nID);
     }
 }
 
