@@ -9,6 +9,8 @@ class CToolbarIcons
 public:
     static QIcon Icon(int nCommandId);
     static QIcon ApplicationIcon();
+    // The application icon drawn at a size, in pixels.
+    static QPixmap ApplicationImage(int nSize);
     // The grid's item images: 0 closed folder, 1 open folder, 2 concept.
     static QPixmap ItemImage(int nImage);
 };
