@@ -75,6 +75,7 @@ struct Line {
     int item = -1;              // staged concept, or -1 when no "~C" describes the code
     int id = -1;                // the code's entry in the builder's index
     short level = 0;
+    int position = 0;           // among its siblings, from 1
     bool decomposed = false;
     bool percentChild = false;  // a child's code holds "%"
     bool priced = false;        // PRECIO and IMPORTE are written
@@ -134,7 +135,8 @@ private:
     Span Children(int nId, std::string_view parent);
     void Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine);
     int FindConcept(int nId, std::string_view code) const;
-    const Staged::Measure* FindMeasure(int nId, std::string_view code, std::string_view parentCode) const;
+    const Staged::Measure* FindMeasure(int nId, std::string_view code, size_t nLine) const;
+    bool AtPosition(std::string_view position, size_t nLine) const;
     std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
     void AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert);
     std::string_view Keep(const QString& text);
@@ -286,6 +288,7 @@ void CBudgetBuilder::LayOutTree()
 
 void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
 {
+    int position = 0;
     for (const int row : Children(nParentId, parent)) {
         if (long(m_lines.size()) >= m_nMaxLines)
             throw TooManyLines();
@@ -295,6 +298,7 @@ void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, in
         line.decomposition = row;
         line.parent = nParentLine;
         line.level = short(nLevel);
+        line.position = ++position;
         line.articulo = child;
         line.id = m_childIds[size_t(row)];
         m_lines.push_back(line);
@@ -326,8 +330,10 @@ int CBudgetBuilder::FindConcept(int nId, std::string_view code) const
 
 // The measure that applies to a line: among the concept's staged measures
 // (those of its very code, when there are any) in parent code order, the
-// first without a parent or under the line's parent, marks aside.
-const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view code, std::string_view parentCode) const
+// first without a parent or under the line's parent, marks aside. When
+// several apply, as to a concept used twice in one decomposition, the one
+// whose positions are the line's path from the root.
+const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view code, size_t nLine) const
 {
     if (nId < 0)
         return nullptr;
@@ -335,15 +341,47 @@ const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view cod
     const int* first = m_measures.data() + info.firstMeasure;
     const int* last = first + info.measureCount;
     const bool exact = std::any_of(first, last, [&](int i) { return m_staged.m_measures[size_t(i)].child == code; });
-    const std::string_view parent = Bare(parentCode);
+    const std::string_view parent = Bare(m_lines[size_t(m_lines[nLine].parent)].articulo);
+    const auto applies = [&](const Staged::Measure& measure) {
+        return (!exact || measure.child == code) && (measure.parent.empty() || Bare(measure.parent) == parent);
+    };
+    const Staged::Measure* found = nullptr;
+    int count = 0;
     for (const int* i = first; i != last; ++i) {
         const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
-        if (exact && measure.child != code)
-            continue;
-        if (measure.parent.empty() || Bare(measure.parent) == parent)
+        if (applies(measure) && count++ == 0)
+            found = &measure;
+    }
+    if (count < 2)
+        return found;
+    for (const int* i = first; i != last; ++i) {
+        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
+        if (applies(measure) && AtPosition(measure.position, nLine))
             return &measure;
     }
-    return nullptr;
+    return found;
+}
+
+// True when the positions of a "~M" ("3\5\2\": the third entry of the
+// root, its fifth, and that one's second) are the line's path, or name its
+// place among its siblings alone, as some programs write them.
+bool CBudgetBuilder::AtPosition(std::string_view position, size_t nLine) const
+{
+    std::vector<std::string_view> parts;
+    CBc3Reader::Split(position, '\\', parts);
+    while (!parts.empty() && parts.back().empty())
+        parts.pop_back();
+    if (parts.empty())
+        return false;
+    const auto number = [](std::string_view text) { return long(StoreAtof(text)); };
+    if (parts.size() == 1)
+        return number(parts[0]) == m_lines[nLine].position;
+    size_t line = nLine;
+    for (size_t k = parts.size(); k-- > 0; line = size_t(m_lines[line].parent)) {
+        if (m_lines[line].parent < 0 || number(parts[k]) != m_lines[line].position)
+            return false;
+    }
+    return m_lines[line].parent < 0;
 }
 
 // Each line's concept, quantity, price and amount as the file gives them.
@@ -367,7 +405,7 @@ void CBudgetBuilder::PriceLines()
         line.price = m_staged.m_concepts[size_t(line.item)].price;
         std::string_view quantity = line.yield;
         if (line.decomposed && line.parent >= 0) {
-            line.measure = FindMeasure(line.id, line.articulo, m_lines[size_t(line.parent)].articulo);
+            line.measure = FindMeasure(line.id, line.articulo, size_t(&line - m_lines.data()));
             if (line.measure)
                 quantity = line.measure->total;
         }

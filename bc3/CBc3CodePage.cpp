@@ -150,13 +150,6 @@ QString DecodeStream(std::string_view text, const CodePageTable& table)
 // when Windows-1252 bytes were once read as Latin-1.
 bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy, QString* pMissing = nullptr)
 {
-    static const QHash<char16_t, char> reverse = [] {
-        QHash<char16_t, char> map;
-        const CodePageTable& table = Windows1252();
-        for (int b = 0x80; b < 0x100; ++b)
-            map.insert(table.chars[size_t(b)], char(b));
-        return map;
-    }();
     bytes.resize(text.size());
     char* out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -165,9 +158,9 @@ bool ToWindows1252(QStringView text, QByteArray& bytes, bool bC1, bool bLossy, Q
             *out++ = char(u);
             continue;
         }
-        const auto it = reverse.constFind(u);
-        if (it != reverse.constEnd()) {
-            *out++ = it.value();
+        const int byte = CBc3CodePage::AnsiByte(u);
+        if (byte >= 0) {
+            *out++ = char(byte);
         } else if (bC1 && u < 0xA0) {
             *out++ = char(u);
         } else if (bLossy) {
@@ -288,6 +281,22 @@ QString CBc3CodePage::Decode(std::string_view text, int nCodePage)
     if (table->multibyte)
         return DecodeStream(text, *table);
     return DecodeTable(text, *table);
+}
+
+int CBc3CodePage::AnsiByte(char16_t u)
+{
+    // From 0xA0 on, Windows-1252 is Latin-1.
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    static const QHash<char16_t, uchar> upper = [] {
+        QHash<char16_t, uchar> map;
+        const CodePageTable& table = Windows1252();
+        for (int b = 0x80; b < 0xA0; ++b)
+            map.insert(table.chars[size_t(b)], uchar(b));
+        return map;
+    }();
+    const auto it = upper.constFind(u);
+    return it == upper.constEnd() ? -1 : int(it.value());
 }
 
 QByteArray CBc3CodePage::EncodeAnsi(QStringView text, QString* pMissing)

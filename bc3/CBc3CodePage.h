@@ -41,6 +41,8 @@ public:
     // Windows-1252 bytes of a text; a character missing from it becomes "?",
     // and is added to pMissing when given (a surrogate pair as one).
     static QByteArray EncodeAnsi(QStringView text, QString* pMissing = nullptr);
+    // The Windows-1252 byte of a character, or -1 when it has none.
+    static int AnsiByte(char16_t u);
 
     // True when the bytes are well-formed UTF-8; bMultibyte tells whether
     // they hold any sequence beyond ASCII.

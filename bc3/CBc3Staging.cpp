@@ -315,6 +315,7 @@ void CBc3StagedRecords::StageMeasure(std::string_view record)
         measure.parent = Code(CBc3Reader::Subfield(field1, 0));
         measure.child = Code(CBc3Reader::Subfield(field1, 1));
     }
+    measure.position = Number(CBc3Reader::Field(record, 2));
     measure.total = Number(CBc3Reader::Field(record, 3));
     // The list carries the comments of the measurement lines: text, decoded
     // like the other texts of the file.

@@ -49,7 +49,7 @@ public:
         bool replaced = false; // by a later "~D" of the same parent
     };
     struct Measure {
-        std::string_view parent, child, total, list;
+        std::string_view parent, child, position, total, list;
     };
     // Overheads, industrial profit and VAT as "~K" gives them (its second
     // field, CI\GG\BI\BAJA\IVA); empty where it gives none.

@@ -20,9 +20,15 @@ constexpr int kMaxCachedRows = 32768;
 
 QString TextFromStore(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Double)
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        // Shared, without a conversion.
+        return *static_cast<const QString*>(value.constData());
+    case QMetaType::Double:
         return QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest);
-    return value.toString();
+    default:
+        return value.toString();
+    }
 }
 
 QVariant NullText()
@@ -79,6 +85,7 @@ void CRecordset::Open(OpenType nOpenType, const QString& strSQL, unsigned dwOpti
     m_nOpenType = IsTable() || nOpenType == forwardOnly ? nOpenType : snapshot;
     m_dwOptions = dwOptions;
     Bind();
+    ChooseReadFields();
     m_bOpen = true;
     try {
         Requery();
@@ -101,11 +108,43 @@ void CRecordset::Close()
     m_bOpen = false;
 }
 
-QString CRecordset::SelectList() const
+void CRecordset::SelectFields(std::vector<const void*> fields)
+{
+    m_selectedFields = std::move(fields);
+}
+
+void CRecordset::ChooseReadFields()
+{
+    m_readFields.clear();
+    if (m_selectedFields.empty()) {
+        for (size_t i = 0; i < m_bindings.size(); ++i)
+            m_readFields.push_back(i);
+        return;
+    }
+    // A row written back would lose the fields it never read.
+    if ((m_nOpenType == dynaset && !(m_dwOptions & readOnly)) || !IsTable())
+        throw CDBException(QStringLiteral("Only a read-only set over a table reads some of its fields."));
+    for (const void* field : m_selectedFields) {
+        if (FieldIndex(field) < 0)
+            throw CDBException(QStringLiteral("SelectFields: the field is not bound."));
+    }
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        if (std::find(m_selectedFields.begin(), m_selectedFields.end(), m_bindings[i].pValue) != m_selectedFields.end())
+            m_readFields.push_back(i);
+    }
+    ClearMembers();
+}
+
+QString CRecordset::ColumnList(bool bReadOnly) const
 {
     QStringList columns;
-    for (const auto& binding : m_bindings)
-        columns << binding.column;
+    if (bReadOnly) {
+        for (const size_t field : m_readFields)
+            columns << m_bindings[field].column;
+    } else {
+        for (const auto& binding : m_bindings)
+            columns << binding.column;
+    }
     return columns.join(QStringLiteral(", "));
 }
 
@@ -160,7 +199,7 @@ void CRecordset::LoadKeys()
 
 QString CRecordset::SelectStatement() const
 {
-    QString sql = IsTable() ? QStringLiteral("SELECT ") + SelectList() + QStringLiteral(" FROM ") + m_strSQL : m_strSQL;
+    QString sql = IsTable() ? QStringLiteral("SELECT ") + ColumnList(true) + QStringLiteral(" FROM ") + m_strSQL : m_strSQL;
     if (!m_strFilter.isEmpty())
         sql += QStringLiteral(" WHERE ") + m_strFilter;
     if (!m_strSort.isEmpty())
@@ -178,11 +217,9 @@ void CRecordset::ReadForward()
         ClearMembers();
         return;
     }
-    const int columns = int(m_bindings.size());
-    Row row(columns);
-    for (int c = 0; c < columns; ++c)
-        row[c] = m_pForward->value(c);
-    LoadMembers(row);
+    // Straight into the members: a long read allocates no row of its own.
+    for (size_t c = 0; c < m_readFields.size(); ++c)
+        LoadMember(m_readFields[c], m_pForward->value(int(c)));
     m_nPos = m_nForwardRead++;
     m_bBOF = m_bEOF = false;
 }
@@ -191,7 +228,7 @@ void CRecordset::LoadSnapshot()
 {
     QSqlQuery& query = m_pDatabase->PreparedQuery(SelectStatement());
     m_pDatabase->Exec(query, m_params);
-    const int columns = int(m_bindings.size());
+    const int columns = int(m_readFields.size());
     qint64 index = 0;
     while (query.next()) {
         Row row(columns);
@@ -225,11 +262,11 @@ void CRecordset::Fetch(long index, bool backwards)
             list << QStringLiteral("?");
         return list.join(u',');
     }();
-    const QString sql = QStringLiteral("SELECT rowid, ") + SelectList() + QStringLiteral(" FROM ") + m_strSQL
+    const QString sql = QStringLiteral("SELECT rowid, ") + ColumnList(true) + QStringLiteral(" FROM ") + m_strSQL
         + QStringLiteral(" WHERE rowid IN (") + marks + u')';
     QSqlQuery& query = m_pDatabase->PreparedQuery(sql);
     m_pDatabase->Exec(query, params);
-    const int columns = int(m_bindings.size());
+    const int columns = int(m_readFields.size());
     while (query.next()) {
         Row row(columns);
         for (int c = 0; c < columns; ++c)
@@ -339,15 +376,18 @@ void CRecordset::ClearMembers()
 
 void CRecordset::LoadMembers(const Row& row)
 {
-    for (size_t i = 0; i < m_bindings.size(); ++i) {
-        const auto& binding = m_bindings[i];
-        const QVariant& value = row[i];
-        m_nullFlags[i] = value.isNull();
-        if (binding.kind == CFieldExchange::KindDate)
-            *static_cast<CDateValue*>(binding.pValue) = value.isNull() ? CDateValue() : CDateValue::FromStore(value.toString());
-        else
-            *static_cast<QString*>(binding.pValue) = value.isNull() ? QString() : TextFromStore(value);
-    }
+    for (size_t c = 0; c < m_readFields.size(); ++c)
+        LoadMember(m_readFields[c], row[c]);
+}
+
+void CRecordset::LoadMember(size_t field, const QVariant& value)
+{
+    const auto& binding = m_bindings[field];
+    m_nullFlags[field] = value.isNull();
+    if (binding.kind == CFieldExchange::KindDate)
+        *static_cast<CDateValue*>(binding.pValue) = value.isNull() ? CDateValue() : CDateValue::FromStore(value.toString());
+    else
+        *static_cast<QString*>(binding.pValue) = value.isNull() ? QString() : TextFromStore(value);
 }
 
 QVariant CRecordset::MemberValue(size_t field) const
@@ -442,7 +482,7 @@ void CRecordset::InsertCurrent()
         values << StoreValue(i);
         row.push_back(values.back());
     }
-    const QString sql = QStringLiteral("INSERT INTO ") + m_strSQL + QStringLiteral(" (") + SelectList()
+    const QString sql = QStringLiteral("INSERT INTO ") + m_strSQL + QStringLiteral(" (") + ColumnList(false)
         + QStringLiteral(") VALUES (") + marks.join(u',') + u')';
     QSqlQuery& query = m_pDatabase->PreparedQuery(sql);
     m_pDatabase->Exec(query, values);

@@ -42,6 +42,11 @@ public:
 
     // Sets the filter with its values and the sort in one go.
     void SetFilter(const QString& strFilter, const QVariantList& params = {});
+    // A read-only set over a table may read only some of its fields, given
+    // by their members, so that a long read converts no more than it needs:
+    // the others stay empty and NULL. Takes effect at the next Open; an empty
+    // list reads every field.
+    void SelectFields(std::vector<const void*> fields);
 
     void Open(OpenType nOpenType = dynaset, const QString& strSQL = {}, unsigned dwOptions = none);
     void Requery();
@@ -85,7 +90,7 @@ private:
 
     void Bind();
     bool IsTable() const;
-    QString SelectList() const;
+    QString ColumnList(bool bReadOnly) const;
     void LoadKeys();
     void LoadSnapshot();
     QString SelectStatement() const;
@@ -93,6 +98,8 @@ private:
     void Fetch(long index, bool backwards);
     void MoveTo(long index, bool backwards = false);
     void LoadMembers(const Row& row);
+    void LoadMember(size_t field, const QVariant& value);
+    void ChooseReadFields();
     void ClearMembers();
     QVariant MemberValue(size_t field) const;
     QVariant StoreValue(size_t field) const;
@@ -105,6 +112,9 @@ private:
 
     std::vector<CFieldExchange::Binding> m_bindings;
     std::vector<bool> m_nullFlags;
+    std::vector<const void*> m_selectedFields;
+    // The bindings a row holds, in the order of the select list.
+    std::vector<size_t> m_readFields;
     OpenType m_nOpenType = dynaset;
     unsigned m_dwOptions = none;
     QString m_strSQL;

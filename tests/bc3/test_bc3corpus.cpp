@@ -1,6 +1,8 @@
 #include "support/CTestStore.h"
 #include "support/TestMain.h"
 
+#include "bc3/CPlainBc3Reader.h"
+
 #include "bc3/CBc3BudgetCheck.h"
 #include "bc3/CBc3BudgetExport.h"
 #include "bc3/CBc3BudgetImport.h"
@@ -37,7 +39,8 @@ private:
     }
 
     // What an exported text reads back as: Windows-1252 has no room for
-    // the other characters, which are written as "?".
+    // the other characters, which are written as "?"; a "\\" would cut a
+    // field, and becomes "/"; every line break is CR LF.
     static QString Exported(const QString& text)
     {
         static const QString extras = QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ\u0081\u008D\u008F\u0090\u009D");
@@ -47,12 +50,25 @@ private:
             if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
                 result += u'?';
                 ++i;
+            } else if (c == u'\\') {
+                result += u'/';
+            } else if (c == u'\r' || c == u'\n') {
+                result += QStringLiteral("\r\n");
+                i += c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 1 : 0;
             } else {
                 const char16_t u = c.unicode();
                 result += u < 0x80 || (u >= 0xA0 && u <= 0xFF) || extras.contains(c) ? c : QChar(u'?');
             }
         }
         return result;
+    }
+
+    // A code's "#" marks are optional outside "~C".
+    static QString Bare(QString code)
+    {
+        while (code.endsWith(u'#'))
+            code.chop(1);
+        return code;
     }
 
     static QString Number(const QString& text) { return StoreFormat(StoreAtof(text), 5); }
@@ -66,7 +82,7 @@ private:
         medidas.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
         for (; !medidas.IsEOF(); medidas.MoveNext()) {
             measurements[medidas.m_NUMLIN.toLong()]
-                << QStringList{text(medidas.m_CODIGOPADRE), text(medidas.m_CODIGOHIJO), text(medidas.m_TIPO),
+                << QStringList{Bare(text(medidas.m_CODIGOPADRE)), text(medidas.m_CODIGOHIJO), text(medidas.m_TIPO),
                                text(medidas.m_NOMBRE), Number(medidas.m_UNIDADES), Number(medidas.m_LARGO),
                                Number(medidas.m_ANCHO), Number(medidas.m_ALTO), Number(medidas.m_TOTAL)}
                        .join(u'|');
@@ -140,6 +156,56 @@ private:
         return QStringLiteral("the first level comes in another order");
     }
 
+    // Where a reader written from the format's rules alone parts from this
+    // program's import of the same file: the tree, each line's price,
+    // factor and quantity, its measurement lines, and what they add up to
+    // wherever this program's add up to the quantity.
+    static QString PlainReaderDifference(CTestStore& store, const QString& strCode, const QByteArray& text)
+    {
+        const CPlainBc3Reader reader(text);
+        if (!reader.m_problems.isEmpty())
+            return reader.m_problems.join(QStringLiteral("; "));
+        QHash<long, std::pair<int, double>> rows;
+        CMedidasSet medidas(&store.Db());
+        medidas.FilterBudget(strCode);
+        medidas.Open(CRecordset::forwardOnly, {}, CRecordset::readOnly);
+        for (; !medidas.IsEOF(); medidas.MoveNext()) {
+            auto& row = rows[medidas.m_NUMLIN.toLong()];
+            ++row.first;
+            row.second += StoreAtof(medidas.m_TOTAL);
+        }
+        const auto same = [](const QString& a, const QString& b) { return std::abs(StoreAtof(a) - StoreAtof(b)) < 5e-6; };
+        CArticulosSet lines(&store.Db());
+        lines.FilterBudget(strCode);
+        lines.Open(CRecordset::forwardOnly, {}, CRecordset::readOnly);
+        size_t i = 0;
+        for (; !lines.IsEOF() && i < reader.m_nodes.size(); lines.MoveNext(), ++i) {
+            const CPlainBc3Reader::Node& node = reader.m_nodes[i];
+            const auto [count, sum] = rows.value(lines.m_NUMLIN.toLong());
+            const QString quantity = node.measured ? node.total : node.yield;
+            QString what;
+            if (node.code != lines.m_ARTICULO || node.level != lines.m_NIVEL.toInt())
+                what = QStringLiteral("code %1 at level %2").arg(node.code).arg(node.level);
+            // A percentage over a line with a factor other than 1 differs:
+            // this program leaves factors out of amounts.
+            else if (node.code.contains(u'%') ? !node.factored && std::abs(StoreAtof(node.price) - StoreAtof(lines.m_PRECIO)) > 0.001
+                                              : !same(node.price, lines.m_PRECIO))
+                what = QStringLiteral("price %1").arg(node.price);
+            else if (i > 0 && (!same(node.factor, lines.m_FACTOR) || !same(quantity, lines.m_RENDIMIENTO)))
+                what = QStringLiteral("factor %1, quantity %2").arg(node.factor, quantity);
+            else if (node.rows != count)
+                what = QStringLiteral("%1 measurement lines").arg(node.rows);
+            else if (node.measured && !node.formulas && std::abs(sum - StoreAtof(lines.m_RENDIMIENTO)) < 0.005
+                     && std::abs(node.rowSum - sum) > 0.005)
+                what = QStringLiteral("measurement lines adding up to %1").arg(node.rowSum);
+            if (!what.isEmpty())
+                return QStringLiteral("line %1 (%2): %3").arg(lines.m_NUMLIN, lines.m_ARTICULO, what);
+        }
+        if (!lines.IsEOF() || i != reader.m_nodes.size())
+            return QStringLiteral("%1 lines against %2").arg(lines.GetRecordCount()).arg(reader.m_nodes.size());
+        return {};
+    }
+
 private slots:
     void initTestCase()
     {
@@ -174,6 +240,12 @@ private slots:
 
         const QString difference = Difference(Load(store, "FIRST", true), Load(store, "SECOND", false));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+        // Other programs read the same budget from it.
+        QByteArray text;
+        QVERIFY(CBc3Reader::ReadFile(exported, text));
+        const QString plain = PlainReaderDifference(store, "SECOND", text);
+        QVERIFY2(plain.isEmpty(), qPrintable(plain));
     }
 
     void accentedTexts_data()

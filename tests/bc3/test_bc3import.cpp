@@ -280,6 +280,28 @@ private slots:
         QCOMPARE(Measurements(store, 6), QStringList({"1|P2#|F||b|8|1|1|1|8"}));
     }
 
+    void conceptTwiceUnderOneParent_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::newRow("paths from the root") << QByteArray("1\\2\\") << QByteArray("1\\1\\");
+        QTest::newRow("places among siblings") << QByteArray("002\\") << QByteArray("001");
+    }
+
+    void conceptTwiceUnderOneParent()
+    {
+        // Each occurrence takes the measurement its positions name, in
+        // whatever order the file gives them.
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        CTestStore store;
+        QVERIFY(Import(store, {"~D|R##|P#\\1\\1\\|", "~D|P#|F\\1\\1\\F\\1\\1\\|", "~C|F|u|F|1|", "~D|F|X\\1\\1\\|",
+                               "~M|P#\\F|" + first + "|8|\\b\\8\\\\\\\\|", "~M|P#\\F|" + second + "|3|\\a\\3\\\\\\\\|"})
+                    .IsOk());
+        QCOMPARE(Measurements(store, 3), QStringList({"1|P#|F||a|3|1|1|1|3"}));
+        QCOMPARE(Measurements(store, 5), QStringList({"1|P#|F||b|8|1|1|1|8"}));
+    }
+
     void chapterMarksAreOptional()
     {
         // The root marked in "~C" only; "~D" and "~M" leave the marks out; the

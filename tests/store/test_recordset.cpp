@@ -278,6 +278,29 @@ private slots:
         QCOMPARE(max.m_MAXNIVEL, QStringLiteral("10"));
     }
 
+    void readOnlySetsReadTheFieldsAsked()
+    {
+        CTestStore store;
+        store.AddBudget("B", {"0|B##|S|12.5", "1|A|N|2", "1|C|N|3"});
+        for (const CRecordset::OpenType type : {CRecordset::forwardOnly, CRecordset::snapshot, CRecordset::dynaset}) {
+            CArticulosSet set(&store.Db());
+            set.FilterBudget("B");
+            set.SelectFields({&set.m_ARTICULO, &set.m_PRECIO});
+            set.Open(type, {}, CRecordset::readOnly);
+            QStringList read;
+            for (; !set.IsEOF(); set.MoveNext()) {
+                read << set.m_ARTICULO + u' ' + set.m_PRECIO + set.m_NIVEL + set.m_DESGLOSE;
+                QVERIFY(set.IsFieldNull(&set.m_NIVEL) && !set.IsFieldNull(&set.m_PRECIO));
+            }
+            QCOMPARE(read, QStringList({"B## 12.5", "A 2", "C 3"}));
+        }
+        // A set that writes rows back reads them whole.
+        CArticulosSet set(&store.Db());
+        set.SelectFields({&set.m_ARTICULO});
+        QVERIFY_THROWS_EXCEPTION(CDBException, set.Open());
+        QVERIFY(!set.IsOpen());
+    }
+
     void errorsCarryTheDriversText()
     {
         CTestStore store;
