@@ -28,6 +28,8 @@
 #include "app/CommandIds.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QScreen>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
@@ -54,6 +56,31 @@ void Save(QWidget& widget, const QString& folder, const QString& name, QSize siz
     QApplication::processEvents();
     const QString path = folder + u'/' + name + QStringLiteral(".png");
     widget.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+// The screen under a main window and the windows over it. Under X11 the
+// screen itself is read; where the platform keeps each window apart
+// (offscreen) the windows are drawn over the main one where they stand.
+void SaveScreen(QWidget& main, const QList<QWidget*>& over, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    const QRect area = main.frameGeometry();
+    QPixmap shot;
+    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+        shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (shot.isNull()) {
+        shot = main.grab();
+        QPainter painter(&shot);
+        for (QWidget* window : over) {
+            const QPoint at = window->geometry().topLeft() - main.geometry().topLeft();
+            painter.drawPixmap(at, window->grab());
+            painter.setPen(QColor(80, 80, 80));
+            painter.drawRect(QRect(at, window->size()).adjusted(-1, -1, 0, 0));
+        }
+    }
+    const QString path = folder + u'/' + name + QStringLiteral(".png");
+    shot.save(path);
     std::printf("%s\n", qPrintable(path));
 }
 
@@ -147,6 +174,11 @@ int main(int argc, char** argv)
 
     app.MainFrame()->OnCommand(ID_MEDICIONES);
     Save(*view->Mediciones(), folder, QStringLiteral("mediciones"), QSize(560, 240));
+    // The main window with the measurements over its lower right corner, as
+    // the screen shows them both.
+    view->Mediciones()->move(app.MainFrame()->geometry().topLeft() + QPoint(500, 420));
+    QApplication::processEvents();
+    SaveScreen(*app.MainFrame(), {view->Mediciones()}, folder, QStringLiteral("principal-mediciones"));
     view->Mediciones()->hide();
 
     CInsertarMedidaDlg measure(doc.m_medidasSet);

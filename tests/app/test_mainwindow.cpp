@@ -12,6 +12,7 @@
 #include "measure/CMedicionesList.h"
 #include "output/CExcelExportCommand.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -202,6 +203,37 @@ private slots:
         });
         app.List().OnContextMenu(0, 0, app.List().mapToGlobal(QPoint(20, 20)));
         QCOMPARE(shown, QStringLiteral("Expandir todo este capítulo"));
+    }
+
+    // Every caption of the main window and the measurements window has the
+    // room its text needs, in both languages.
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("idioma");
+        QTest::newRow("Spanish") << "0";
+        QTest::newRow("Catalan") << "1";
+    }
+
+    void captionsFit()
+    {
+        QFETCH(QString, idioma);
+        SetLanguage(qPrintable(idioma));
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.List().SelectAndFocus(app.RowOf("C1#"));
+        app.Frame().OnCommand(ID_MEDICIONES);
+        QVERIFY(app.View().Mediciones()->isVisible());
+        for (QWidget* window : {static_cast<QWidget*>(&app.Frame()), static_cast<QWidget*>(app.View().Mediciones())}) {
+            QList<QWidget*> captions;
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                captions << button;
+            for (QLabel* label : window->findChildren<QLabel*>())
+                captions << label;
+            for (QWidget* caption : captions) {
+                if (caption->isVisible())
+                    QVERIFY2(caption->width() >= caption->sizeHint().width(), qPrintable(caption->property("text").toString()));
+            }
+        }
     }
 
     // Walks every command of the menus and the toolbar, as the user would
