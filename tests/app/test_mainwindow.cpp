@@ -351,15 +351,16 @@ private slots:
 
     // "Exportar a Excel" through the save dialog: a name typed without
     // extension gets ".xls", the dialog asks before replacing the file, and
-    // the dialog, Qt's own, speaks the user's language.
+    // the dialog, Qt's own, speaks the user's language, as the printer's does.
     void excelSaveDialog_data()
     {
         QTest::addColumn<QString>("idioma");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("save");
         QTest::addColumn<QString>("question");
-        QTest::newRow("Spanish") << "0" << "Ficheros Excel (*.xls)" << "&Guardar" << "ya existe";
-        QTest::newRow("Catalan") << "1" << "Fitxers Excel (*.xls)" << "De&sa" << "ja existeix";
+        QTest::addColumn<QString>("print");
+        QTest::newRow("Spanish") << "0" << "Ficheros Excel (*.xls)" << "&Guardar" << "ya existe" << "Imprimir";
+        QTest::newRow("Catalan") << "1" << "Fitxers Excel (*.xls)" << "De&sa" << "ja existeix" << "Imprimeix";
     }
 
     void excelSaveDialog()
@@ -368,6 +369,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, save);
         QFETCH(QString, question);
+        QFETCH(QString, print);
         SetLanguage(qPrintable(idioma));
         CTestApp app;
         app.OpenBudget("B", kBudget);
@@ -413,6 +415,34 @@ private slots:
         // An Excel 97 workbook (an OLE compound file), not the old bytes.
         QCOMPARE(written.read(4), QByteArray("\xD0\xCF\x11\xE0", 4));
         QVERIFY(app.m_messages.isEmpty());
+
+        // With the .xlsx type chosen, a bare name becomes an .xlsx workbook.
+        opened.clear();
+        CExcelExportCommand::SetOpener([&](const QString& path) { opened << path; });
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder);
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QTest::keyClick(types, Qt::Key_Down);
+            QCOMPARE(types->currentIndex(), 1);
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("hoja"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        app.Frame().OnCommand(ID_EXPORTAR_EXCEL);
+        CExcelExportCommand::SetOpener({});
+        QCOMPARE(opened, QStringList{folder + QStringLiteral("/hoja.xlsx")});
+
+        // The printer set-up is Qt's print dialog, in the same language.
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            title = dialog ? dialog->windowTitle() : QString();
+            if (dialog)
+                dialog->close();
+        });
+        app.Frame().OnCommand(ID_FILE_PRINT_SETUP);
+        QCOMPARE(title, print);
     }
 
     void manualOfTheLanguage_data()
