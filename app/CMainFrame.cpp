@@ -53,6 +53,10 @@ void CMainFrame::CreateActions()
     AddAction(ID_GESTION_PRESUPUESTOS, tr("Gestión de presupuestos"), tr("Gestión de presupuestos"));
     AddAction(ID_CERRAR_PRESUPUESTO, tr("Cerrar presupuesto"), tr("Cerrar presupuesto"));
     AddAction(ID_BASE_PRECIOS, tr("Base de Precios"), tr("Base de Precios"));
+    // Of the accelerators only Ctrl+P (print) has a handler in the main
+    // window. The editing keys (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and their
+    // older forms) and F6/Shift+F6 are not bound here: they stay with the
+    // control that has the focus, where the text fields use them.
     AddAction(ID_FILE_PRINT, tr("&Imprimir..."), tr("Imprime el documento activo"), tr("Imprimir"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     AddAction(ID_FILE_PRINT_PREVIEW, tr("&Presentación preliminar"), tr("Muestra páginas completas"),
