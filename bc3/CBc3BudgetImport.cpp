@@ -1,10 +1,9 @@
 #include "bc3/CBc3BudgetImport.h"
 
-#include "bc3/CBc3CodeIndex.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
+#include "bc3/CBc3TreeBuilder.h"
 #include "budget/CBudgetTotals.h"
-#include "budget/CRollUp.h"
 #include "core/IProgress.h"
 #include "store/CArticulosSet.h"
 #include "store/CBudgetCode.h"
@@ -18,466 +17,61 @@
 #include "store/NumberText.h"
 
 #include <QFileInfo>
-#include <algorithm>
-#include <string>
-#include <unordered_map>
 
 namespace {
 
-// The deepest level of the tree; entries below it are dropped.
-constexpr int kMaxLevel = 10;
-// Lines laid out between two updates of the status text.
-constexpr long kStatusEvery = 4096;
-
-struct TooManyLines {};
-
 using Staged = CBc3StagedRecords;
-
-// A code without its trailing "#" marks: FIEBDC-3 makes the marks optional
-// outside "~C", and "~D" and "~M" records often leave them out.
-std::string_view Bare(std::string_view code)
-{
-    while (!code.empty() && code.back() == '#')
-        code.remove_suffix(1);
-    return code;
-}
-
-bool IsPercentage(std::string_view code)
-{
-    return code.find('%') != std::string_view::npos;
-}
-
-// True when a number's text has no more than five decimals, so that its
-// value is already the one its store text with five decimals reads as.
-bool HasFiveDecimals(std::string_view text)
-{
-    const size_t point = text.find('.');
-    return text.find_first_of("eE") == std::string_view::npos
-        && (point == std::string_view::npos || text.size() - point - 1 <= 5);
-}
-
-// A value as it reads back from its store text with five decimals.
-double Rounded5(double dValue)
-{
-    char text[kStoreFormatBuffer];
-    return StoreAtof(std::string_view(text, size_t(StoreFormatTo(text, dValue, 5))));
-}
 
 QString Q(std::string_view text)
 {
     return Staged::ToQString(text);
 }
 
-// One line of the new budget.
-struct Line {
-    int decomposition = -1;     // staged "D" row, or -1 for the root
-    int parent = -1;            // index of the parent line, or -1 for the root
-    int item = -1;              // staged concept, or -1 when no "~C" describes the code
-    int id = -1;                // the code's entry in the builder's index
-    short level = 0;
-    int position = 0;           // among its siblings, from 1
-    bool decomposed = false;
-    bool percentChild = false;  // a child's code holds "%"
-    bool priced = false;        // PRECIO and IMPORTE are written
-    std::string_view articulo;
-    std::string_view yield;     // RENDIMIENTO as written, for a line without concept
-    std::string_view price;     // PRECIO as written
-    double quantity = 0.0;
-    double amount = 0.0;        // IMPORTE as written
-    const Staged::Measure* measure = nullptr;
-};
-
+// The budget written from the tree of a staged file: its header, lines and
+// measurement lines.
 class CBudgetBuilder
 {
 public:
     CBudgetBuilder(CDatabase& database, const QString& strBudget, const Staged& staged, IProgress& progress,
                    long nMaxLines)
-        : m_nMaxLines(nMaxLines)
+        : m_tree(staged, nMaxLines)
         , m_database(database)
         , m_strBudget(strBudget.toUtf8())
         , m_staged(staged)
         , m_progress(progress)
     {
-        IndexStagedRows();
     }
 
-    void LayOutTree();
-    void PriceLines();
-    void RollUp();
+    // Lays the tree out, prices it from the concepts' first prices and the
+    // measures, and rolls up what the file leaves unpriced.
+    void Build();
     void AddHeader();
     void WriteLines();
 
-    long LineCount() const { return long(m_lines.size()); }
+    long LineCount() const { return m_tree.LineCount(); }
     long MeasurementCount() const { return m_nMeasurements; }
 
 private:
-    // What the file says about one code, marks aside: its concepts, the
-    // decompositions it heads and the measures of it, each in the builder's
-    // lists from first to first + count.
-    struct CodeInfo {
-        int item = -1;               // the first concept "~C" wrote with the code
-        bool manyConcepts = false;   // several, written with different marks
-        std::string_view parent;     // the code as the first "~D" of it wrote it
-        bool manyParents = false;    // "~D" of it written with different marks
-        int firstRow = 0, rowCount = 0;
-        int firstMeasure = 0, measureCount = 0;
-    };
-    struct Span {
-        const int* first;
-        const int* last;
-        const int* begin() const { return first; }
-        const int* end() const { return last; }
-        bool empty() const { return first == last; }
-    };
+    using Line = CBc3TreeBuilder::Line;
 
-    void IndexStagedRows();
-    int Intern(std::string_view code);
-    Span Children(int nId, std::string_view parent);
-    void Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine);
-    int FindConcept(int nId, std::string_view code) const;
-    const Staged::Measure* FindMeasure(int nId, std::string_view code, size_t nLine) const;
-    bool AtPosition(std::string_view position, size_t nLine) const;
-    std::vector<CRollUp::Sibling> Siblings(size_t nParent, std::vector<size_t>& indexes) const;
     void AddMeasurementRows(const Staged::Measure& measure, qint64 nNumLin, CBulkInsert& insert);
-    std::string_view Keep(const QString& text);
 
-    const long m_nMaxLines;
+    CBc3TreeBuilder m_tree;
     CDatabase& m_database;
     const QByteArray m_strBudget;
     const Staged& m_staged;
     IProgress& m_progress;
-
-    // Codes without their marks, and what each one has.
-    CBc3CodeIndex m_codes;
-    std::vector<CodeInfo> m_infos;
     std::vector<std::string_view> m_parts;
-    // Per staged decomposition, the entry of its child's code.
-    std::vector<int> m_childIds;
-    // Decompositions by parent in file order; measures by child in parent
-    // code order.
-    std::vector<int> m_rows;
-    std::vector<int> m_measures;
-    // The decompositions of a code written with marks that others of the
-    // same code lack, the few times a file does that.
-    std::unordered_map<std::string_view, std::vector<int>> m_exactRows;
-
-    std::vector<Line> m_lines;
-    // The concepts' prices as numbers.
-    std::vector<double> m_prices;
-    // Prices the roll-up computed.
-    std::vector<QByteArray> m_computed;
     long m_nMeasurements = 0;
 };
 
-int CBudgetBuilder::Intern(std::string_view code)
+void CBudgetBuilder::Build()
 {
-    bool added = false;
-    const int id = m_codes.Insert(Bare(code), int(m_infos.size()), &added);
-    if (added)
-        m_infos.emplace_back();
-    return id;
-}
-
-// Every code once, so that laying out and pricing the lines needs no more
-// look-ups than the file has records.
-void CBudgetBuilder::IndexStagedRows()
-{
-    const auto& decompositions = m_staged.m_decompositions;
-    const auto& measures = m_staged.m_measures;
-    m_codes.Reserve(m_staged.m_concepts.size() + decompositions.size() / 2);
-    for (size_t i = 0; i < m_staged.m_concepts.size(); ++i) {
-        CodeInfo& info = m_infos[size_t(Intern(m_staged.m_concepts[i].code))];
-        if (info.item < 0)
-            info.item = int(i);
-        else
-            info.manyConcepts = true;
-    }
-    std::vector<int> parentIds(decompositions.size(), -1);
-    m_childIds.assign(decompositions.size(), -1);
-    for (size_t i = 0; i < decompositions.size(); ++i) {
-        if (decompositions[i].replaced)
-            continue;
-        m_childIds[i] = Intern(decompositions[i].child);
-        parentIds[i] = Intern(decompositions[i].parent);
-        CodeInfo& info = m_infos[size_t(parentIds[i])];
-        if (info.rowCount++ == 0)
-            info.parent = decompositions[i].parent;
-        else if (info.parent != decompositions[i].parent)
-            info.manyParents = true;
-    }
-    // Measures of a concept in the order of their parent code, those without
-    // a parent first, as the store sorts them.
-    std::vector<int> byParent(measures.size());
-    for (size_t i = 0; i < byParent.size(); ++i)
-        byParent[i] = int(i);
-    std::stable_sort(byParent.begin(), byParent.end(),
-                     [&measures](int a, int b) { return measures[size_t(a)].parent < measures[size_t(b)].parent; });
-    std::vector<int> measureIds(measures.size());
-    for (size_t i = 0; i < measures.size(); ++i) {
-        measureIds[i] = Intern(measures[i].child);
-        ++m_infos[size_t(measureIds[i])].measureCount;
-    }
-
-    int rows = 0;
-    int measured = 0;
-    for (CodeInfo& info : m_infos) {
-        info.firstRow = rows;
-        info.firstMeasure = measured;
-        rows += info.rowCount;
-        measured += info.measureCount;
-        info.rowCount = info.measureCount = 0;
-    }
-    m_rows.resize(size_t(rows));
-    m_measures.resize(size_t(measured));
-    for (size_t i = 0; i < decompositions.size(); ++i) {
-        if (parentIds[i] >= 0) {
-            CodeInfo& info = m_infos[size_t(parentIds[i])];
-            m_rows[size_t(info.firstRow + info.rowCount++)] = int(i);
-        }
-    }
-    for (const int i : byParent) {
-        CodeInfo& info = m_infos[size_t(measureIds[size_t(i)])];
-        m_measures[size_t(info.firstMeasure + info.measureCount++)] = i;
-    }
-}
-
-// The staged children of a line's code, in the order of the file: the
-// decompositions of that code as written, or when there are none, those
-// whose parent differs from it only in its "#" marks. The file's order is
-// the one in which a percentage applies to the lines before it.
-CBudgetBuilder::Span CBudgetBuilder::Children(int nId, std::string_view parent)
-{
-    // An empty code is stored as no code at all, and no code has children.
-    if (nId < 0 || parent.empty())
-        return {nullptr, nullptr};
-    const CodeInfo& info = m_infos[size_t(nId)];
-    const int* first = m_rows.data() + info.firstRow;
-    const Span all{first, first + info.rowCount};
-    if (!info.manyParents)
-        return all;
-    auto it = m_exactRows.find(parent);
-    if (it == m_exactRows.end()) {
-        std::vector<int> exact;
-        for (const int row : all) {
-            if (m_staged.m_decompositions[size_t(row)].parent == parent)
-                exact.push_back(row);
-        }
-        it = m_exactRows.emplace(parent, std::move(exact)).first;
-    }
-    if (it->second.empty())
-        return all;
-    return {it->second.data(), it->second.data() + it->second.size()};
-}
-
-void CBudgetBuilder::LayOutTree()
-{
-    m_progress.ShowBar(false);
-    m_progress.SetStatusText(CBc3Messages::CreatingBudget());
-    m_progress.ShowStatus(true);
-    Line root;
-    root.level = 0;
-    root.decomposed = true;
-    root.articulo = m_staged.Root();
-    m_lines.reserve(std::min(size_t(m_nMaxLines), m_staged.m_decompositions.size() + 1));
-    root.id = root.articulo.empty() ? -1 : m_codes.Find(Bare(root.articulo));
-    m_lines.push_back(root);
-    Walk(root.id, root.articulo, 1, 0);
-    m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
-    m_progress.ShowStatus(false);
-}
-
-void CBudgetBuilder::Walk(int nParentId, std::string_view parent, int nLevel, int nParentLine)
-{
-    int position = 0;
-    for (const int row : Children(nParentId, parent)) {
-        if (long(m_lines.size()) >= m_nMaxLines)
-            throw TooManyLines();
-        const int index = int(m_lines.size());
-        const std::string_view child = m_staged.m_decompositions[size_t(row)].child;
-        Line line;
-        line.decomposition = row;
-        line.parent = nParentLine;
-        line.level = short(nLevel);
-        line.position = ++position;
-        line.articulo = child;
-        line.id = m_childIds[size_t(row)];
-        m_lines.push_back(line);
-        if (IsPercentage(child))
-            m_lines[size_t(nParentLine)].percentChild = true;
-        if (m_lines.size() % kStatusEvery == 0)
-            m_progress.SetStatusText(CBc3Messages::CreatingBudget(long(m_lines.size())));
-        if (nLevel < kMaxLevel && !Children(line.id, child).empty()) {
-            m_lines[size_t(index)].decomposed = true;
-            Walk(line.id, child, nLevel + 1, index);
-        }
-    }
-}
-
-// The concept of a code: the one "~C" wrote with that code, or else the one
-// whose code differs from it only in its "#" marks.
-int CBudgetBuilder::FindConcept(int nId, std::string_view code) const
-{
-    if (nId < 0 || code.empty())
-        return -1;
-    const CodeInfo& info = m_infos[size_t(nId)];
-    if (info.manyConcepts) {
-        const int exact = m_staged.FindConcept(code);
-        if (exact >= 0)
-            return exact;
-    }
-    return info.item;
-}
-
-// The measure that applies to a line: among the concept's staged measures
-// (those of its very code, when there are any) in parent code order, the
-// first without a parent or under the line's parent, marks aside. When
-// several apply, as to a concept used twice in one decomposition, the one
-// whose positions are the line's path from the root.
-const Staged::Measure* CBudgetBuilder::FindMeasure(int nId, std::string_view code, size_t nLine) const
-{
-    if (nId < 0)
-        return nullptr;
-    const CodeInfo& info = m_infos[size_t(nId)];
-    const int* first = m_measures.data() + info.firstMeasure;
-    const int* last = first + info.measureCount;
-    const bool exact = std::any_of(first, last, [&](int i) { return m_staged.m_measures[size_t(i)].child == code; });
-    const std::string_view parent = Bare(m_lines[size_t(m_lines[nLine].parent)].articulo);
-    const auto applies = [&](const Staged::Measure& measure) {
-        return (!exact || measure.child == code) && (measure.parent.empty() || Bare(measure.parent) == parent);
-    };
-    const Staged::Measure* found = nullptr;
-    int count = 0;
-    for (const int* i = first; i != last; ++i) {
-        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
-        if (applies(measure) && count++ == 0)
-            found = &measure;
-    }
-    if (count < 2)
-        return found;
-    for (const int* i = first; i != last; ++i) {
-        const Staged::Measure& measure = m_staged.m_measures[size_t(*i)];
-        if (applies(measure) && AtPosition(measure.position, nLine))
-            return &measure;
-    }
-    return found;
-}
-
-// True when the positions of a "~M" ("3\5\2\": the third entry of the
-// root, its fifth, and that one's second) are the line's path, or name its
-// place among its siblings alone, as some programs write them.
-bool CBudgetBuilder::AtPosition(std::string_view position, size_t nLine) const
-{
-    std::vector<std::string_view> parts;
-    CBc3Reader::Split(position, '\\', parts);
-    while (!parts.empty() && parts.back().empty())
-        parts.pop_back();
-    if (parts.empty())
-        return false;
-    const auto number = [](std::string_view text) { return long(StoreAtof(text)); };
-    if (parts.size() == 1)
-        return number(parts[0]) == m_lines[nLine].position;
-    size_t line = nLine;
-    for (size_t k = parts.size(); k-- > 0; line = size_t(m_lines[line].parent)) {
-        if (m_lines[line].parent < 0 || number(parts[k]) != m_lines[line].position)
-            return false;
-    }
-    return m_lines[line].parent < 0;
-}
-
-// Each line's concept, quantity, price and amount as the file gives them.
-void CBudgetBuilder::PriceLines()
-{
-    m_prices.resize(m_staged.m_concepts.size());
-    for (size_t i = 0; i < m_prices.size(); ++i)
-        m_prices[i] = StoreAtof(m_staged.m_concepts[i].price);
-    for (Line& line : m_lines) {
-        const Staged::Decomposition* entry =
-            line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
-        line.item = FindConcept(line.id, line.articulo);
-        // A line keeps the code its concept has in "~C", so that a chapter
-        // named without its mark stays a chapter; the root keeps its own.
-        if (entry && line.item >= 0)
-            line.articulo = m_staged.m_concepts[size_t(line.item)].code;
-        line.yield = entry ? entry->yield : std::string_view("1.0");
-        if (line.item < 0)
-            continue;
-        line.priced = true;
-        line.price = m_staged.m_concepts[size_t(line.item)].price;
-        std::string_view quantity = line.yield;
-        if (line.decomposed && line.parent >= 0) {
-            line.measure = FindMeasure(line.id, line.articulo, size_t(&line - m_lines.data()));
-            if (line.measure)
-                quantity = line.measure->total;
-        }
-        // The amount is that of the quantity as stored, with five decimals,
-        // as an edit of the line computes it.
-        line.quantity = quantity.empty() ? 0.0 : StoreAtof(quantity);
-        if (!HasFiveDecimals(quantity))
-            line.quantity = Rounded5(line.quantity);
-        line.amount = m_prices[size_t(line.item)] * line.quantity;
-    }
-}
-
-std::string_view CBudgetBuilder::Keep(const QString& text)
-{
-    m_computed.push_back(text.toUtf8());
-    return {m_computed.back().constData(), size_t(m_computed.back().size())};
-}
-
-// The direct children of a line as the roll-up sees them in the store.
-std::vector<CRollUp::Sibling> CBudgetBuilder::Siblings(size_t nParent, std::vector<size_t>& indexes) const
-{
-    std::vector<CRollUp::Sibling> siblings;
-    indexes.clear();
-    const int level = m_lines[nParent].level;
-    for (size_t i = nParent + 1; i < m_lines.size() && m_lines[i].level > level; ++i) {
-        const Line& child = m_lines[i];
-        if (child.level != level + 1)
-            continue;
-        indexes.push_back(i);
-        CRollUp::Sibling sibling;
-        sibling.code = Q(child.articulo);
-        sibling.quantity = child.item >= 0 ? StoreFormat(child.quantity, 5) : Q(child.yield);
-        if (child.priced) {
-            sibling.price = Q(child.price);
-            sibling.amount = StoreFormat(child.amount, 5);
-        }
-        siblings.push_back(std::move(sibling));
-    }
-    return siblings;
-}
-
-// Prices that the file leaves to the reader: a decomposed line whose price
-// is empty or 0 gets the roll-up of its children, and a percentage line the
-// sum it applies to, as the first edit under them would give. The lines are
-// taken from the last, so that children are final before their parent.
-void CBudgetBuilder::RollUp()
-{
-    std::vector<size_t> indexes;
-    for (size_t k = m_lines.size(); k-- > 0;) {
-        Line& line = m_lines[k];
-        const bool unpriced = line.decomposed && StoreAtof(line.price) == 0.0;
-        if (!unpriced && !line.percentChild)
-            continue;
-        std::vector<CRollUp::Sibling> siblings = Siblings(k, indexes);
-        if (siblings.empty())
-            continue;
-        const QString price = CRollUp::RollSiblings(siblings);
-        for (size_t s = 0; s < siblings.size(); ++s) {
-            if (!siblings[s].bChanged)
-                continue;
-            Line& child = m_lines[indexes[s]];
-            child.priced = true;
-            child.price = Keep(siblings[s].price);
-            child.amount = StoreAtof(siblings[s].amount);
-        }
-        if (unpriced) {
-            const QString quantity = line.item >= 0 ? StoreFormat(line.quantity, 5) : Q(line.yield);
-            line.priced = true;
-            line.price = Keep(price);
-            line.amount = StoreAtof(CRollUp::Amount(quantity, price));
-        }
-    }
+    m_tree.LayOutTree(m_progress, [](long nLines) {
+        return nLines == 0 ? CBc3Messages::CreatingBudget() : CBc3Messages::CreatingBudget(nLines);
+    });
+    m_tree.PriceLines([this](int nConcept) { return m_staged.m_concepts[size_t(nConcept)].price; }, true);
+    m_tree.RollUp(CBc3TreeBuilder::ERollUp::Unpriced);
 }
 
 // The header: the code, the rates the file gives, and the totals.
@@ -497,7 +91,7 @@ void CBudgetBuilder::AddHeader()
     header.Update();
     header.FilterBudget(budget);
     header.Requery();
-    CBudgetTotals::Update(header, StoreFormat(m_lines.front().amount, 5));
+    CBudgetTotals::Update(header, StoreFormat(m_tree.Lines().front().amount, 5));
     header.Close();
 }
 
@@ -556,7 +150,8 @@ void CBudgetBuilder::AddMeasurementRows(const Staged::Measure& measure, qint64 n
 
 void CBudgetBuilder::WriteLines()
 {
-    const long count = long(m_lines.size());
+    const std::vector<Line>& tree = m_tree.Lines();
+    const long count = long(tree.size());
     m_progress.SetRange(0, int(count));
     m_progress.SetStep(1);
     m_progress.SetPos(0);
@@ -569,7 +164,7 @@ void CBudgetBuilder::WriteLines()
     const std::nullptr_t null = nullptr;
     int shown = -1;
     for (long k = 0; k < count; ++k) {
-        const Line& line = m_lines[size_t(k)];
+        const Line& line = tree[size_t(k)];
         const Staged::Decomposition* entry =
             line.decomposition < 0 ? nullptr : &m_staged.m_decompositions[size_t(line.decomposition)];
         const qint64 numlin = k + 1;
@@ -693,14 +288,12 @@ CBc3ImportOutcome ImportBudgetBc3Text(CDatabase& database, const QByteArray& tex
 
         CBudgetBuilder builder(database, strBudget, staged, progress, nMaxLines < 0 ? kBc3MaxBudgetLines : nMaxLines);
         try {
-            builder.LayOutTree();
-        } catch (const TooManyLines&) {
+            builder.Build();
+        } catch (const CBc3TreeBuilder::TooManyLines&) {
             progress.ShowStatus(false);
             outcome.m_status = CBc3ImportOutcome::TooManyLines;
             return outcome;
         }
-        builder.PriceLines();
-        builder.RollUp();
         builder.AddHeader();
         builder.WriteLines();
         transaction.Commit();

@@ -34,6 +34,12 @@ QString CBc3Messages::Text(Id id)
                   "estos caracteres, escritos como \"?\":");
     case UnencodableLine:
         return tr("línea %1 (%2): %3");
+    case NoPriceBaseCode:
+        return tr("El nombre del fichero no da código a la base de precios");
+    case UnknownScope:
+        return tr("El fichero no tiene el ámbito de precios %1");
+    case PriceBaseWriteFailed:
+        return tr("Error al guardar la base de precios importada");
     }
     return {};
 }
@@ -70,4 +76,29 @@ QString CBc3Messages::CreatingBudget(long nLine)
 QString CBc3Messages::UpdatingConcepts(int nPercent)
 {
     return tr("Actualizando conceptos y medidas %1%").arg(nPercent);
+}
+
+QString CBc3Messages::CreatingTariff(const QString& strTariff)
+{
+    return tr("Creando tarifa %1...").arg(strTariff);
+}
+
+QString CBc3Messages::CreatingTariff(const QString& strTariff, long nLine)
+{
+    return tr("Creando tarifa %1 %2").arg(strTariff).arg(nLine);
+}
+
+QString CBc3Messages::TariffPrices(const QString& strTariff, int nPercent)
+{
+    return tr("Precios tarifa %1 %2%").arg(strTariff).arg(nPercent);
+}
+
+QString CBc3Messages::TariffTexts(const QString& strTariff, int nPercent)
+{
+    return tr("Descripciones tarifa %1 %2%").arg(strTariff).arg(nPercent);
+}
+
+QString CBc3Messages::Recalculating()
+{
+    return tr("Recalculando importes. Espere...");
 }

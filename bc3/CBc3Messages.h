@@ -26,6 +26,9 @@ public:
         BudgetWriteFailed,   // writing the imported budget failed
         Unencodable,         // characters an export's code page cannot hold
         UnencodableLine,     // one line holding them: %1 line, %2 code, %3 characters
+        NoPriceBaseCode,     // the file name gives no price-base code
+        UnknownScope,        // a price scope the file does not offer: %1 the scope
+        PriceBaseWriteFailed, // writing the imported price base failed
     };
 
     static QString Text(Id id);
@@ -42,4 +45,10 @@ public:
     static QString CreatingBudget();                 // beside the bar while the lines are laid out
     static QString CreatingBudget(long nLine);
     static QString UpdatingConcepts(int nPercent);   // over the bar while lines get their concepts
+    // The price-base import, tariff by tariff.
+    static QString CreatingTariff(const QString& strTariff);              // beside the bar while the lines are laid out
+    static QString CreatingTariff(const QString& strTariff, long nLine);
+    static QString TariffPrices(const QString& strTariff, int nPercent);  // over the bar while lines get their prices
+    static QString TariffTexts(const QString& strTariff, int nPercent);   // over the bar while lines get their texts
+    static QString Recalculating();                                       // beside the bar while items are summed
 };

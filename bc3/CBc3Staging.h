@@ -73,6 +73,8 @@ public:
     std::string_view Root() const { return m_strRootFromD.empty() ? m_strRootFromC : m_strRootFromD; }
     // The concept of a code as "~C" wrote it, or -1.
     int FindConcept(std::string_view code) const;
+    // The text of a code as "~T" wrote it (price base), or -1.
+    int FindText(std::string_view code) const { return m_textIndex.Find(code); }
 
     static QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 

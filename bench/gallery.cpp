@@ -19,6 +19,12 @@
 #include "output/CBudgetPrintout.h"
 #include "output/CLangPrintPreview.h"
 #include "output/CPrintOptionsDlg.h"
+#include "pricebase/CBasePreciosDlg.h"
+#include "pricebase/CImportarTarifaDlg.h"
+#include "bc3/CBc3Messages.h"
+#include "pricebase/CPreciosList.h"
+#include "pricebase/CPriceBaseAdmin.h"
+#include "pricebase/CTarifasList.h"
 #include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 #include "app/CAboutDlg.h"
@@ -31,6 +37,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
@@ -180,6 +188,68 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     SaveScreen(*app.MainFrame(), {view->Mediciones()}, folder, QStringLiteral("principal-mediciones"));
     view->Mediciones()->hide();
+
+    // A price base with two tariffs; the second one shown with a branch open.
+    CPriceBaseAdmin::Create(doc.Database(), QStringLiteral("PREOC"), QStringLiteral("Madrid"));
+    CPriceBaseAdmin::Create(doc.Database(), QStringLiteral("PREOC"), QStringLiteral("Barcelona"));
+    {
+        const CLineTable table = CLineTable::ForTariff(QStringLiteral("PREOC"), QStringLiteral("Barcelona"));
+        doc.m_preciosSet.FilterTree(table);
+        doc.m_preciosSet.Open();
+        CLineTree prices(doc.m_preciosSet, table);
+        auto price = [&](long after, CLineTree::Kind kind, int level, const char* code, const char* name,
+                         const char* unit, double value, double quantity) {
+            CLineRecord line = CLineTree::NewLine(kind, level);
+            line.articulo = QString::fromUtf8(code);
+            line.nombre = QString::fromUtf8(name);
+            line.medida = QString::fromUtf8(unit);
+            if (kind != CLineTree::Kind::Chapter) {
+                line.precio = StoreFormat(value, 5);
+                line.rendimiento = StoreFormat(quantity, 5);
+                line.importe = StoreFormat(value * quantity, 5);
+            }
+            const long number = prices.InsertLine(after, line);
+            prices.RollUpTotals(number);
+            return number;
+        };
+        const long e = price(1, CLineTree::Kind::Chapter, 1, "E#", "Estructuras", "", 0, 0);
+        const long h = price(e, CLineTree::Kind::Folder, 2, "EHM010", "Muro de hormigón armado", "m3", 0, 1);
+        long c = price(h, CLineTree::Kind::Concept, 3, "MT07ACO", "Acero en barras corrugadas", "kg", 0.81, 50);
+        c = price(c, CLineTree::Kind::Concept, 3, "MT10HMF", "Hormigón HA-25/B/20/IIa", "m3", 78.9, 1.05);
+        price(c, CLineTree::Kind::Concept, 3, "MO045", "Oficial 1ª estructurista", "h", 19.8, 0.9);
+        price(prices.LineCount(), CLineTree::Kind::Chapter, 1, "F#", "Fachadas", "", 0, 0);
+        price(prices.LineCount(), CLineTree::Kind::Chapter, 1, "R#", "Revestimientos", "", 0, 0);
+        prices.RollUpTotals(h + 1);
+    }
+    view->BasePrecios()->Show();
+    for (int row = 0; row < view->BasePrecios()->Tariffs()->GetItemCount(); ++row) {
+        if (view->BasePrecios()->Tariffs()->GetItemText(row, 1) == QStringLiteral("Barcelona")) {
+            view->BasePrecios()->Tariffs()->OnItemClick(row, 0, 0);
+            view->BasePrecios()->Tariffs()->SelectAndFocus(row);
+        }
+    }
+    view->BasePrecios()->Lines()->ExpandLine(1, 3);
+    view->BasePrecios()->Lines()->SelectAndFocus(3);
+    view->BasePrecios()->Lines()->OnItemClick(3, 0, 0);
+    Save(*view->BasePrecios(), folder, QStringLiteral("base-precios"), QSize(960, 680));
+    view->BasePrecios()->hide();
+
+    // "Importar tarifa" on a file whose header names four scopes, one chosen, half way.
+    {
+        const QString file = folder + QStringLiteral("/Tarifa provincial.bc3");
+        QFile bc3(file);
+        if (bc3.open(QIODevice::WriteOnly))
+            bc3.write("~V||FIEBDC-3/2016||PRECIOS\\Almer\xED" "a\\C\xE1" "diz\\C\xF3rdoba\\Granada|ANSI|\r\n");
+        bc3.close();
+        CImportarTarifaDlg import(doc.Database());
+        import.SetFile(file);
+        import.m_pScopes->item(1)->setSelected(true);
+        import.m_pProgress->show();
+        import.m_pProgress->SetPos(37);
+        import.m_pProgress->SetWindowText(CBc3Messages::StagingProgress(37));
+        Save(import, folder, QStringLiteral("importar-tarifa"), import.size());
+        QFile::remove(file);
+    }
 
     CInsertarMedidaDlg measure(doc.m_medidasSet);
     measure.SetShape(CInsertarMedidaDlg::Circulo);

@@ -5,8 +5,8 @@
 #include "budget/CBudgetRow.h"
 #include "budget/CEditingService.h"
 #include "budget/CLineClipboard.h"
-#include "budget/CVelmoraView.h"
-#include "store/CArticulosSet.h"
+#include "budget/CLineListHost.h"
+#include "store/CLineSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CStoreStatements.h"
@@ -40,11 +40,46 @@ CArticulosList::CArticulosList(QWidget* parent)
 
 CArticulosList::~CArticulosList() = default;
 
-void CArticulosList::Attach(CVelmoraView* pView, CArticulosSet* pLines, CMedidasSet* pMeasures)
+void CArticulosList::Attach(CLineListHost* pHost, CLineSet* pLines)
 {
-    m_pView = pView;
+    m_pHost = pHost;
     m_pLines = pLines;
-    m_pMeasures = pMeasures;
+}
+
+std::vector<ColumnSpec> CArticulosList::Columns() const
+{
+    // Width 0 hides a column that still holds the line's data.
+    return {
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Nivel"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Desglose"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Unidad"), 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción"), 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Descripción larga"), 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Precio"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Factor"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Cantidad"), 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
+        {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 1"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Tipo 2"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Subtotal"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Imagen"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "Código"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
+        {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
+    };
+}
+
+void CArticulosList::SetupColumns()
+{
+    const std::vector<ColumnSpec> columns = Columns();
+    ApplyColumns(columns.data(), int(columns.size()));
+    SetSortEnabled(false);
+    SetEditEnabled(true);
+}
+
+QStringList CArticulosList::RowTexts(const CLineRecord& line) const
+{
+    return CBudgetRow::Texts(line);
 }
 
 long CArticulosList::RowLine(int nRow) const
@@ -99,13 +134,13 @@ bool CArticulosList::Guard(const std::function<void()>& action)
         action();
         return true;
     } catch (const CDBException& e) {
-        m_pView->ReloadAfterError(e);
+        m_pHost->ReloadAfterError(e);
     } catch (const CEditRefused& e) {
-        m_pView->ShowRefusal(e.m_strMessage);
+        m_pHost->ShowRefusal(e.m_strMessage);
         try {
             RefreshAmountCells();
         } catch (const CDBException& error) {
-            m_pView->ReloadAfterError(error);
+            m_pHost->ReloadAfterError(error);
         }
     }
     return false;
@@ -123,13 +158,13 @@ void CArticulosList::AppendLine(int nMaxLevel)
         image = shown ? kOpenFolder : kClosedFolder;
         state = shown ? kExpanded : kCollapsed;
     }
-    InsertItem(GetItemCount(), CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(level), image, state);
+    InsertItem(GetItemCount(), RowTexts(CLineRecord::From(*m_pLines)), int(level), image, state);
 }
 
 int CArticulosList::InsertRowForLine(int nRow, long nLine, int nImage, int nState)
 {
     m_pLines->SetAbsolutePosition(nLine);
-    return InsertItem(nRow, CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(m_pLines->m_NIVEL.toLong()), nImage,
+    return InsertItem(nRow, RowTexts(CLineRecord::From(*m_pLines)), int(m_pLines->m_NIVEL.toLong()), nImage,
                       nState);
 }
 
@@ -161,6 +196,7 @@ void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
 {
     constexpr long kNoLimit = 9999;
     const long limit = nDepthLimit < 0 ? kNoLimit : nDepthLimit;
+    CWaitCursor wait;
     SetRedraw(false);
     // Rows already shown under the line would otherwise appear twice.
     int shown = nRow;
@@ -184,7 +220,7 @@ void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
             image = level != limit ? kOpenFolder : kClosedFolder;
             state = level != limit ? kExpanded : kCollapsed;
         }
-        InsertItem(insertAt++, CBudgetRow::Texts(CLineRecord::From(*m_pLines)), int(level), image, state);
+        InsertItem(insertAt++, RowTexts(CLineRecord::From(*m_pLines)), int(level), image, state);
     }
     SetRedraw(true);
 }
@@ -217,7 +253,7 @@ void CArticulosList::RefreshAmountCells()
     SetRedraw(false);
     for (int row = 0; row < GetItemCount(); ++row) {
         if (PositionRow(row))
-            SetRowTexts(row, CBudgetRow::Texts(CLineRecord::From(*m_pLines)));
+            SetRowTexts(row, RowTexts(CLineRecord::From(*m_pLines)));
     }
     SetRedraw(true);
 }
@@ -231,11 +267,19 @@ void CArticulosList::ShowChanges(const CChangeSet& changes)
         for (int row = 0; row < GetItemCount(); ++row) {
             const auto changed = changes.m_lines.find(RowLine(row));
             if (changed != changes.m_lines.end())
-                SetRowTexts(row, CBudgetRow::Texts(changed->second));
+                SetRowTexts(row, RowTexts(changed->second));
         }
         SetRedraw(true);
     }
-    m_pView->ShowTotals(changes);
+    m_pHost->ShowTotals(changes);
+}
+
+void CArticulosList::StoreDescription(long nLine, const QString& strText)
+{
+    Guard([&] {
+        const CChangeSet changes = m_pHost->Service().EditCell(nLine, CBudgetRow::Descripcion, strText);
+        ShowChanges(changes);
+    });
 }
 
 // Clicks, menus and commands --------------------------------------------------
@@ -244,7 +288,7 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
 {
     Guard([&] {
         if (nRow < 0 || nRow >= GetItemCount()) {
-            m_pView->ClearDescription();
+            m_pHost->ClearDescription();
             return;
         }
         const bool toggle = nOnStateIcon && nCol == 0 && IsDecomposed(nRow);
@@ -257,15 +301,15 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
             SelectAndFocus(nRow);
         }
         if (!PositionRow(nRow)) {
-            m_pView->ClearDescription();
+            m_pHost->ClearDescription();
             return;
         }
         // The box shows the description of the selected line, also after
         // its branch was opened or closed: what is typed there goes to it.
-        m_pView->SetDescription(RowLine(nRow), m_pLines->m_DESCRIPCION);
-        if (toggle)
+        m_pHost->SetDescription(RowLine(nRow), m_pLines->m_DESCRIPCION);
+        if (toggle && !ShowsLineOnToggle())
             return;
-        m_pView->ShowLinePicture(m_pLines->m_IMAGEN);
+        m_pHost->ShowLinePicture(m_pLines->m_IMAGEN);
         emit LineSelected(nRow);
     });
 }
@@ -310,7 +354,7 @@ void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
 bool CArticulosList::CanPasteOn(int nRow)
 {
     try {
-        return m_pView->Service().Tree().AcceptsPaste(RowLine(nRow), m_pView->Clipboard());
+        return m_pHost->Service().Tree().AcceptsPaste(RowLine(nRow), m_pHost->Clipboard());
     } catch (const CDBException&) {
         return false;
     }
@@ -375,14 +419,20 @@ void CArticulosList::DoInsert(CLineTree::Kind kind)
     Guard([&] {
         const long level = RowLevel(selected) + (IsDecomposed(selected) ? 1 : 0);
         // The new line goes first under a decomposed line: its branch opens
-        // one level to show where.
-        if (IsDecomposed(selected) && GetItemStateImage(selected) == kCollapsed)
-            ExpandLine(selected, int(level));
-        const CChangeSet changes = m_pView->Service().InsertLine(RowLine(selected), kind);
+        // one level to show where, or is only marked open.
+        if (IsDecomposed(selected) && GetItemStateImage(selected) == kCollapsed) {
+            if (OpensBranchToInsert(kind)) {
+                ExpandLine(selected, int(level));
+            } else {
+                SetItemImage(selected, kOpenFolder);
+                SetItemStateImage(selected, kExpanded);
+            }
+        }
+        const CChangeSet changes = m_pHost->Service().InsertLine(RowLine(selected), kind);
         SetRedraw(false);
         ShiftLineNumbers(selected + 1, 1);
         const bool isConcept = kind == CLineTree::Kind::Concept;
-        const int newRow = InsertItem(selected + 1, CBudgetRow::Texts(changes.m_lines.at(changes.m_nAddedFirst)),
+        const int newRow = InsertItem(selected + 1, RowTexts(changes.m_lines.at(changes.m_nAddedFirst)),
                                       int(level), isConcept ? kConcept : kClosedFolder, isConcept ? 0 : kCollapsed);
         SetRedraw(true);
         SelectRow(newRow);
@@ -408,7 +458,7 @@ void CArticulosList::DeleteLine(int nRow, int)
         return;
     CWaitCursor wait;
     Guard([&] {
-        const CChangeSet changes = m_pView->Service().DeleteLine(RowLine(nRow));
+        const CChangeSet changes = m_pHost->Service().DeleteLine(RowLine(nRow));
         RemoveBranchRows(nRow, changes.m_nRemovedCount);
         ShowChanges(changes);
         const int current = std::min(nRow, GetItemCount() - 1);
@@ -426,7 +476,7 @@ void CArticulosList::CopySelected()
         return;
     Guard([&] {
         int cursor = row;
-        m_pView->Service().CopyBranch(RowLine(row), m_pView->Clipboard(), [this, &cursor](long line) -> std::optional<int> {
+        m_pHost->Service().CopyBranch(RowLine(row), m_pHost->Clipboard(), [this, &cursor](long line) -> std::optional<int> {
             if (cursor < GetItemCount() && RowLine(cursor) == line)
                 return GetItemStateImage(cursor++);
             return std::nullopt;
@@ -437,7 +487,7 @@ void CArticulosList::CopySelected()
 void CArticulosList::PasteSelected()
 {
     const int row = GetFirstSelected();
-    if (row < 0 || m_pView->Clipboard().IsEmpty())
+    if (row < 0 || m_pHost->Clipboard().IsEmpty())
         return;
     Guard([&] { DoPasteBranch(row); });
 }
@@ -448,7 +498,7 @@ void CArticulosList::DoPasteBranch(int nRow)
     const bool into = IsDecomposed(nRow);
     if (into && GetItemStateImage(nRow) == kCollapsed)
         ExpandLine(nRow, int(RowLevel(nRow) + 1));
-    const CChangeSet changes = m_pView->Service().PasteBranch(RowLine(nRow), into, m_pView->Clipboard());
+    const CChangeSet changes = m_pHost->Service().PasteBranch(RowLine(nRow), into, m_pHost->Clipboard());
     if (changes.m_nAddedCount == 0)
         return;
     InsertPlacedRows(nRow, into, changes);
@@ -499,7 +549,7 @@ void CArticulosList::MoveItem(int nFromRow, int nToRow)
             return std::nullopt;
         };
         const CChangeSet changes =
-            m_pView->Service().MoveBranch(RowLine(nFromRow), RowLine(nToRow), false, m_pView->Clipboard(), rowState);
+            m_pHost->Service().MoveBranch(RowLine(nFromRow), RowLine(nToRow), false, m_pHost->Clipboard(), rowState);
         // The rows of the branch were above the target: it moved up by as many.
         const int target = nToRow > nFromRow ? nToRow - (branchEnd - nFromRow + 1) : nToRow;
         RemoveBranchRows(nFromRow, changes.m_nRemovedCount);
@@ -514,7 +564,7 @@ void CArticulosList::BeginCellEdit(int nRow, int nCol)
     if (nRow < 0 || nRow >= GetItemCount())
         return;
     bool editable = false;
-    Guard([&] { editable = !m_pView->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
+    Guard([&] { editable = !m_pHost->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
     if (!editable)
         return;
     OnItemClick(nRow, nCol, 0);
@@ -555,7 +605,7 @@ void CArticulosList::CellChanged(int nRow, int nCol)
     CEditList::CellChanged(nRow, nCol);
     const long line = RowLine(nRow);
     const QString text = GetItemText(nRow, nCol);
-    const bool done = Guard([&] { ShowChanges(m_pView->Service().EditCell(line, nCol, text)); });
+    const bool done = Guard([&] { ShowChanges(m_pHost->Service().EditCell(line, nCol, text)); });
     // The measurement window names the line by its code.
     if (done && nCol == CBudgetRow::Codigo)
         emit LineSelected(nRow);

@@ -5,11 +5,11 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-class CArticulosSet;
 class CEditingService;
-class CMedidasSet;
-class CVelmoraView;
+class CLineListHost;
+class CLineSet;
 class QMenu;
 struct CChangeSet;
 
@@ -18,6 +18,9 @@ struct CChangeSet;
 // does to the editing service, then shows what changed; the service stores
 // every change at once, in one transaction per user operation. A failed one
 // leaves the store as it was: the grid is reloaded and the user told.
+//
+// A tariff's lines are the same tree in another table: the price-base grid
+// (CPreciosList) is this grid with its own columns, colours and hooks.
 class CArticulosList : public CEditList
 {
     Q_OBJECT
@@ -26,7 +29,11 @@ public:
     explicit CArticulosList(QWidget* parent = nullptr);
     ~CArticulosList() override;
 
-    void Attach(CVelmoraView* pView, CArticulosSet* pLines, CMedidasSet* pMeasures);
+    // The window the grid sits in, and the line set the window keeps open
+    // on the lines shown.
+    void Attach(CLineListHost* pHost, CLineSet* pLines);
+    // Sets up the grid's columns, titled in the user's language.
+    void SetupColumns();
 
     // Overrides of the list's operations.
     int GetCellFontWeight(int nRow, int nCol) override;
@@ -53,6 +60,9 @@ public:
     void PasteSelected();
     // Rewrites every row from the store.
     void RefreshAmountCells();
+    // Stores a line's long description as typed in the window's box, and
+    // shows the lines that changed with it.
+    void StoreDescription(long nLine, const QString& strText);
     // Shows what an edit changed: the rows of the changed lines and the totals.
     void ShowChanges(const CChangeSet& changes);
 
@@ -76,6 +86,19 @@ signals:
     // The selected line changed (the measurement window follows it).
     void LineSelected(int nRow);
 
+protected:
+    // The grid's columns: the budget's sixteen.
+    virtual std::vector<ColumnSpec> Columns() const;
+    // The cells of a line's row.
+    virtual QStringList RowTexts(const CLineRecord& line) const;
+    // Whether a click on a branch's state mark also shows the line's picture.
+    virtual bool ShowsLineOnToggle() const { return false; }
+    // Whether a collapsed line opens one level before a new line goes in as
+    // its first child; otherwise it is only marked open, with the new line
+    // as the one row below it.
+    virtual bool OpensBranchToInsert(CLineTree::Kind) const { return true; }
+    CLineListHost* Host() const { return m_pHost; }
+
 private:
     // Runs what the user asked for; a store error reloads the budget and
     // tells the user, a refused edit tells why and shows the stored line
@@ -95,8 +118,7 @@ private:
     // The row's line positioned in the set, false when it is gone.
     bool PositionRow(int nRow);
 
-    CVelmoraView* m_pView = nullptr;
-    CArticulosSet* m_pLines = nullptr;
-    CMedidasSet* m_pMeasures = nullptr;
+    CLineListHost* m_pHost = nullptr;
+    CLineSet* m_pLines = nullptr;
     std::unique_ptr<QMenu> m_pPopup;
 };

@@ -11,6 +11,8 @@
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
 
+#include <algorithm>
+
 namespace {
 
 // A copied number that starts with its point reads better with its zero.
@@ -276,6 +278,8 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
     const long level = Level(nLine) + (bInto ? 1 : 0);
     const long after = PastePoint(nLine, bInto);
     const long count = long(clipboard.m_lines.size());
+    // A tariff's chapters carry no totals; in a budget every one does.
+    const bool settle = m_rule == RollUpRule::Budget && !clipboard.m_lines.front().line.tarifa.isEmpty();
     Transact([&] {
         CStoreStatements::ShiftLines(Database(), m_table, after, count);
         long number = after;
@@ -286,6 +290,8 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
             AddLine(line);
         }
         Requery();
+        if (settle)
+            SettleBranch(after + 1, after + count);
         if (!m_table.HasMeasurements())
             return;
         number = after;
@@ -301,6 +307,15 @@ long CLineTree::PasteBranch(long nLine, bool bInto, CLineClipboard& clipboard)
     m_changed = std::move(changed);
     clipboard.Clear();
     return after;
+}
+
+void CLineTree::SettleBranch(long nFirst, long nLast)
+{
+    // Backwards, so that every line's children are settled before it.
+    for (long line = nLast; line >= nFirst; --line) {
+        if (IsDecomposed(line) && line < LineCount() && Level(line + 1) == Level(line) + 1)
+            RollUpOnce(line + 1);
+    }
 }
 
 void CLineTree::AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine)
@@ -416,6 +431,7 @@ void CLineTree::CarryToOccurrences(long nLine)
         const double price = StoreAtof(kept->precio);
         for (const long line : CLineQueries::LinesWithCode(Database(), m_table, kept->articulo)) {
             Position(line);
+            const QString amount = m_lines.m_IMPORTE;
             m_lines.Edit();
             m_lines.m_MEDIDA = kept->medida;
             m_lines.m_NOMBRE = kept->nombre;
@@ -426,9 +442,14 @@ void CLineTree::CarryToOccurrences(long nLine)
                 m_lines.m_PRECIO = StoreFormat(price, 5);
                 m_lines.m_IMPORTE = StoreFormat(StoreAtof(m_lines.m_RENDIMIENTO) * price, 5);
             }
+            const bool amountChanged = m_lines.m_IMPORTE != amount;
             m_lines.Update();
             m_changed.insert(line);
-            RollUpTotals(line);
+            // The edited line was saved before: its amount may have changed
+            // already. Elsewhere an unchanged amount (a new description, a
+            // unit) leaves the parents as they are, and typing stays quick.
+            if (line == nLine || amountChanged)
+                RollUpTotals(line);
         }
     });
 }
@@ -451,6 +472,25 @@ QString CLineTree::ParentCode(long nLine)
     const QString code = m_lines.m_ARTICULO;
     Position(nLine);
     return code;
+}
+
+std::vector<long> CLineTree::Ancestors(long nLine)
+{
+    std::vector<long> ancestors;
+    for (long level = Level(nLine), line = nLine; level > 0 && line > 1;) {
+        line = CLineQueries::LastBefore(Database(), m_table, line, level);
+        if (line < 1)
+            break;
+        ancestors.push_back(line);
+        level = Level(line);
+    }
+    std::reverse(ancestors.begin(), ancestors.end());
+    return ancestors;
+}
+
+long CLineTree::FindText(long nAfter, const QString& strText)
+{
+    return strText.isEmpty() ? 0 : CLineQueries::FirstWithText(Database(), m_table, nAfter, strText);
 }
 
 void CLineTree::ApplyCustomIncrease(double dOld, double dNew)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <vector>
 
 class CDatabase;
 class CLineClipboard;
@@ -94,6 +95,11 @@ public:
 
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
+    // The numbers of a line's ancestors, the root first and its parent last.
+    std::vector<long> Ancestors(long nLine);
+    // The first line after nLine whose short or long description holds a
+    // text, whatever its case; 0 when none does.
+    long FindText(long nAfter, const QString& strText);
 
     // Re-prices every line when the custom increase changes from dOld to dNew percent.
     void ApplyCustomIncrease(double dOld, double dNew);
@@ -110,6 +116,8 @@ public:
 private:
     // Recomputes a line's percentage siblings and its parent; returns the parent's number.
     long RollUpOnce(long nLine);
+    // Gives every decomposed line of a range the sum of its children, by the rule.
+    void SettleBranch(long nFirst, long nLast);
     void AddCopiedMeasures(const CLineClipboard& clipboard, const QString& strSourceLine, long nLine);
     void AddLine(const CLineRecord& line);
     template <class Operation>

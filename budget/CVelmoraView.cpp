@@ -17,6 +17,7 @@
 #include "output/CExcelExportCommand.h"
 #include "output/CRtfReportDlg.h"
 #include "output/CPrintRun.h"
+#include "pricebase/CBasePreciosDlg.h"
 #include "store/CDBException.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CSchema.h"
@@ -58,27 +59,6 @@ QString FindManual(const QString& strName)
     return {};
 }
 
-// The budget grid's columns; width 0 hides a column that still holds the line's data.
-constexpr ColumnSpec kColumns[CBudgetRow::ColumnCount] = {
-    {QT_TRANSLATE_NOOP("CEditList", "Código"), 180, ColumnInfo::Left, ColumnInfo::Text, 19, 1},
-    {QT_TRANSLATE_NOOP("CEditList", "Nivel"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Desglose"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Unidad"), 60, ColumnInfo::Left, ColumnInfo::Text, 8, 1},
-    {QT_TRANSLATE_NOOP("CEditList", "Descripción"), 320, ColumnInfo::Left, ColumnInfo::Text, 255, 1},
-    {QT_TRANSLATE_NOOP("CEditList", "Descripción larga"), 0, ColumnInfo::Left, ColumnInfo::Text, 40000, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Precio"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {QT_TRANSLATE_NOOP("CEditList", "Factor"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Cantidad"), 80, ColumnInfo::Right, ColumnInfo::Number, 0, 1},
-    {QT_TRANSLATE_NOOP("CEditList", "Fecha"), 0, ColumnInfo::Center, ColumnInfo::Date, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Tipo 1"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Tipo 2"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Subtotal"), 150, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Imagen"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "Código"), 0, ColumnInfo::Left, ColumnInfo::Text, 0, 0},
-    {QT_TRANSLATE_NOOP("CEditList", "NumLin"), 0, ColumnInfo::Right, ColumnInfo::Number, 0, 0},
-};
-
-
 } // namespace
 
 CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
@@ -96,6 +76,7 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
     m_pTotal->setObjectName(QStringLiteral("total"));
     m_pTotal->setReadOnly(true);
     m_pTotal->setAlignment(Qt::AlignRight);
+    m_pDescripcion->SetMaxLength(kDescriptionLimit);
     m_pDescripcion->installEventFilter(this);
     connect(m_pDescripcion, &CNoSeparatorMemo::textChanged, this, &CVelmoraView::OnDescriptionChanged);
     connect(m_pList, &CEditList::SelectionChanged, this, &CVelmoraView::CommandStateChanged);
@@ -117,7 +98,7 @@ void CVelmoraView::OnInitialUpdate()
     m_strIdioma = CProfile::Language();
     m_strDatabasePath = CSchema::DefaultDatabasePath();
     m_session.Open(m_strDatabasePath);
-    m_pList->Attach(this, &m_doc.m_articulosSet, &m_doc.m_medidasSet);
+    m_pList->Attach(this, &m_doc.m_articulosSet);
     SetupGrid();
     ShowBudgetControls(false);
     if (!m_pMediciones) {
@@ -125,13 +106,15 @@ void CVelmoraView::OnInitialUpdate()
         m_pMediciones->hide();
         connect(m_pList, &CArticulosList::LineSelected, m_pMediciones, &CMedicionesDlg::OnBudgetLineSelected);
     }
+    if (!m_pBasePrecios) {
+        m_pBasePrecios = new CBasePreciosDlg(*this, this);
+        m_pBasePrecios->hide();
+    }
 }
 
 void CVelmoraView::SetupGrid()
 {
-    m_pList->ApplyColumns(kColumns, CBudgetRow::ColumnCount);
-    m_pList->SetSortEnabled(false);
-    m_pList->SetEditEnabled(true);
+    m_pList->SetupColumns();
 }
 
 // The open budget ---------------------------------------------------------------
@@ -310,23 +293,7 @@ void CVelmoraView::OnDescriptionChanged()
     const long line = m_nDescriptionLine;
     if (line <= 0)
         return;
-    QString text = m_pDescripcion->toPlainText();
-    if (text.size() > kDescriptionLimit) {
-        text.truncate(kDescriptionLimit);
-        const QSignalBlocker blocker(m_pDescripcion);
-        m_pDescripcion->setPlainText(text);
-        m_pDescripcion->moveCursor(QTextCursor::End);
-    }
-    try {
-        Service().EditCell(line, CBudgetRow::Descripcion, text);
-        const int row = m_pList->RowOfLine(line);
-        if (row >= 0)
-            m_pList->SetItemText(row, CBudgetRow::Descripcion, text);
-    } catch (const CDBException& e) {
-        ReloadAfterError(e);
-    } catch (const CEditRefused& e) {
-        ShowRefusal(e.m_strMessage);
-    }
+    m_pList->StoreDescription(line, m_pDescripcion->toPlainText());
 }
 
 bool CVelmoraView::eventFilter(QObject* watched, QEvent* event)
@@ -386,6 +353,10 @@ bool CVelmoraView::OnCommand(int nID)
         if (m_pMediciones)
             m_pMediciones->ToggleMeasurements();
         return true;
+    case ID_BASE_PRECIOS:
+        if (m_pBasePrecios)
+            m_pBasePrecios->Show();
+        return true;
     case ID_EXPORTAR_RTF:
         if (IsBudgetOpen())
             CRtfReportDlg(m_doc.Database(), m_strCodigo, this).exec();
@@ -428,8 +399,7 @@ bool CVelmoraView::OnUpdateCommand(int nID, QAction& action)
         action.setEnabled(IsBudgetOpen() && m_pList->GetItemCount() > 0);
         return true;
     case ID_BASE_PRECIOS:
-        // The price bases are not part of this version yet.
-        action.setEnabled(false);
+        action.setEnabled(m_pBasePrecios != nullptr);
         return true;
     case ID_TB_INSERTAR_CAPITULO:
         action.setEnabled(selected >= 0 && m_pList->IsChapterRow(selected));

@@ -2,6 +2,7 @@
 
 #include "app/CCommandTarget.h"
 #include "budget/CLineClipboard.h"
+#include "budget/CLineListHost.h"
 #include "budget/CStoreSession.h"
 
 struct CChangeSet;
@@ -11,6 +12,7 @@ struct CChangeSet;
 #include <memory>
 
 class CArticulosList;
+class CBasePreciosDlg;
 class CDBException;
 class CEditingService;
 class CMedicionesDlg;
@@ -28,7 +30,7 @@ class QPrinter;
 // holds the language string, the open budget's code, the database path and
 // the clipboard of copied lines; it opens the store when first initialised
 // and closes it, with the data source, when destroyed.
-class CVelmoraView : public QWidget, public CCommandTarget
+class CVelmoraView : public QWidget, public CCommandTarget, public CLineListHost
 {
     Q_OBJECT
 
@@ -58,9 +60,9 @@ public:
     // Recomputes and stores the budget's totals from the root line's stored amount.
     void UpdateTotals();
     // The editing service on the open budget's lines and header.
-    CEditingService Service();
+    CEditingService Service() override;
     // Shows the totals an edit left.
-    void ShowTotals(const CChangeSet& changes);
+    void ShowTotals(const CChangeSet& changes) override;
     // The code of the nearest earlier line of lower level.
     QString ParentCode(long nLine);
 
@@ -76,23 +78,25 @@ public:
 
     // A database error ended an operation: the store is as it was before
     // it, so the grid is loaded again and the user told.
-    void ReloadAfterError(const CDBException& error);
+    void ReloadAfterError(const CDBException& error) override;
     // An edit was refused: the user is told why.
-    void ShowRefusal(const QString& strMessage);
+    void ShowRefusal(const QString& strMessage) override;
 
     // The description box shows a line's long description and takes its
     // edits; with no line shown it is empty and read-only.
-    void ClearDescription();
-    void SetDescription(long nLine, const QString& strText);
+    void ClearDescription() override;
+    void SetDescription(long nLine, const QString& strText) override;
     long DescriptionLine() const { return m_nDescriptionLine; }
-    void ShowLinePicture(const QString& strImage);
-    CLineClipboard& Clipboard() { return m_clipboard; }
+    void ShowLinePicture(const QString& strImage) override;
+    CLineClipboard& Clipboard() override { return m_clipboard; }
     CArticulosList* List() const { return m_pList; }
     QLineEdit* TotalBox() const { return m_pTotal; }
     CNoSeparatorMemo* DescriptionBox() const { return m_pDescripcion; }
     CPictureBox* PictureBox() const { return m_pPicture; }
     // The measurements window, created hidden by the first initialisation.
     CMedicionesDlg* Mediciones() const { return m_pMediciones; }
+    // The price-base window, created hidden by the first initialisation.
+    CBasePreciosDlg* BasePrecios() const { return m_pBasePrecios; }
     // The run's hold on the store, with what the user is to be told about it.
     const CStoreSession& Session() const { return m_session; }
 
@@ -127,6 +131,7 @@ private:
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
     CMedicionesDlg* m_pMediciones = nullptr;
+    CBasePreciosDlg* m_pBasePrecios = nullptr;
     QPrinter* m_pPrinter = nullptr;
     // The print or preview run in progress, or none.
     std::unique_ptr<CPrintRun> m_pPrintRun;

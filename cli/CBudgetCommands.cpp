@@ -117,14 +117,7 @@ int CBudgetCommands::ShowBudget(CCommandContext& context, const QStringList& arg
     CArticulosSet lines(&context.Database());
     lines.FilterBudget(arguments[0]);
     lines.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-    // A line lies at most one level below the line before it; a level past
-    // that (a damaged store) is indented as that deepest one, so the output
-    // stays in proportion to the budget.
-    long depth = -1;
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
-        CBudgetListing::WriteLine(context.Out(), CLineRecord::From(lines), depth);
-    }
+    CBudgetListing::WriteLines(context.Out(), lines);
     CBudgetListing::WriteTotals(context.Out(), context.Database(), arguments[0]);
     return 0;
 }

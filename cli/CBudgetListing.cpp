@@ -1,6 +1,9 @@
 #include "cli/CBudgetListing.h"
 
 #include "store/CLineRecord.h"
+#include "store/CLineSet.h"
+
+#include <algorithm>
 #include "store/CPresupuestosSet.h"
 
 QString CBudgetListing::Escaped(const QString& strText)
@@ -24,6 +27,15 @@ void CBudgetListing::WriteLine(QTextStream& out, const CLineRecord& line, long n
     out << Escaped(line.numlin) << '\t' << Escaped(line.nivel) << '\t' << QString(qsizetype(nDepth) * 2, u' ')
         << Escaped(line.articulo) << '\t' << Escaped(line.medida) << '\t' << Escaped(line.nombre) << '\t'
         << Escaped(line.precio) << '\t' << Escaped(line.rendimiento) << '\t' << Escaped(line.importe) << '\n';
+}
+
+void CBudgetListing::WriteLines(QTextStream& out, CLineSet& lines)
+{
+    long depth = -1;
+    for (; !lines.IsEOF(); lines.MoveNext()) {
+        depth = std::clamp(lines.m_NIVEL.toLong(), 0L, depth + 1);
+        WriteLine(out, CLineRecord::From(lines), depth);
+    }
 }
 
 void CBudgetListing::WriteTotals(QTextStream& out, CDatabase& db, const QString& strBudget)

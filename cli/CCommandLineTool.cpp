@@ -7,6 +7,7 @@
 #include "cli/CEditCommands.h"
 #include "cli/CExportCommands.h"
 #include "cli/CFormulaCommand.h"
+#include "cli/CPriceBaseCommands.h"
 #include "cli/CPrintCommand.h"
 #include "core/CLanguage.h"
 #include "store/CDBException.h"
@@ -34,13 +35,16 @@ const std::vector<CCommandLineTool::Command>& CCommandLineTool::Commands()
         {"import-budget", "import-budget FILE.bc3 [--replace]", &CBc3Commands::ImportBudget},
         {"export-budget", "export-budget CODE FILE.bc3", &CBc3Commands::ExportBudget},
         {"check-budget", "check-budget CODE", &CBc3Commands::CheckBudget},
-        {"edit-line", "edit-line CODE NUMLIN COLUMN TEXT", &CEditCommands::EditLine},
-        {"insert-line", "insert-line CODE AFTER chapter|folder|concept", &CEditCommands::InsertLine},
-        {"delete-line", "delete-line CODE NUMLIN", &CEditCommands::DeleteLine},
-        {"move-branch", "move-branch CODE NUMLIN TARGET [--into]", &CEditCommands::MoveBranch},
+        {"edit-line", "edit-line CODE[/TARIFF] NUMLIN COLUMN TEXT", &CEditCommands::EditLine},
+        {"insert-line", "insert-line CODE[/TARIFF] AFTER chapter|folder|concept", &CEditCommands::InsertLine},
+        {"delete-line", "delete-line CODE[/TARIFF] NUMLIN", &CEditCommands::DeleteLine},
+        {"move-branch", "move-branch CODE[/TARIFF] NUMLIN TARGET [--into]", &CEditCommands::MoveBranch},
         {"copy-branch", CEditCommands::kCopyBranchUsage, &CEditCommands::CopyBranch},
         {"add-measurement", CEditCommands::kAddMeasurementUsage, &CEditCommands::AddMeasurement},
         {"delete-measurement", "delete-measurement CODE NUMLIN LIN", &CEditCommands::DeleteMeasurement},
+        {"list-pricebases", "list-pricebases", &CPriceBaseCommands::ListPriceBases},
+        {"show-pricebase", "show-pricebase CODE TARIFF", &CPriceBaseCommands::ShowPriceBase},
+        {"import-pricebase", CPriceBaseCommands::kImportUsage, &CPriceBaseCommands::ImportPriceBase},
         {"print", CPrintCommand::kUsage, &CPrintCommand::Print, true},
         {"export-rtf", "export-rtf CODE FILE.rtf [--catalan]", &CExportCommands::ExportRtf, true},
         {"export-xls", "export-xls CODE FILE.xls|FILE.xlsx [--catalan]", &CExportCommands::ExportXls},

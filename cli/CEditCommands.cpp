@@ -5,7 +5,9 @@
 #include "budget/CEditingService.h"
 #include "cli/CBudgetListing.h"
 #include "cli/CCommandContext.h"
+#include "pricebase/CPriceBaseAdmin.h"
 #include "store/CArticulosSet.h"
+#include "store/CPreciosSet.h"
 
 #include <algorithm>
 #include <functional>
@@ -82,36 +84,53 @@ long LineNumber(const QString& strText)
     return number;
 }
 
-// One budget open for editing: its lines and its service.
-class CBudgetEdit
+// One line tree open for editing, a budget or a tariff: its lines and its service.
+class CTreeEdit
 {
 public:
-    CBudgetEdit(CDatabase& db, const QString& strBudget);
+    CTreeEdit(CDatabase& db, const QString& strTree);
 
     CEditingService& Service() { return *m_pService; }
-    // The changed and added lines, then the header's totals.
+    // The changed and added lines, then a budget's totals.
     void Print(const CChangeSet& changes, QTextStream& out);
 
 private:
     CDatabase& m_db;
-    QString m_strBudget;
-    std::unique_ptr<CArticulosSet> m_pLines;
+    std::unique_ptr<CLineSet> m_pLines;
     std::unique_ptr<CEditingService> m_pService;
 };
 
-CBudgetEdit::CBudgetEdit(CDatabase& db, const QString& strBudget)
-    : m_db(db)
-    , m_strBudget(strBudget)
+// The tree a command names: a budget when one has the whole text as its
+// code, else the tariff CODE/TARIFF (codes may hold "/" themselves).
+CLineTable FindTree(CDatabase& db, const QString& strTree)
 {
-    if (!CBudgetAdmin::Exists(db, strBudget))
-        throw CBadInput{CEditCommands::tr("No existe este presupuesto: %1").arg(strBudget)};
-    m_pLines = std::make_unique<CArticulosSet>(&db);
-    m_pLines->FilterBudget(strBudget);
-    m_pLines->Open();
-    m_pService = std::make_unique<CEditingService>(*m_pLines, CLineTable::ForBudget(strBudget));
+    if (CBudgetAdmin::Exists(db, strTree))
+        return CLineTable::ForBudget(strTree);
+    for (qsizetype slash = strTree.indexOf(u'/'); slash >= 0; slash = strTree.indexOf(u'/', slash + 1)) {
+        const QString code = strTree.left(slash);
+        const QString tariff = strTree.mid(slash + 1);
+        if (CPriceBaseAdmin::Exists(db, code, tariff))
+            return CLineTable::ForTariff(code, tariff);
+    }
+    if (strTree.contains(u'/'))
+        throw CBadInput{CEditCommands::tr("No existe esta tarifa: %1").arg(strTree)};
+    throw CBadInput{CEditCommands::tr("No existe este presupuesto: %1").arg(strTree)};
 }
 
-void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
+CTreeEdit::CTreeEdit(CDatabase& db, const QString& strTree)
+    : m_db(db)
+{
+    const CLineTable table = FindTree(db, strTree);
+    if (table.IsTariff())
+        m_pLines = std::make_unique<CPreciosSet>(&db);
+    else
+        m_pLines = std::make_unique<CArticulosSet>(&db);
+    m_pLines->FilterTree(table);
+    m_pLines->Open();
+    m_pService = std::make_unique<CEditingService>(*m_pLines, table);
+}
+
+void CTreeEdit::Print(const CChangeSet& changes, QTextStream& out)
 {
     std::map<long, CLineRecord> lines = changes.m_lines;
     for (long n = changes.m_nAddedFirst; n > 0 && n < changes.m_nAddedFirst + changes.m_nAddedCount; ++n) {
@@ -120,16 +139,17 @@ void CBudgetEdit::Print(const CChangeSet& changes, QTextStream& out)
     }
     for (const auto& [number, line] : lines)
         CBudgetListing::WriteLine(out, line, std::clamp(line.Level(), 0L, 40L));
-    CBudgetListing::WriteTotals(out, m_db, m_strBudget);
+    if (!m_pService->Table().IsTariff())
+        CBudgetListing::WriteTotals(out, m_db, m_pService->Table().Code());
 }
 
-// The budget a command opens for its change.
-using EditPtr = std::unique_ptr<CBudgetEdit>;
+// The tree a command opens for its change.
+using EditPtr = std::unique_ptr<CTreeEdit>;
 
-// Opens the budget the change is made in.
-CBudgetEdit& Open(EditPtr& edit, CCommandContext& context, const QString& strBudget)
+// Opens the tree the change is made in.
+CTreeEdit& Open(EditPtr& edit, CCommandContext& context, const QString& strTree)
 {
-    edit = std::make_unique<CBudgetEdit>(context.Database(), strBudget);
+    edit = std::make_unique<CTreeEdit>(context.Database(), strTree);
     return *edit;
 }
 
@@ -231,7 +251,7 @@ int CEditCommands::CopyBranch(CCommandContext& context, const QStringList& argum
         const long target = LineNumber(args[2]);
         CLineClipboard clipboard;
         {
-            CBudgetEdit source(context.Database(), args[0]);
+            CTreeEdit source(context.Database(), args[0]);
             if (!source.Service().Tree().Line(line))
                 throw CBadInput{CEditingService::tr("No existe la línea %1").arg(line)};
             source.Service().CopyBranch(line, clipboard);

@@ -6,8 +6,9 @@
 class CCommandContext;
 
 // The editing commands, on the editing service the grids use: each changes
-// one budget in one transaction and prints the lines that changed (as
-// show-budget prints a line) and the budget's totals. Bad input is told on
+// the lines of one budget, or of one tariff of a price base (written
+// CODE/TARIFF), in one transaction and prints the lines that changed (as
+// show-budget prints a line) and a budget's totals. Bad input is told on
 // the error stream with exit status 2, and the store is left as it was; a
 // store failure gives status 1.
 class CEditCommands
@@ -15,7 +16,8 @@ class CEditCommands
     Q_DECLARE_TR_FUNCTIONS(CEditCommands)
 
 public:
-    static constexpr const char* kCopyBranchUsage = "copy-branch CODE NUMLIN --to CODE2 TARGET [--into]";
+    static constexpr const char* kCopyBranchUsage =
+        "copy-branch CODE[/TARIFF] NUMLIN --to CODE2[/TARIFF2] TARGET [--into]";
     static constexpr const char* kAddMeasurementUsage =
         "add-measurement CODE NUMLIN --units U --length L --width W --height H | --formula F [--comment TEXT]";
 

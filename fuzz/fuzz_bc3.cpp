@@ -1,11 +1,12 @@
-// Fuzz target: the BC3 reader, both kinds of staging and the budget import,
-// on an in-memory store, plus the code page conversions.
-// fuzz-sources: bc3/CBc3BudgetImport.cpp bc3/CBc3CodeIndex.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp budget/CBudgetTotals.cpp budget/CRollUp.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CLineSet.cpp store/CLineTable.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
+// Fuzz target: the BC3 reader, both kinds of staging, the budget import and
+// the price-base import, on an in-memory store, plus the code page conversions.
+// fuzz-sources: bc3/CBc3PriceBaseImport.cpp bc3/CBc3TreeBuilder.cpp pricebase/CPriceBaseAdmin.cpp budget/CLineTree.cpp store/CLineQueries.cpp store/CLineRecord.cpp store/CMeasureRecord.cpp store/CPreciosSet.cpp store/CTarifasSet.cpp bc3/CBc3BudgetImport.cpp bc3/CBc3CodeIndex.cpp bc3/CBc3CodePage.cpp bc3/CBc3Messages.cpp bc3/CBc3Reader.cpp bc3/CBc3Staging.cpp budget/CBudgetTotals.cpp budget/CRollUp.cpp store/CArticulosSet.cpp store/CBulkInsert.cpp store/CLineSet.cpp store/CLineTable.cpp store/CDBException.cpp store/CBudgetCode.cpp store/CDatabase.cpp store/CFileAccess.cpp store/CDateValue.cpp store/CFieldExchange.cpp store/CMedidasSet.cpp store/CNumberLocale.cpp store/CPresupuestosSet.cpp store/CRecordset.cpp store/CSchema.cpp store/CStoreStatements.cpp store/CTransaction.cpp store/NumberText.cpp
 // fuzz-libraries: Qt6Core Qt6Sql sqlite3
 // fuzz-seeds: ../shared/corpus/bc3
 // fuzz-options: -max_len=16384 -timeout=60 -rss_limit_mb=4096
 #include "bc3/CBc3BudgetImport.h"
 #include "bc3/CBc3CodePage.h"
+#include "bc3/CBc3PriceBaseImport.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CBc3Staging.h"
 #include "store/CDBException.h"
@@ -71,6 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CBc3ImportOutcome outcome =
             ImportBudgetBc3Text(database, text, QStringLiteral("F'1"), true, nullptr, kMaxLines);
         if (outcome.m_status == CBc3ImportOutcome::DatabaseError || outcome.m_status == CBc3ImportOutcome::StagingError)
+            std::abort();
+        QStringList scopes;
+        Bc3PriceScopes(text, scopes);
+        const CBc3PriceImportOutcome prices =
+            ImportPriceBaseBc3Text(database, text, QStringLiteral("F'1"), scopes, scopes.mid(0, 3), nullptr, kMaxLines);
+        if (prices.m_status == CBc3PriceImportOutcome::DatabaseError)
             std::abort();
         transaction.Rollback();
     } catch (const CDBException&) {

@@ -6,6 +6,20 @@
 CNoSeparatorMemo::CNoSeparatorMemo(QWidget* parent)
     : QPlainTextEdit(parent)
 {
+    connect(this, &QPlainTextEdit::textChanged, this, &CNoSeparatorMemo::CutToMaxLength);
+}
+
+void CNoSeparatorMemo::CutToMaxLength()
+{
+    if (m_nMaxLength <= 0)
+        return;
+    QString text = toPlainText();
+    if (text.size() <= m_nMaxLength)
+        return;
+    text.truncate(m_nMaxLength);
+    const QSignalBlocker blocker(this);
+    setPlainText(text);
+    moveCursor(QTextCursor::End);
 }
 
 void CNoSeparatorMemo::keyPressEvent(QKeyEvent* event)

@@ -11,7 +11,16 @@ class CNoSeparatorMemo : public QPlainTextEdit
 public:
     explicit CNoSeparatorMemo(QWidget* parent = nullptr);
 
+    // The longest text the box keeps (0: no limit): what goes past it is cut
+    // before anyone connected to textChanged after the box reads the text.
+    void SetMaxLength(int nMaxLength) { m_nMaxLength = nMaxLength; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void CutToMaxLength();
+
+    int m_nMaxLength = 0;
 };

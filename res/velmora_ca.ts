@@ -21,6 +21,65 @@
     </message>
 </context>
 <context>
+    <name>CBasePreciosDlg</name>
+    <message>
+        <source>Nueva</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Esborrar</translation>
+    </message>
+    <message>
+        <source>Importar</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Base de Precios</source>
+        <translation>Base de Precios</translation>
+    </message>
+    <message>
+        <source>Buscar</source>
+        <translation>Cercar</translation>
+    </message>
+    <message>
+        <source>Seleccione la carpeta de imágenes</source>
+        <translation>Seleccioni la carpeta d&apos;imatges</translation>
+    </message>
+    <message>
+        <source>&lt;Doble click aquí para seleccionar carpeta de imagenes&gt;</source>
+        <translation>&lt;Doble clic aquí per seleccionar la carpeta d&apos;imatges&gt;</translation>
+    </message>
+    <message>
+        <source>Ya existe esta tarifa</source>
+        <translation>Ja existeix aquesta tarifa</translation>
+    </message>
+    <message>
+        <source>¿Borrar la tarifa %1 de %2 con todas sus líneas?</source>
+        <translation>Esborrar la tarifa %1 de %2 amb totes les seves línies?</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 tarifas seleccionadas con todas sus líneas?</source>
+        <translation>Esborrar les %1 tarifes seleccionades amb totes les seves línies?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el cambio; la base de precios queda como estaba.
+
+%1</source>
+        <translation>No s&apos;ha pogut desar el canvi; la base de preus queda com estava.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No encontrado</source>
+        <translation>No es troba</translation>
+    </message>
+    <message>
+        <source>No encontrado, ¿buscar desde el principio?</source>
+        <translation>No es troba, buscar des del principi?</translation>
+    </message>
+</context>
+<context>
     <name>CBc3Commands</name>
     <message>
         <source>Ya existe el presupuesto %1; --replace lo reemplaza
@@ -128,6 +187,38 @@
     <message>
         <source>la base de datos es de solo lectura</source>
         <translation>la base de dades és de només lectura</translation>
+    </message>
+    <message>
+        <source>El nombre del fichero no da código a la base de precios</source>
+        <translation>El nom del fitxer no dona codi a la base de preus</translation>
+    </message>
+    <message>
+        <source>El fichero no tiene el ámbito de precios %1</source>
+        <translation>El fitxer no té l&apos;àmbit de preus %1</translation>
+    </message>
+    <message>
+        <source>Error al guardar la base de precios importada</source>
+        <translation>Error en desar la base de preus importada</translation>
+    </message>
+    <message>
+        <source>Creando tarifa %1...</source>
+        <translation>Creant tarifa %1...</translation>
+    </message>
+    <message>
+        <source>Creando tarifa %1 %2</source>
+        <translation>Creant tarifa %1 %2</translation>
+    </message>
+    <message>
+        <source>Precios tarifa %1 %2%</source>
+        <translation>Preus tarifa %1 %2%</translation>
+    </message>
+    <message>
+        <source>Descripciones tarifa %1 %2%</source>
+        <translation>Descripcions tarifa %1 %2%</translation>
+    </message>
+    <message>
+        <source>Recalculando importes. Espere...</source>
+        <translation>Recalculant imports. Esperi...</translation>
     </message>
 </context>
 <context>
@@ -313,6 +404,17 @@
     <message>
         <source>IMPORTE</source>
         <translation>IMPORT</translation>
+    </message>
+</context>
+<context>
+    <name>CBuscarDlg</name>
+    <message>
+        <source>Siguiente</source>
+        <translation>Següent</translation>
+    </message>
+    <message>
+        <source>Buscar</source>
+        <translation>Cercar</translation>
     </message>
 </context>
 <context>
@@ -658,6 +760,10 @@ Ordres:
         <source>Una línea de fórmula guarda la fórmula en lugar del comentario</source>
         <translation>Una línia de fórmula desa la fórmula en lloc del comentari</translation>
     </message>
+    <message>
+        <source>No existe esta tarifa: %1</source>
+        <translation>No existeix aquesta tarifa: %1</translation>
+    </message>
 </context>
 <context>
     <name>CEditList</name>
@@ -768,6 +874,22 @@ Ordres:
     <message>
         <source>Tipo</source>
         <translation>Tipus</translation>
+    </message>
+    <message>
+        <source>Tarifa</source>
+        <translation>Tarifa</translation>
+    </message>
+    <message>
+        <source>Precios</source>
+        <translation>Preus</translation>
+    </message>
+    <message>
+        <source>Imagenes</source>
+        <translation>Imatges</translation>
+    </message>
+    <message>
+        <source>Reg.</source>
+        <translation>Reg.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1015,25 @@ Ordres:
     <message>
         <source>Imagen</source>
         <translation>Imatge</translation>
+    </message>
+</context>
+<context>
+    <name>CImportarTarifaDlg</name>
+    <message>
+        <source>Ámbitos geográficos</source>
+        <translation>Àmbits geogràfics</translation>
+    </message>
+    <message>
+        <source>Importar tarifa</source>
+        <translation>Importar tarifa</translation>
+    </message>
+    <message>
+        <source>Elegir el fichero</source>
+        <translation>Triar el fitxer</translation>
+    </message>
+    <message>
+        <source>Archivos BC3 (*.bc3)</source>
+        <translation>Fitxers BC3 (*.bc3)</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1404,21 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CNuevaTarifaDlg</name>
+    <message>
+        <source>Nueva Base de Precios</source>
+        <translation>Nova Base de Preus</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Tarifa</source>
+        <translation>Tarifa</translation>
+    </message>
+</context>
+<context>
     <name>CPresupuestosDlg</name>
     <message>
         <source>Cancelar</source>
@@ -1327,6 +1483,13 @@ Ordres:
     <message>
         <source>Error al abrir tabla Presupuestos</source>
         <translation>Error al obrir la taula Pressupostos</translation>
+    </message>
+</context>
+<context>
+    <name>CPriceBaseCommands</name>
+    <message>
+        <source>No existe esta tarifa: %1/%2</source>
+        <translation>No existeix aquesta tarifa: %1/%2</translation>
     </message>
 </context>
 <context>

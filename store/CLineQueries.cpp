@@ -26,6 +26,11 @@ long SingleNumber(CDatabase& database, const QString& sql, const QVariantList& p
 
 } // namespace
 
+long CLineQueries::LineCount(CDatabase& database, const CLineTable& table)
+{
+    return SingleNumber(database, Select(table, QStringLiteral("count(*)"), QStringLiteral("1 = 1")), table.KeyValues());
+}
+
 long CLineQueries::LastBefore(CDatabase& database, const CLineTable& table, long nLine, long nLevel)
 {
     return SingleNumber(database,
@@ -55,6 +60,18 @@ std::vector<CLineQueries::Sibling> CLineQueries::LinesAtLevel(CDatabase& databas
     return lines;
 }
 
+std::vector<long> CLineQueries::LinesUpToLevel(CDatabase& database, const CLineTable& table, long nLevel)
+{
+    QSqlQuery& query =
+        database.PreparedQuery(Select(table, QStringLiteral("NUMLIN"), QStringLiteral("NIVEL <= ? ORDER BY NUMLIN")));
+    database.Exec(query, table.KeyValues() << qlonglong(nLevel));
+    std::vector<long> lines;
+    while (query.next())
+        lines.push_back(long(query.value(0).toLongLong()));
+    query.finish();
+    return lines;
+}
+
 std::vector<long> CLineQueries::LinesWithCode(CDatabase& database, const CLineTable& table, const QString& strCode)
 {
     QSqlQuery& query =
@@ -65,4 +82,21 @@ std::vector<long> CLineQueries::LinesWithCode(CDatabase& database, const CLineTa
         lines.push_back(long(query.value(0).toLongLong()));
     query.finish();
     return lines;
+}
+
+long CLineQueries::FirstWithText(CDatabase& database, const CLineTable& table, long nLine, const QString& strText)
+{
+    // The store's own upper() knows only ASCII letters: the lines are read
+    // in order and compared here, up to the first that holds the text.
+    QSqlQuery& query = database.PreparedQuery(
+        Select(table, QStringLiteral("NUMLIN, NOMBRE, DESCRIPCION"), QStringLiteral("NUMLIN > ? ORDER BY NUMLIN")));
+    database.Exec(query, table.KeyValues() << qlonglong(nLine));
+    long found = 0;
+    while (found == 0 && query.next()) {
+        if (query.value(1).toString().contains(strText, Qt::CaseInsensitive)
+            || query.value(2).toString().contains(strText, Qt::CaseInsensitive))
+            found = long(query.value(0).toLongLong());
+    }
+    query.finish();
+    return found;
 }

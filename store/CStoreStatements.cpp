@@ -152,6 +152,14 @@ std::unique_ptr<CBulkInsert> CStoreStatements::BudgetLineInserter(CDatabase& dat
                                                      "PRECIO", "IMPORTE"});
 }
 
+std::unique_ptr<CBulkInsert> CStoreStatements::PriceLineInserter(CDatabase& database)
+{
+    return std::make_unique<CBulkInsert>(database, QStringLiteral("PRECIOS"),
+                                         QStringList{"CODIGO", "TARIFA", "NUMLIN", "ARTICULO", "NIVEL", "DESGLOSE",
+                                                     "FACTOR", "RENDIMIENTO", "NOMBRE", "DESCRIPCION", "IMAGEN",
+                                                     "MEDIDA", "PRECIO", "IMPORTE"});
+}
+
 std::unique_ptr<CBulkInsert> CStoreStatements::MeasurementInserter(CDatabase& database)
 {
     return std::make_unique<CBulkInsert>(database, QStringLiteral("MEDIDAS"),

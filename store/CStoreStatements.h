@@ -50,6 +50,9 @@ public:
     // ARTICULOS: CODIGO, NUMLIN, ARTICULO, NIVEL, DESGLOSE, FACTOR, RENDIMIENTO, NOMBRE, DESCRIPCION, IMAGEN,
     // MEDIDA, PRECIO, IMPORTE.
     static std::unique_ptr<CBulkInsert> BudgetLineInserter(CDatabase& database);
+    // PRECIOS: CODIGO, TARIFA, NUMLIN, ARTICULO, NIVEL, DESGLOSE, FACTOR, RENDIMIENTO, NOMBRE, DESCRIPCION,
+    // IMAGEN, MEDIDA, PRECIO, IMPORTE.
+    static std::unique_ptr<CBulkInsert> PriceLineInserter(CDatabase& database);
     // MEDIDAS: CODIGO, NUMLIN, LIN, CODIGOPADRE, CODIGOHIJO, POSICION, TIPO, NOMBRE, UNIDADES, LARGO, ANCHO,
     // ALTO, TOTAL.
     static std::unique_ptr<CBulkInsert> MeasurementInserter(CDatabase& database);

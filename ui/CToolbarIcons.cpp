@@ -136,7 +136,30 @@ QPixmap Totals()
     return pixmap;
 }
 
+QPixmap Magnifier()
+{
+    QPixmap pixmap = Canvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 60, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10.5, 10.5), QPointF(14.5, 14.5));
+    p.setPen(QPen(QColor(50, 50, 50), 1.5));
+    p.setBrush(QColor(200, 225, 250));
+    p.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    return pixmap;
+}
+
 } // namespace
+
+QIcon CToolbarIcons::SearchIcon()
+{
+    return QIcon(Magnifier());
+}
+
+QIcon CToolbarIcons::FolderIcon()
+{
+    return QIcon(Folder(true));
+}
 
 QIcon CToolbarIcons::Icon(int nCommandId)
 {

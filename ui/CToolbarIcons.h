@@ -11,6 +11,9 @@ public:
     static QIcon ApplicationIcon();
     // The application icon drawn at a size, in pixels.
     static QPixmap ApplicationImage(int nSize);
+    // The price-base window's search button, and the file chooser's button.
+    static QIcon SearchIcon();
+    static QIcon FolderIcon();
     // The grid's item images: 0 closed folder, 1 open folder, 2 concept.
     static QPixmap ItemImage(int nImage);
 };

@@ -454,6 +454,12 @@ private slots:
         QCOMPARE(TreeLines(store, budget.Table()), QStringList({"1|0|B##", "2|1|C1#", "3|2|F", "4|3|A", "5|2|F", "6|3|A"}));
         QCOMPARE(Measures(store, "B"), QStringList({"5/1:F"}));
         QCOMPARE(store.Scalar("SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'B'").toInt(), 6);
+
+        // A tariff's chapter holds no total; pasted into the budget it gets its children's.
+        tariff.CopyBranch(2, {}, clipboard);
+        budget.PasteBranch(1, true, clipboard);
+        budget.RollUpTotals(2);
+        QCOMPARE(budget.Line(2)->importe, QStringLiteral("6.00000"));
     }
 };
 

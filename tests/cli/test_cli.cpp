@@ -298,6 +298,53 @@ private slots:
         QCOMPARE(run({"show-budget", "E"}).out + run({"show-budget", "F"}).out, before);
     }
 
+    void priceBasesFromTheCommandLine()
+    {
+        const QString name = "cli-prices.db";
+        {
+            CTestStore store(name);
+            store.AddTariff("BP", "T1", {"0|BP##|S|0|1|0", "1|C#|S|0|1|0", "2|F1|S|4|1|4", "3|MAT01|N|4|1|4",
+                                         "2|F2|S|8|1|8", "3|MAT01|N|4|2|8"});
+            store.AddTariff("X/Y", "Z", {"0|X/Y##|S|0|1|0"});
+            store.AddBudget("B", {"0|B##|S|0|1|0"});
+        }
+        const QString db = TestHome() + u'/' + name;
+        const auto run = [&](const QStringList& arguments) { return Run(QStringList{"--database", db} + arguments); };
+        QCOMPARE(run({"list-pricebases"}).out, QStringLiteral("BP\tT1\t6\nX/Y\tZ\t1\n"));
+        QCOMPARE(run({"show-pricebase", "BP", "T1"}).out.section('\n', 3, 3), QStringLiteral("4\t3\t      MAT01\t\t\t4\t1\t4"));
+
+        // A tariff is written CODE/TARIFF; an edit reaches every occurrence and prints no totals.
+        const Result priced = run({"edit-line", "BP/T1", "4", "Precio", "5"});
+        QCOMPARE(priced.status, 0);
+        QCOMPARE(priced.out, QStringLiteral("3\t2\t    F1\t\t\t5.00000\t1\t5.00000\n"
+                                            "4\t3\t      MAT01\t\t\t5.00000\t1.00000\t5.00000\n"
+                                            "5\t2\t    F2\t\t\t10.00000\t1\t10.00000\n"
+                                            "6\t3\t      MAT01\t\t\t5.00000\t2\t10.00000\n"));
+        QCOMPARE(run({"insert-line", "X/Y/Z", "1", "concept"}).status, 0);
+        // From a price base into a budget: the chapter gets its sum there.
+        QCOMPARE(run({"copy-branch", "BP/T1", "2", "--to", "B", "1", "--into"}).status, 0);
+        QVERIFY(run({"show-budget", "B"}).out.startsWith("1\t0\tB##\t\t\t15.00000\t1\t15.00000\n"
+                                                          "2\t1\t  C#\t\t\t15.00000\t1\t15.00000\n"));
+
+        // A BC3 price base: every scope, or those named.
+        const QString file = TestHome() + "/Zonas.bc3";
+        WriteFile(file, "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur|ANSI|\r\n~C|Z##||Zonas|0|\r\n"
+                        "~D|Z##|K\\1\\2\\|\r\n~C|K|u|Grifo|3\\4\\|\r\n");
+        QCOMPARE(run({"import-pricebase", file}).out, QStringLiteral("Zonas\nNorte\t2\nSur\t2\n"));
+        QCOMPARE(run({"import-pricebase", file, "--scope", "Sur"}).out, QStringLiteral("Zonas\nSur\t2\n"));
+        QCOMPARE(run({"show-pricebase", "Zonas", "Sur"}).out.section('\n', 1, 1),
+                 QStringLiteral("2\t1\t  K\tu\tGrifo\t4\t2.00000\t8.00000"));
+        QCOMPARE(run({"import-pricebase", file, "--scope", "Este"}).status, 2);
+        QCOMPARE(run({"import-pricebase", TestHome() + "/nada.bc3"}).status, 1);
+
+        const Result missing = run({"show-pricebase", "BP", "T9"});
+        QCOMPARE(missing.status, 1);
+        QVERIFY(missing.err.contains("BP/T9"));
+        QCOMPARE(run({"edit-line", "BP/T9", "2", "Nombre", "x"}).status, 2);
+        QCOMPARE(run({"show-pricebase", "BP"}).status, 2);
+        QCOMPARE(run({"add-measurement", "BP/T1", "3", "--units", "2"}).status, 2);
+    }
+
     void unreadableDatabaseIsReported()
     {
         const QString path = TestHome() + "/cli/garbage.db";

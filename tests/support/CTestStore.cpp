@@ -9,6 +9,7 @@
 #include "store/CPreciosSet.h"
 #include "store/NumberText.h"
 #include "store/CPresupuestosSet.h"
+#include "store/CTarifasSet.h"
 #include "store/CTransaction.h"
 
 #include <QAtomicInteger>
@@ -84,9 +85,26 @@ void CTestStore::AddBudget(CDatabase& db, const QString& strCode, const QStringL
 
 void CTestStore::AddTariff(const QString& strCode, const QString& strTariff, const QStringList& lines)
 {
-    CPreciosSet set(&Db());
+    AddTariff(Db(), strCode, strTariff, lines);
+}
+
+void CTestStore::AddTariff(CDatabase& db, const QString& strCode, const QString& strTariff, const QStringList& lines,
+                           const QString& strImages)
+{
+    CTransaction transaction(db);
+    CTarifasSet tariff(&db);
+    tariff.FilterAll();
+    tariff.Open();
+    tariff.AddNew();
+    tariff.SetFieldNull(nullptr);
+    tariff.m_CODIGO = strCode;
+    tariff.m_TARIFA = strTariff;
+    tariff.m_IMAGENES = strImages;
+    tariff.Update();
+    CPreciosSet set(&db);
     set.m_TARIFA = strTariff;
     AddLines(set, strCode, lines);
+    transaction.Commit();
 }
 
 QStringList CTestStore::Lines(const QString& strCode)

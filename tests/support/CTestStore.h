@@ -34,8 +34,10 @@ public:
     // numbered 1..n in the order given; missing numbers default to 0 and 1.
     void AddBudget(const QString& strCode, const QStringList& lines, const QString& strName = {});
     static void AddBudget(CDatabase& db, const QString& strCode, const QStringList& lines, const QString& strName = {});
-    // Adds the lines of a tariff of a price base, as AddBudget does.
+    // Adds a tariff of a price base and its lines, as AddBudget does.
     void AddTariff(const QString& strCode, const QString& strTariff, const QStringList& lines);
+    static void AddTariff(CDatabase& db, const QString& strCode, const QString& strTariff, const QStringList& lines,
+                          const QString& strImages = {});
     // The lines of a budget in NUMLIN order as "NUMLIN|NIVEL|ARTICULO".
     QStringList Lines(const QString& strCode);
     // A single value from the store ("SELECT ..." with bound values).
