@@ -221,7 +221,7 @@ int main(int argc, char** argv)
         price(prices.LineCount(), CLineTree::Kind::Chapter, 1, "R#", "Revestimientos", "", 0, 0);
         prices.RollUpTotals(h + 1);
     }
-    view->BasePrecios()->Show();
+    app.MainFrame()->OnCommand(ID_BASE_PRECIOS);
     for (int row = 0; row < view->BasePrecios()->Tariffs()->GetItemCount(); ++row) {
         if (view->BasePrecios()->Tariffs()->GetItemText(row, 1) == QStringLiteral("Barcelona")) {
             view->BasePrecios()->Tariffs()->OnItemClick(row, 0, 0);
@@ -232,6 +232,9 @@ int main(int argc, char** argv)
     view->BasePrecios()->Lines()->SelectAndFocus(3);
     view->BasePrecios()->Lines()->OnItemClick(3, 0, 0);
     Save(*view->BasePrecios(), folder, QStringLiteral("base-precios"), QSize(960, 680));
+    // The main window with the price base over it, as the screen shows them.
+    view->BasePrecios()->setGeometry(QRect(app.MainFrame()->geometry().topLeft() + QPoint(120, 64), QSize(960, 620)));
+    SaveScreen(*app.MainFrame(), {view->BasePrecios()}, folder, QStringLiteral("principal-base-precios"));
     view->BasePrecios()->hide();
 
     // "Importar tarifa" on a file whose header names four scopes, one chosen, half way.

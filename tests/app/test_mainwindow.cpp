@@ -1,4 +1,5 @@
 #include "support/CTestApp.h"
+#include "support/CTestStore.h"
 #include "support/PdfText.h"
 #include "support/TestMain.h"
 
@@ -7,10 +8,13 @@
 #include "app/CProfile.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
+#include "budget/CBudgetRow.h"
 #include "budget/CVelmoraView.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
 #include "output/CExcelExportCommand.h"
+#include "pricebase/CBasePreciosDlg.h"
+#include "pricebase/CPreciosList.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -242,6 +246,8 @@ private slots:
     {
         CTestApp app;
         CUrlRecorder urls;
+        CTestStore::AddTariff(app.Doc().Database(), "BP", "T1", {"0|BP##|S|0|1|0", "1|C1#|S|0|1|0", "2|K|N|5|1|5"});
+        app.Doc().Database().ExecuteSQL("UPDATE PARAMETROS SET LISTA = 'BP', TARIFA = 'T1'");
         app.OpenBudget("B", kBudget);
         app.List().SelectAndFocus(app.RowOf("C1#"));
         CMainFrame& frame = app.Frame();
@@ -268,13 +274,14 @@ private slots:
         for (QAction* action : actions) {
             const int id = action->data().toInt();
             frame.UpdateCommandUI();
-            if (id == ID_BASE_PRECIOS && !action->isEnabled())
-                continue; // until the price-base window is in
-
             QVERIFY2(action->isEnabled(), qPrintable(action->text()));
             routed.clear();
             action->trigger();
             QVERIFY2(routed.size() == 1 && routed[0][0].toInt() == id && routed[0][1].toBool(), qPrintable(action->text()));
+            if (id == ID_BASE_PRECIOS) {
+                QVERIFY(app.View().BasePrecios()->isVisible());
+                app.View().BasePrecios()->hide();
+            }
             // Back to the budget and the chapter for the next command.
             if (!app.View().IsBudgetOpen())
                 app.View().OpenBudget("B");
@@ -295,6 +302,28 @@ private slots:
         for (QAction* action : measurements->PopupMenu()->actions())
             QVERIFY2(measurements->OnCommand(action->data().toInt()), qPrintable(action->text()));
         closer.stop();
+
+        // The price-base grid shows the budget grid's popup menu, and what is
+        // chosen there is carried out on the tariff's lines.
+        frame.OnCommand(ID_BASE_PRECIOS);
+        CPreciosList* prices = app.View().BasePrecios()->Lines();
+        QCOMPARE(Describe(prices->PopupMenu()), Describe(app.List().PopupMenu()));
+        const int chapter = 1;
+        QCOMPARE(prices->GetItemText(chapter, CBudgetRow::Codigo), QStringLiteral("C1#"));
+        QTimer::singleShot(0, [&] {
+            QMenu* popup = prices->PopupMenu();
+            for (QAction* action : popup->actions()) {
+                if (action->data().toInt() == ID_INSERTAR_CONCEPTO)
+                    popup->setActiveAction(action);
+            }
+            QTest::keyClick(popup, Qt::Key_Return);
+        });
+        prices->OnContextMenu(chapter, 0, prices->mapToGlobal(QPoint(10, 10)));
+        QCOMPARE(CTestStore::Scalar(app.Doc().Database(), "SELECT COUNT(*) FROM PRECIOS WHERE CODIGO = 'BP'").toInt(), 4);
+        for (QAction* action : prices->PopupMenu()->actions()) {
+            if (!action->isSeparator())
+                QVERIFY2(prices->OnCommand(action->data().toInt()), qPrintable(action->text()));
+        }
     }
 
     void ctrlPPrintsOnlyWithLines()
