@@ -183,7 +183,8 @@ void CMedicionesDlg::resizeEvent(QResizeEvent* event)
     const int w = width();
     const int h = height();
     m_pList->setGeometry(0, 0, w, std::max(0, h - kStripHeight));
-    m_pInsert->setGeometry(0, h - 22, 118, 22);
+    // As wide as its caption needs in the user's language and font.
+    m_pInsert->setGeometry(0, h - 22, std::max(118, m_pInsert->sizeHint().width()), 22);
     m_pTotalLabel->setGeometry(w - 310, h - 20, 200, 20);
     m_pTotal->setGeometry(w - 105, h - 20, 100, 20);
 }
