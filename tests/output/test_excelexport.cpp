@@ -44,13 +44,6 @@ QJsonArray Header(const QStringList& names)
     return row;
 }
 
-QString Folder(const QString& strName)
-{
-    const QString path = TestHome() + u'/' + strName;
-    QDir().mkpath(path);
-    return path;
-}
-
 const char* const kTwoDecimals = "#,##0.00";
 const char* const kFiveDecimals = "#,##0.00000";
 
@@ -65,7 +58,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString path = Folder("xls") + "/obra.xls";
+        const QString path = TestFolder("xls") + "/obra.xls";
         QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
         QStringList sheets;
         const QJsonArray rows = ReadWorkbook(path, &sheets);
@@ -89,7 +82,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString path = Folder("xlsx") + "/obra.xlsx";
+        const QString path = TestFolder("xlsx") + "/obra.xlsx";
         const CLanguage catalan(QStringLiteral("1"));
         QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
         QStringList sheets;
@@ -109,7 +102,7 @@ private slots:
         CTestStore::AddBudget(store.Db(), "RAIZ", {"0|RAIZ##|S|0|1|0"}, "Solo la raíz");
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'Solo la raíz' WHERE CODIGO = 'RAIZ'");
         for (const QString name : {"raiz.xls", "raiz.xlsx"}) {
-            const QString path = Folder("raiz") + u'/' + name;
+            const QString path = TestFolder("raiz") + u'/' + name;
             QVERIFY(CExcelExport::Export(store.Db(), "RAIZ", path).IsOk());
             const QJsonArray rows = ReadWorkbook(path);
             QCOMPARE(rows.size(), 2);
@@ -125,7 +118,7 @@ private slots:
         store.Db().ExecuteSQL("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 65536) "
                               "INSERT INTO ARTICULOS (CODIGO, NUMLIN, NIVEL, ARTICULO, DESGLOSE, IMPORTE) "
                               "SELECT 'BIG', i, 1, 'C' || i, 'N', '1' FROM n");
-        const QString path = Folder("big") + "/big.xls";
+        const QString path = TestFolder("big") + "/big.xls";
         const CExcelExport::Result result = CExcelExport::Export(store.Db(), "BIG", path);
         QCOMPARE(result.m_status, CExcelExport::TooManyRows);
         QVERIFY(!QFile::exists(path));
@@ -136,10 +129,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString notAFolder = Folder("fail") + "/fichero";
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        const QString notAFolder = TestFile("fail/fichero", {});
         for (const QString name : {"/obra.xls", "/obra.xlsx"}) {
             const CExcelExport::Result result = CExcelExport::Export(store.Db(), "OBRA", notAFolder + name);
             QCOMPARE(result.m_status, CExcelExport::WriteFailed);

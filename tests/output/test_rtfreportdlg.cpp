@@ -29,13 +29,6 @@
 
 namespace {
 
-QString Folder(const QString& strName)
-{
-    const QString path = TestHome() + u'/' + strName;
-    QDir().mkpath(path);
-    return path;
-}
-
 // Selects the first occurrence of the text in the editor.
 void Select(QTextEdit& editor, const QString& strText)
 {
@@ -217,7 +210,7 @@ private slots:
     void savingAsRtf()
     {
         Fixture f;
-        const QString folder = Folder("guardar");
+        const QString folder = TestFolder("guardar");
         QString chosen = folder + "/informe";
         f.Dialog().m_chooseSavePath = [&](QWidget*) { return chosen; };
         QVERIFY(f.Dialog().SaveRtf());
@@ -229,9 +222,7 @@ private slots:
 
         chosen = QString();
         QVERIFY(!f.Dialog().SaveRtf());
-        QFile file(folder + "/fichero");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        TestFile("guardar/fichero", {});
         chosen = folder + "/fichero/informe";
         QVERIFY(!f.Dialog().SaveRtf());
         QCOMPARE(f.m_messages.size(), 1);
@@ -262,11 +253,8 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString folder = Folder("command");
-        QFile old(folder + "/presupuesto.xls");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("not a workbook");
-        old.close();
+        const QString folder = TestFolder("command");
+        TestFile("command/presupuesto.xls", "not a workbook");
         QStringList opened;
         CExcelExportCommand::SetPathChooser([&](QWidget*) { return folder + "/presupuesto"; });
         CExcelExportCommand::SetOpener([&](const QString& path) { opened << path; });
@@ -292,7 +280,7 @@ private slots:
         QVERIFY(frame.Action(ID_EXPORTAR_RTF)->isEnabled());
         QVERIFY(frame.Action(ID_EXPORTAR_EXCEL)->isEnabled());
 
-        const QString folder = Folder("vista");
+        const QString folder = TestFolder("vista");
         QStringList opened;
         CExcelExportCommand::SetPathChooser([&](QWidget*) { return folder + "/hoja.xlsx"; });
         CExcelExportCommand::SetOpener([&](const QString& path) { opened << path; });
