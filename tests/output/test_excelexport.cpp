@@ -54,17 +54,32 @@ class TestExcelExport : public QObject
     Q_OBJECT
 
 private slots:
-    void theXlsAsExcelReadersSeeIt()
+    void bothFormatsAsExcelReadersSeeThem_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("header");
+        QTest::newRow("xls") << "obra.xls" << "0"
+                             << QStringList{"CODIGO", "DESCRIPCION", "CANTIDAD", "UNIDAD", "PRECIO", "IMPORTE"};
+        QTest::newRow("xlsx, Catalan") << "obra.xlsx" << "1"
+                                       << QStringList{"CODI", "DESCRIPCIO", "QUANTITAT", "UNITAT", "PREU", "IMPORT"};
+    }
+
+    void bothFormatsAsExcelReadersSeeThem()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QFETCH(QStringList, header);
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString path = TestFolder("xls") + "/obra.xls";
+        const QString path = TestFolder("excel") + u'/' + file;
+        const CLanguage installed(language);
         QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
         QStringList sheets;
         const QJsonArray rows = ReadWorkbook(path, &sheets);
         QCOMPARE(sheets, QStringList{"EXCEL"});
         QCOMPARE(rows.size(), 6);
-        QCOMPARE(rows[0], Header({"CODIGO", "DESCRIPCION", "CANTIDAD", "UNIDAD", "PRECIO", "IMPORTE"}));
+        QCOMPARE(rows[0], Header(header));
         // The root and the chapters: code, short name and amount.
         QCOMPARE(rows[1], Row({Text("OBRA##"), Text("Reforma cocina"), Empty(), Empty(), Empty(),
                                Number(12345700, kTwoDecimals)}));
@@ -76,24 +91,6 @@ private slots:
         // without a long description shows its short name.
         QCOMPARE(rows[5], Row({Text("C02"), Text("Peón's ayudante"), Empty(), Text("h"), Number(7.25, kFiveDecimals),
                                Empty()}));
-    }
-
-    void theXlsxWithTheCatalanHeader()
-    {
-        CTestStore store;
-        ExportFixture::AddSampleBudget(store.Db());
-        const QString path = TestFolder("xlsx") + "/obra.xlsx";
-        const CLanguage catalan(QStringLiteral("1"));
-        QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
-        QStringList sheets;
-        const QJsonArray rows = ReadWorkbook(path, &sheets);
-        QCOMPARE(sheets, QStringList{"EXCEL"});
-        QCOMPARE(rows.size(), 6);
-        QCOMPARE(rows[0], Header({"CODI", "DESCRIPCIO", "QUANTITAT", "UNITAT", "PREU", "IMPORT"}));
-        QCOMPARE(rows[2].toArray()[5].toArray(), Number(12345678.9, kTwoDecimals));
-        QCOMPARE(rows[3].toArray()[2].toArray(), Number(3, kFiveDecimals));
-        QCOMPARE(rows[5].toArray()[1].toArray()[1].toString(), QStringLiteral("Peón's ayudante"));
-        QCOMPARE(rows[5].toArray()[2].toArray()[0].toString(), QStringLiteral("e"));
     }
 
     void aRootOnlyBudget()
