@@ -248,28 +248,6 @@ private slots:
         QVERIFY(dialog.Editor()->toPlainText().contains("Nota"));
     }
 
-    void theCommandAddsXlsReplacesAndOpens()
-    {
-        CTestStore store;
-        ExportFixture::AddSampleBudget(store.Db());
-        const QString folder = TestFolder("command");
-        TestFile("command/presupuesto.xls", "not a workbook");
-        QStringList opened;
-        CExcelExportCommand::SetPathChooser([&](QWidget*) { return folder + "/presupuesto"; });
-        CExcelExportCommand::SetOpener([&](const QString& path) { opened << path; });
-        CExcelExportCommand::Run(nullptr, store.Db(), "OBRA");
-        QCOMPARE(opened, QStringList{folder + "/presupuesto.xls"});
-        QVERIFY(!QFile::exists(folder + "/presupuesto"));
-        QCOMPARE(ExportFixture::ReadWorkbook(folder + "/presupuesto.xls").size(), 6);
-
-        // Cancelling the dialog writes and opens nothing.
-        CExcelExportCommand::SetPathChooser([](QWidget*) { return QString(); });
-        CExcelExportCommand::Run(nullptr, store.Db(), "OBRA");
-        QCOMPARE(opened.size(), 1);
-        CExcelExportCommand::SetPathChooser({});
-        CExcelExportCommand::SetOpener({});
-    }
-
     void theViewRunsTheExports()
     {
         CTestApp app;
