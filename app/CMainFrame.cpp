@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CCommandTarget.h"
+#include "app/CLockIndicators.h"
 #include "app/CommandIds.h"
 #include "ui/CStoreErrors.h"
 #include "ui/CToolbarIcons.h"
@@ -52,6 +53,10 @@ void CMainFrame::CreateActions()
     AddAction(ID_GESTION_PRESUPUESTOS, tr("Gestión de presupuestos"), tr("Gestión de presupuestos"));
     AddAction(ID_CERRAR_PRESUPUESTO, tr("Cerrar presupuesto"), tr("Cerrar presupuesto"));
     AddAction(ID_BASE_PRECIOS, tr("Base de Precios"), tr("Base de Precios"));
+    // Of the accelerators only Ctrl+P (print) has a handler in the main
+    // window. The editing keys (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and their
+    // older forms) and F6/Shift+F6 are not bound here: they stay with the
+    // control that has the focus, where the text fields use them.
     AddAction(ID_FILE_PRINT, tr("&Imprimir..."), tr("Imprime el documento activo"), tr("Imprimir"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     AddAction(ID_FILE_PRINT_PREVIEW, tr("&Presentación preliminar"), tr("Muestra páginas completas"),
@@ -142,6 +147,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
+    m_pLocks = new CLockIndicators(statusBar());
     statusBar()->showMessage(tr("Preparado"));
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -149,33 +155,34 @@ void CMainFrame::CreateStatusBar()
     });
 }
 
-void CMainFrame::OnCommand(int nID)
+bool CMainFrame::OnCommand(int nID)
 {
     // Every menu, toolbar and accelerator command starts here: the edge
     // where a store error of the command stops.
-    CStoreErrors::Catch(this, [&] { RouteCommand(nID); });
+    bool bHandled = true;
+    CStoreErrors::Catch(this, [&] { bHandled = RouteCommand(nID); });
     UpdateCommandUI();
+    emit CommandRouted(nID, bHandled);
+    return bHandled;
 }
 
-void CMainFrame::RouteCommand(int nID)
+bool CMainFrame::RouteCommand(int nID)
 {
     if (m_pTarget && m_pTarget->OnCommand(nID))
-        return;
+        return true;
     switch (nID) {
     case ID_VIEW_TOOLBAR:
-        m_pToolBar->setVisible(!m_pToolBar->isVisible());
-        break;
+        m_pToolBar->setVisible(m_pToolBar->isHidden());
+        return true;
     case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        break;
+        statusBar()->setVisible(statusBar()->isHidden());
+        return true;
     case ID_APP_EXIT:
         close();
-        break;
+        return true;
     default:
         // The application's own commands: the about box, the printer set-up.
-        if (m_pAppTarget)
-            m_pAppTarget->OnCommand(nID);
-        break;
+        return m_pAppTarget && m_pAppTarget->OnCommand(nID);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class CCommandTarget;
+class CLockIndicators;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -25,14 +26,20 @@ public:
 
     QAction* Action(int nID) const { return m_actions.value(nID); }
     QToolBar* ToolBar() const { return m_pToolBar; }
-    // Runs a command as if chosen from a menu.
-    void OnCommand(int nID);
+    CLockIndicators* LockIndicators() const { return m_pLocks; }
+    // Runs a command as if chosen from a menu; false when no target carries
+    // it out (a command the handler's guard refuses counts as carried out).
+    bool OnCommand(int nID);
     // Re-evaluates which commands are enabled or checked.
     void UpdateCommandUI();
 
+signals:
+    // A command was run; bHandled as OnCommand returns it.
+    void CommandRouted(int nID, bool bHandled);
+
 private:
     QAction* AddAction(int nID, const QString& strText, const QString& strPrompt, const QString& strTip = {});
-    void RouteCommand(int nID);
+    bool RouteCommand(int nID);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -42,4 +49,5 @@ private:
     CCommandTarget* m_pAppTarget = nullptr;
     QHash<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
+    CLockIndicators* m_pLocks = nullptr;
 };

@@ -42,6 +42,10 @@ bool CVelmoraApp::IsCatalanLoaded() const
 bool CVelmoraApp::InitInstance()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
+    // The desktop's own file and colour dialogs speak the desktop's language,
+    // not the one chosen here; Qt's speak ours.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 
     CProfile::EnsureLanguage();
     LoadTranslations(CProfile::Language());

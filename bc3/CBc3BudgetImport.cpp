@@ -10,13 +10,10 @@
 #include "store/CBulkInsert.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
-#include "store/CFileAccess.h"
 #include "store/CPresupuestosSet.h"
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -187,9 +184,7 @@ void CBudgetBuilder::WriteLines()
                     CBulkInsert::Value::Fixed(line.quantity, 5), item.name, item.text, item.image, item.unit, price,
                     amount});
 
-        int percent = int(qint64(k + 1) * 100 / count);
-        if (percent < 0)
-            percent = 1;
+        const int percent = CBc3Messages::Percent(k + 1, count);
         if (percent != shown) {
             m_progress.SetBarText(CBc3Messages::UpdatingConcepts(percent));
             shown = percent;
@@ -219,8 +214,7 @@ QString CBc3ImportOutcome::Message() const
     case Exists:
         return m_status == Exists ? CBc3Messages::Text(CBc3Messages::ReplaceQuestion) : QString();
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError)
-               + (m_strError.isEmpty() ? QString() : QStringLiteral("\n") + m_strError);
+        return CBc3Messages::FileErrorText(m_strError);
     case UnknownFormat:
         return CBc3Messages::Text(CBc3Messages::UnknownFormat);
     case TooManyLines:
@@ -325,10 +319,8 @@ CBc3ImportOutcome ImportBudgetBc3(CDatabase& database, const QString& strPath, b
         return outcome;
     }
     QByteArray text;
-    if (!CBc3Reader::ReadFile(strPath, text)) {
+    if (!CBc3Reader::ReadFile(strPath, text, outcome.m_strError)) {
         outcome.m_status = CBc3ImportOutcome::FileError;
-        if (QFileInfo::exists(strPath) && !CFileAccess::IsRegularFile(strPath))
-            outcome.m_strError = CFileAccess::NotRegularFile(strPath);
         return outcome;
     }
     return ImportBudgetBc3Text(database, text, budget, bReplace, pProgress);

@@ -58,6 +58,17 @@ QString CBc3Messages::StoreError(Id id, const QString& strDriverText)
     return message + QStringLiteral("\n") + strDriverText;
 }
 
+QString CBc3Messages::FileErrorText(const QString& strReason)
+{
+    return Text(FileError) + (strReason.isEmpty() ? QString() : QStringLiteral("\n") + strReason);
+}
+
+int CBc3Messages::Percent(long nDone, long nCount)
+{
+    const int percent = nCount > 0 ? int(qint64(nDone) * 100 / nCount) : 100;
+    return percent < 0 ? 1 : percent;
+}
+
 QString CBc3Messages::StagingProgress(int nPercent)
 {
     return tr("Importando desglose %1%").arg(nPercent);

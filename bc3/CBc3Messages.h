@@ -35,12 +35,15 @@ public:
     // What failed, followed by the store's own text; a full disk and a
     // read-only store are named in the user's language.
     static QString StoreError(Id id, const QString& strDriverText);
+    // "Error fichero .bc3", followed by the system's reason when there is one.
+    static QString FileErrorText(const QString& strReason);
 
     // The scope shown when a file's header names none. It becomes the name
     // of the tariff, which is data: the same in both languages.
     static QString UnspecifiedScope() { return QStringLiteral("Sin especificar"); }
 
-    // Progress texts.
+    // Progress texts. Percent is how far nDone of nCount is, as they show it.
+    static int Percent(long nDone, long nCount);
     static QString StagingProgress(int nPercent);   // over the bar while records are staged
     static QString CreatingBudget();                 // beside the bar while the lines are laid out
     static QString CreatingBudget(long nLine);

@@ -11,11 +11,8 @@
 #include "store/CBulkInsert.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
-#include "store/CFileAccess.h"
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -53,12 +50,6 @@ std::string_view ScopePrice(std::string_view list, int nScope, std::vector<std::
 int FindScopeIndex(const QStringList& scopes, const QString& strTariff)
 {
     return int(std::max<qsizetype>(0, scopes.indexOf(strTariff)));
-}
-
-int Percent(long nDone, long nCount)
-{
-    const int percent = nCount > 0 ? int(qint64(nDone) * 100 / nCount) : 100;
-    return percent < 0 ? 1 : percent;
 }
 
 // The tariffs of one file: the tree laid out once, with its names, units,
@@ -131,7 +122,7 @@ void CPriceBaseBuilder::FindTexts(const QString& strTariff)
             text = bare.Find(CBc3TreeBuilder::Bare(lines[k].articulo));
         if (text >= 0)
             m_texts[k] = m_staged.m_texts[size_t(text)].text;
-        const int percent = Percent(long(k + 1), long(lines.size()));
+        const int percent = CBc3Messages::Percent(long(k + 1), long(lines.size()));
         if (percent != shown) {
             m_progress.SetBarText(CBc3Messages::TariffTexts(strTariff, percent));
             shown = percent;
@@ -187,7 +178,7 @@ void CPriceBaseBuilder::Write(const QString& strTariff)
                          CBulkInsert::Value::Fixed(line.quantity, 5), item.name, m_texts[size_t(k)], item.image,
                          item.unit, price, amount});
         }
-        const int percent = Percent(k + 1, count);
+        const int percent = CBc3Messages::Percent(k + 1, count);
         if (percent != shown) {
             m_progress.SetBarText(CBc3Messages::TariffPrices(strTariff, percent));
             shown = percent;
@@ -221,8 +212,7 @@ QString CBc3PriceImportOutcome::Message() const
     case Ok:
         return {};
     case FileError:
-        return CBc3Messages::Text(CBc3Messages::FileError)
-               + (m_strError.isEmpty() ? QString() : QStringLiteral("\n") + m_strError);
+        return CBc3Messages::FileErrorText(m_strError);
     case BadCode:
         return CBc3Messages::Text(CBc3Messages::NoPriceBaseCode);
     case UnknownFormat:
@@ -319,12 +309,10 @@ CBc3PriceImportOutcome ImportPriceBaseBc3(CDatabase& database, const QString& st
                                           const QStringList& chosen, IProgress* pProgress)
 {
     QByteArray text;
-    if (!CBc3Reader::ReadFile(strPath, text)) {
-        CBc3PriceImportOutcome outcome;
+    CBc3PriceImportOutcome outcome;
+    if (!CBc3Reader::ReadFile(strPath, text, outcome.m_strError)) {
         outcome.m_strCode = Bc3PriceBaseCodeFromFileName(strPath);
         outcome.m_status = CBc3PriceImportOutcome::FileError;
-        if (QFileInfo::exists(strPath) && !CFileAccess::IsRegularFile(strPath))
-            outcome.m_strError = CFileAccess::NotRegularFile(strPath);
         return outcome;
     }
     return ImportPriceBaseBc3Text(database, text, Bc3PriceBaseCodeFromFileName(strPath), scopes, chosen, pProgress);

@@ -2,6 +2,8 @@
 
 #include "store/CFileAccess.h"
 
+#include <QFileInfo>
+
 #include <cstring>
 
 namespace {
@@ -37,6 +39,16 @@ std::string_view CBc3Reader::RecordAt(const char* pStart) const
 bool CBc3Reader::ReadFile(const QString& strPath, QByteArray& text)
 {
     return CFileAccess::ReadRegularFile(strPath, text) == CFileAccess::Read;
+}
+
+bool CBc3Reader::ReadFile(const QString& strPath, QByteArray& text, QString& strReason)
+{
+    strReason.clear();
+    if (ReadFile(strPath, text))
+        return true;
+    if (QFileInfo::exists(strPath) && !CFileAccess::IsRegularFile(strPath))
+        strReason = CFileAccess::NotRegularFile(strPath);
+    return false;
 }
 
 std::string_view CBc3Reader::Part(std::string_view text, char separator, int n)

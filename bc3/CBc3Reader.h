@@ -27,6 +27,9 @@ public:
     // Reads a whole file; false when it cannot be opened or read, or is not
     // an ordinary file (a pipe would block the import for ever).
     static bool ReadFile(const QString& strPath, QByteArray& text);
+    // The same, with the reason to tell beside "Error fichero .bc3" in
+    // strReason: that the path is not an ordinary file, or nothing.
+    static bool ReadFile(const QString& strPath, QByteArray& text, QString& strReason);
 
     const QByteArray& Text() const { return m_text; }
     // The number of records, which is the number of "~" in the text.

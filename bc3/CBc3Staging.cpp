@@ -158,9 +158,7 @@ void CBc3StagedRecords::Stage(const CBc3Reader& reader, EBc3Staging variant, IPr
     reader.ForEachRecord([&](std::string_view record) {
         StageRecord(record, variant);
         ++done;
-        int percent = count > 0 ? int(qint64(done) * 100 / count) : 100;
-        if (percent < 0)
-            percent = 1;
+        const int percent = CBc3Messages::Percent(done, count);
         // The text changes a hundred times over the run; the bar moves at each record.
         if (percent != shown) {
             progress.SetBarText(CBc3Messages::StagingProgress(percent));

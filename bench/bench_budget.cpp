@@ -6,6 +6,7 @@
 // them: opening it at the first level and expanding it all.
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
+#include "CBenchApp.h"
 #include "app/CVelmoraApp.h"
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
@@ -18,7 +19,6 @@
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
 #include "store/NumberText.h"
-#include "ui/CMessageBox.h"
 
 #include <QLineEdit>
 #include <QSqlDriver>
@@ -26,7 +26,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -229,19 +228,10 @@ int RowOf(CArticulosList& list, const QString& code)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    CMessageBox::SetResponder([](const QString& text, QMessageBox::StandardButtons) {
-        std::printf("message: %s\n", qPrintable(text));
-        return QMessageBox::Ok;
-    });
-    CVelmoraApp app;
-    if (!app.InitInstance())
+    CBenchApp bench(argc, argv);
+    if (!bench.Init())
         return 1;
+    CVelmoraApp& app = bench.App();
     CVelmoraView& view = *app.View();
     CArticulosList& list = *view.List();
     const std::vector<Line> lines = Generate(QStringLiteral("BENCH##"), 4);

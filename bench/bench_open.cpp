@@ -1,16 +1,15 @@
 // The budget grid on a budget imported from a BC3 file: opening it at the
 // first level, as the view does, and expanding every line from the root.
 //   bench_bc3 --generate FILE && bench_open FILE
+#include "CBenchApp.h"
 #include "app/CVelmoraApp.h"
 #include "bc3/CBc3BudgetImport.h"
 #include "budget/CArticulosList.h"
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
-#include "ui/CMessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
@@ -42,19 +41,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench_open FILE.bc3\n");
         return 2;
     }
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    CMessageBox::SetResponder([](const QString& text, QMessageBox::StandardButtons) {
-        std::printf("message: %s\n", qPrintable(text));
-        return QMessageBox::Ok;
-    });
-    CVelmoraApp app;
-    if (!app.InitInstance())
+    CBenchApp bench(argc, argv);
+    if (!bench.Init())
         return 1;
+    CVelmoraApp& app = bench.App();
     const CBc3ImportOutcome outcome = ImportBudgetBc3(app.Document()->Database(), QString::fromLocal8Bit(argv[1]), true);
     if (!outcome.IsOk()) {
         std::printf("import failed: %s\n", qPrintable(outcome.Message()));

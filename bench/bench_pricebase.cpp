@@ -8,6 +8,7 @@
 // no text to read nor values to bind. Window floor: the tariff's lines read
 // in one pass, their cells formatted and put into a bare grid with its
 // redrawing off.
+#include "CBenchApp.h"
 #include "app/CVelmoraApp.h"
 #include "bc3/CBc3PriceBaseImport.h"
 #include "bc3/CBc3Reader.h"
@@ -23,11 +24,9 @@
 #include "store/CPreciosSet.h"
 #include "store/CLineTable.h"
 #include "store/CSchema.h"
-#include "ui/CMessageBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
@@ -147,28 +146,19 @@ void BenchImport(CDatabase& database, const QString& strFloorPath, const char* s
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    CMessageBox::SetResponder([](const QString& text, QMessageBox::StandardButtons) {
-        std::printf("message: %s\n", qPrintable(text));
-        return QMessageBox::Ok;
-    });
-    CVelmoraApp app;
-    if (!app.InitInstance())
+    CBenchApp bench(argc, argv);
+    if (!bench.Init())
         return 1;
+    CVelmoraApp& app = bench.App();
     CDatabase& database = app.Document()->Database();
 
     const QString corpus = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELMORA_CORPUS_DIR);
     QByteArray dgc;
     if (CBc3Reader::ReadFile(corpus + QStringLiteral("/menfis8_pricebase_dgc_2022.bc3"), dgc))
-        BenchImport(database, home.filePath(QStringLiteral("floor1.db")), "DGC price base", dgc, QStringLiteral("DGC"));
+        BenchImport(database, bench.Home().filePath(QStringLiteral("floor1.db")), "DGC price base", dgc, QStringLiteral("DGC"));
     else
         std::printf("DGC price base not found in %s\n", qPrintable(corpus));
-    BenchImport(database, home.filePath(QStringLiteral("floor2.db")), "generated price base", Generate(),
+    BenchImport(database, bench.Home().filePath(QStringLiteral("floor2.db")), "generated price base", Generate(),
                 QStringLiteral("BENCH"));
 
     // The window on the first generated tariff.

@@ -34,6 +34,8 @@
 #include "app/CommandIds.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QScreen>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -62,6 +64,31 @@ void Save(QWidget& widget, const QString& folder, const QString& name, QSize siz
     QApplication::processEvents();
     const QString path = folder + u'/' + name + QStringLiteral(".png");
     widget.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+// The screen under a main window and the windows over it. Under X11 the
+// screen itself is read; where the platform keeps each window apart
+// (offscreen) the windows are drawn over the main one where they stand.
+void SaveScreen(QWidget& main, const QList<QWidget*>& over, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    const QRect area = main.frameGeometry();
+    QPixmap shot;
+    if (QGuiApplication::platformName() == QStringLiteral("xcb"))
+        shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (shot.isNull()) {
+        shot = main.grab();
+        QPainter painter(&shot);
+        for (QWidget* window : over) {
+            const QPoint at = window->geometry().topLeft() - main.geometry().topLeft();
+            painter.drawPixmap(at, window->grab());
+            painter.setPen(QColor(80, 80, 80));
+            painter.drawRect(QRect(at, window->size()).adjusted(-1, -1, 0, 0));
+        }
+    }
+    const QString path = folder + u'/' + name + QStringLiteral(".png");
+    shot.save(path);
     std::printf("%s\n", qPrintable(path));
 }
 
@@ -155,6 +182,11 @@ int main(int argc, char** argv)
 
     app.MainFrame()->OnCommand(ID_MEDICIONES);
     Save(*view->Mediciones(), folder, QStringLiteral("mediciones"), QSize(560, 240));
+    // The main window with the measurements over its lower right corner, as
+    // the screen shows them both.
+    view->Mediciones()->move(app.MainFrame()->geometry().topLeft() + QPoint(500, 420));
+    QApplication::processEvents();
+    SaveScreen(*app.MainFrame(), {view->Mediciones()}, folder, QStringLiteral("principal-mediciones"));
     view->Mediciones()->hide();
 
     // A price base with two tariffs; the second one shown with a branch open.
@@ -189,7 +221,7 @@ int main(int argc, char** argv)
         price(prices.LineCount(), CLineTree::Kind::Chapter, 1, "R#", "Revestimientos", "", 0, 0);
         prices.RollUpTotals(h + 1);
     }
-    view->BasePrecios()->Show();
+    app.MainFrame()->OnCommand(ID_BASE_PRECIOS);
     for (int row = 0; row < view->BasePrecios()->Tariffs()->GetItemCount(); ++row) {
         if (view->BasePrecios()->Tariffs()->GetItemText(row, 1) == QStringLiteral("Barcelona")) {
             view->BasePrecios()->Tariffs()->OnItemClick(row, 0, 0);
@@ -200,6 +232,9 @@ int main(int argc, char** argv)
     view->BasePrecios()->Lines()->SelectAndFocus(3);
     view->BasePrecios()->Lines()->OnItemClick(3, 0, 0);
     Save(*view->BasePrecios(), folder, QStringLiteral("base-precios"), QSize(960, 680));
+    // The main window with the price base over it, as the screen shows them.
+    view->BasePrecios()->setGeometry(QRect(app.MainFrame()->geometry().topLeft() + QPoint(120, 64), QSize(960, 620)));
+    SaveScreen(*app.MainFrame(), {view->BasePrecios()}, folder, QStringLiteral("principal-base-precios"));
     view->BasePrecios()->hide();
 
     // "Importar tarifa" on a file whose header names four scopes, one chosen, half way.

@@ -2,6 +2,7 @@
 // every line shown, at the two screen sizes users have most, with the grid
 // scrolled to the widest amounts and with the measurement window open on a
 // measured folder. gallery_budget FILE.bc3 FOLDER [ca]
+#include "CBenchApp.h"
 #include "app/CMainFrame.h"
 #include "app/CProfile.h"
 #include "app/CVelmoraApp.h"
@@ -14,11 +15,9 @@
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
 #include "store/NumberText.h"
-#include "ui/CMessageBox.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -68,25 +67,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: gallery_budget FILE.bc3 FOLDER [ca]\n");
         return 2;
     }
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    CMessageBox::SetResponder([](const QString& text, QMessageBox::StandardButtons) {
-        std::printf("message: %s\n", qPrintable(text));
-        return QMessageBox::Ok;
-    });
-    if (argc > 3 && QByteArray(argv[3]) == "ca")
-        CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), QStringLiteral("1"));
+    const bool catalan = argc > 3 && QByteArray(argv[3]) == "ca";
+    const QString file = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
+    CBenchApp bench(argc, argv);
+    if (catalan)
+        CProfile::WriteProfileString(QStringLiteral("Settings"), QStringLiteral("idioma"), QStringLiteral("1"));
     QDir().mkpath(folder);
-
-    CVelmoraApp app;
-    if (!app.InitInstance())
+    if (!bench.Init())
         return 1;
-    const CBc3ImportOutcome outcome = ImportBudgetBc3(app.Document()->Database(), QString::fromLocal8Bit(argv[1]), true);
+    CVelmoraApp& app = bench.App();
+    const CBc3ImportOutcome outcome = ImportBudgetBc3(app.Document()->Database(), file, true);
     if (!outcome.IsOk()) {
         std::printf("import failed: %s\n", qPrintable(outcome.Message()));
         return 1;

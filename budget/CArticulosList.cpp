@@ -1,5 +1,6 @@
 #include "budget/CArticulosList.h"
 
+#include "app/CContextMenus.h"
 #include "app/CommandIds.h"
 #include "budget/CBudgetRow.h"
 #include "budget/CEditingService.h"
@@ -303,6 +304,13 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
     });
 }
 
+QMenu* CArticulosList::PopupMenu()
+{
+    if (!m_pPopup)
+        m_pPopup = CContextMenus::Create(CContextMenus::Insertar, this);
+    return m_pPopup.get();
+}
+
 void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
 {
     if (nRow >= 0) {
@@ -312,22 +320,8 @@ void CArticulosList::OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal)
         m_nCol = nCol;
         OnItemClick(nRow, 0, 0);
     }
-    if (!m_pPopup) {
-        m_pPopup = std::make_unique<QMenu>(tr("Insertar"));
-        const std::pair<int, QString> items[] = {
-            {ID_INSERTAR_CAPITULO, tr("Insertar Capítulo")}, {ID_INSERTAR_CARPETA, tr("Insertar Carpeta")},
-            {ID_INSERTAR_CONCEPTO, tr("Insertar Concepto")}, {ID_COPIAR, tr("Copiar")},
-            {ID_PEGAR, tr("Pegar")},
-        };
-        for (const auto& [id, text] : items) {
-            QAction* action = m_pPopup->addAction(text);
-            action->setData(id);
-        }
-        m_pPopup->addSeparator();
-        m_pPopup->addAction(tr("Expandir todo"))->setData(int(ID_EXPANDIR_TODO));
-    }
     const int row = GetFirstSelected();
-    for (QAction* action : m_pPopup->actions()) {
+    for (QAction* action : PopupMenu()->actions()) {
         switch (action->data().toInt()) {
         case ID_COPIAR:
             action->setEnabled(row > 0);

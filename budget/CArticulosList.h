@@ -70,6 +70,7 @@ public:
 
     // The popup menu commands, also reached from the toolbar.
     bool OnCommand(int nID);
+    QMenu* PopupMenu();
     // Whether "Pegar" may paste on a row (the popup menu's rule).
     bool CanPasteOn(int nRow);
 

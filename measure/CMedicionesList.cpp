@@ -1,5 +1,6 @@
 #include "measure/CMedicionesList.h"
 
+#include "app/CContextMenus.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
@@ -316,10 +317,8 @@ void CMedicionesList::InsertLine(int, int)
 
 QMenu* CMedicionesList::PopupMenu()
 {
-    if (!m_pPopup) {
-        m_pPopup = std::make_unique<QMenu>();
-        m_pPopup->addAction(tr("Insertar medida"))->setData(int(ID_INSERTAR_MEDIDA));
-    }
+    if (!m_pPopup)
+        m_pPopup = CContextMenus::Create(CContextMenus::InsertarMedida, this);
     return m_pPopup.get();
 }
 

@@ -41,9 +41,12 @@ QString CExcelExportCommand::ChoosePath(QWidget* parent)
     // about overwriting, so that the question is about the real file.
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({tr("Ficheros Excel (*.xls)"), tr("Libro de Excel (*.xlsx)"),
-                           tr("Todos los ficheros (*.*)")});
+    const QString xlsx = tr("Libro de Excel (*.xlsx)");
+    dialog.setNameFilters({tr("Ficheros Excel (*.xls)"), xlsx, tr("Todos los ficheros (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("xls"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, xlsx](const QString& filter) {
+        dialog.setDefaultSuffix(filter == xlsx ? QStringLiteral("xlsx") : QStringLiteral("xls"));
+    });
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

@@ -74,6 +74,13 @@ QCheckBox* CPrintOptionsDlg::AddCheck(QGridLayout* grid, int nRow, int nColumn, 
     return check;
 }
 
+void CPrintOptionsDlg::AddCheckColumn(QGridLayout* grid, int nColumn, std::initializer_list<CCheck> checks)
+{
+    int row = 0;
+    for (const CCheck& check : checks)
+        *check.ppCheck = AddCheck(grid, row++, nColumn, check.strText, check.szName);
+}
+
 QGroupBox* CPrintOptionsDlg::CreateDocumentBox(bool bInvoice)
 {
     auto* box = new QGroupBox(this);
@@ -116,14 +123,15 @@ QGroupBox* CPrintOptionsDlg::CreateHeaderBox()
 {
     auto* box = new QGroupBox(tr("Cabecera"), this);
     auto* grid = new QGridLayout(box);
-    m_pTitle = AddCheck(grid, 0, 0, tr("Título presupuesto/factura"), "titulo");
-    m_pClientData = AddCheck(grid, 1, 0, tr("Datos cliente"), "datosCliente");
-    m_pClientNif = AddCheck(grid, 2, 0, tr("NIF cliente"), "nifCliente");
-    m_pBudgetCode = AddCheck(grid, 3, 0, tr("Código presupuesto"), "codigoPresupuesto");
-    m_pCompanyData = AddCheck(grid, 4, 0, tr("Datos empresa"), "datosEmpresa");
-    m_pCompanyNif = AddCheck(grid, 5, 0, tr("NIF empresa"), "nifEmpresa");
-    m_pFiscalData = AddCheck(grid, 6, 0, tr("Datos fiscales"), "datosFiscales");
-    m_pLogo = AddCheck(grid, 7, 0, tr("Logo"), "logo");
+    AddCheckColumn(grid, 0,
+                   {{&m_pTitle, tr("Título presupuesto/factura"), "titulo"},
+                    {&m_pClientData, tr("Datos cliente"), "datosCliente"},
+                    {&m_pClientNif, tr("NIF cliente"), "nifCliente"},
+                    {&m_pBudgetCode, tr("Código presupuesto"), "codigoPresupuesto"},
+                    {&m_pCompanyData, tr("Datos empresa"), "datosEmpresa"},
+                    {&m_pCompanyNif, tr("NIF empresa"), "nifEmpresa"},
+                    {&m_pFiscalData, tr("Datos fiscales"), "datosFiscales"},
+                    {&m_pLogo, tr("Logo"), "logo"}});
 
     auto* position = new QGroupBox(tr("Posición datos cliente"), box);
     auto* positionLayout = new QVBoxLayout(position);
@@ -142,9 +150,10 @@ QGroupBox* CPrintOptionsDlg::CreateBodyBox()
 {
     auto* box = new QGroupBox(tr("Datos cuerpo"), this);
     auto* grid = new QGridLayout(box);
-    m_pCodes = AddCheck(grid, 0, 0, tr("Códigos"), "codigos");
-    m_pAmounts = AddCheck(grid, 1, 0, tr("Importes"), "importes");
-    m_pMeasurements = AddCheck(grid, 2, 0, tr("Mediciones"), "mediciones");
+    AddCheckColumn(grid, 0,
+                   {{&m_pCodes, tr("Códigos"), "codigos"},
+                    {&m_pAmounts, tr("Importes"), "importes"},
+                    {&m_pMeasurements, tr("Mediciones"), "mediciones"}});
     m_pLongDescription = new QRadioButton(tr("Descripción larga"), box);
     m_pLongDescription->setObjectName(QStringLiteral("descripcionLarga"));
     m_pShortDescription = new QRadioButton(tr("Descripción corta"), box);
@@ -158,14 +167,16 @@ QGroupBox* CPrintOptionsDlg::CreateFooterBox()
 {
     auto* box = new QGroupBox(tr("Datos pie"), this);
     auto* grid = new QGridLayout(box);
-    m_pNet = AddCheck(grid, 0, 0, tr("Neto"), "neto");
-    m_pProfit = AddCheck(grid, 1, 0, tr("Beneficio industrial"), "beneficio");
-    m_pOverheads = AddCheck(grid, 2, 0, tr("Gastos generales"), "gastos");
-    m_pGross = AddCheck(grid, 3, 0, tr("Bruto"), "bruto");
-    m_pBase = AddCheck(grid, 0, 1, tr("Base"), "base");
-    m_pVat = AddCheck(grid, 1, 1, tr("Iva"), "iva");
-    m_pTotal = AddCheck(grid, 2, 1, tr("Total"), "total");
-    m_pObservations = AddCheck(grid, 3, 1, tr("Forma de pago"), "observaciones");
+    AddCheckColumn(grid, 0,
+                   {{&m_pNet, tr("Neto"), "neto"},
+                    {&m_pProfit, tr("Beneficio industrial"), "beneficio"},
+                    {&m_pOverheads, tr("Gastos generales"), "gastos"},
+                    {&m_pGross, tr("Bruto"), "bruto"}});
+    AddCheckColumn(grid, 1,
+                   {{&m_pBase, tr("Base"), "base"},
+                    {&m_pVat, tr("Iva"), "iva"},
+                    {&m_pTotal, tr("Total"), "total"},
+                    {&m_pObservations, tr("Forma de pago"), "observaciones"}});
     // Wide enough for either of its captions, so that choosing the invoice
     // does not cut it.
     m_pObservations->setMinimumWidth(m_pObservations->sizeHint().width());

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class QCheckBox;
 class QDateEdit;
 class QGridLayout;
@@ -35,6 +37,15 @@ private:
     QGroupBox* CreateBodyBox();
     QGroupBox* CreateFooterBox();
     QCheckBox* AddCheck(QGridLayout* grid, int nRow, int nColumn, const QString& strText, const char* szName);
+    // A check box to create: where it goes, its caption and its object name.
+    struct CCheck
+    {
+        QCheckBox** ppCheck;
+        QString strText;
+        const char* szName;
+    };
+    // Checks one a row down a column of the grid, from its first row.
+    void AddCheckColumn(QGridLayout* grid, int nColumn, std::initializer_list<CCheck> checks);
     QLineEdit* CreateEdit(const char* szName, int nLimit);
     QDateEdit* CreateDate(const char* szName);
 

@@ -21,37 +21,6 @@
     </message>
 </context>
 <context>
-    <name>CArticulosList</name>
-    <message>
-        <source>Insertar</source>
-        <translation>Inserir</translation>
-    </message>
-    <message>
-        <source>Insertar Capítulo</source>
-        <translation>Inserir Capítol</translation>
-    </message>
-    <message>
-        <source>Insertar Carpeta</source>
-        <translation>Inserir Carpeta</translation>
-    </message>
-    <message>
-        <source>Insertar Concepto</source>
-        <translation>Inserir Concepte</translation>
-    </message>
-    <message>
-        <source>Copiar</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Pegar</source>
-        <translation>Enganxar</translation>
-    </message>
-    <message>
-        <source>Expandir todo</source>
-        <translation>Expandir-ho tot</translation>
-    </message>
-</context>
-<context>
     <name>CBasePreciosDlg</name>
     <message>
         <source>Nueva</source>
@@ -498,6 +467,57 @@ Ordres:
     <message>
         <source>--database necesita la ruta de un fichero</source>
         <translation>--database necessita la ruta d&apos;un fitxer</translation>
+    </message>
+</context>
+<context>
+    <name>CContextMenus</name>
+    <message>
+        <source>Insertar Capítulo</source>
+        <translation>Inserir Capítol</translation>
+    </message>
+    <message>
+        <source>Insertar Carpeta</source>
+        <translation>Inserir Carpeta</translation>
+    </message>
+    <message>
+        <source>Insertar carpeta</source>
+        <translation>Inserir carpeta</translation>
+    </message>
+    <message>
+        <source>Insertar Concepto</source>
+        <translation>Inserir Concepte</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>copiar</source>
+        <translation>copiar</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxar</translation>
+    </message>
+    <message>
+        <source>Expandir todo</source>
+        <translation>Expandir-ho tot</translation>
+    </message>
+    <message>
+        <source>Expandir todo este capítulo</source>
+        <translation>Expandir tot aquest capítol</translation>
+    </message>
+    <message>
+        <source>Insertar medida</source>
+        <translation>Inserir amidament</translation>
+    </message>
+    <message>
+        <source>Insertar</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Insertar Medida</source>
+        <translation>Inserir Amidament</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1159,21 @@ Ordres:
     </message>
 </context>
 <context>
+    <name>CLockIndicators</name>
+    <message>
+        <source>MAYÚS</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NÚM</source>
+        <translation>NÚM</translation>
+    </message>
+    <message>
+        <source>DESPL</source>
+        <translation>DESPL</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Velmora - Presupuestos y Facturación</source>
@@ -1366,13 +1401,6 @@ Ordres:
     <message>
         <source>Error en fórmula: posición %1</source>
         <translation>Error en fórmula: posició %1</translation>
-    </message>
-</context>
-<context>
-    <name>CMedicionesList</name>
-    <message>
-        <source>Insertar medida</source>
-        <translation>Inserir amidament</translation>
     </message>
 </context>
 <context>

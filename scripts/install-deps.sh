@@ -13,8 +13,11 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
     # Headless runs, screenshots and page renders; the readers that check
-    # the exported workbooks and report.
-    packages+=(xvfb xauth poppler-utils python3-xlrd python3-openpyxl libreoffice-writer-nogui)
+    # the exported workbooks and report; the desktop entry's validator.
+    packages+=(xvfb xauth poppler-utils python3-xlrd python3-openpyxl libreoffice-writer-nogui desktop-file-utils)
+elif [ "${1:-}" = "--package" ]; then
+    # CPack's Debian package takes its dependencies from dpkg-shlibdeps.
+    packages+=(dpkg-dev)
 fi
 
 missing=()

@@ -189,28 +189,45 @@ QIcon CToolbarIcons::Icon(int nCommandId)
     }
 }
 
-QIcon CToolbarIcons::ApplicationIcon()
+QPixmap CToolbarIcons::ApplicationImage(int nSize)
 {
-    QPixmap pixmap = Canvas(32);
+    // Drawn on a 32-unit square and scaled, so that every size is sharp: a
+    // house with its roof over a budget sheet.
+    QPixmap pixmap = Canvas(nSize);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(120, 40, 20));
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(nSize / 32.0, nSize / 32.0);
+    QPen outline(QColor(120, 40, 20), 1.0);
+    outline.setJoinStyle(Qt::RoundJoin);
+    p.setPen(outline);
     p.setBrush(QColor(200, 80, 40));
     QPainterPath roof;
-    roof.moveTo(2, 15);
-    roof.lineTo(16, 3);
-    roof.lineTo(30, 15);
+    roof.moveTo(1.5, 15.5);
+    roof.lineTo(16, 2.5);
+    roof.lineTo(30.5, 15.5);
     roof.closeSubpath();
     p.drawPath(roof);
     p.setBrush(QColor(245, 235, 210));
-    p.drawRect(QRectF(6.5, 14.5, 19, 15));
-    QFont font = p.font();
+    p.drawRect(QRectF(5.5, 14.5, 21, 16));
+    p.setPen(QPen(QColor(150, 150, 150), 0.8));
+    for (double y = 24.5; y < 30; y += 2.5)
+        p.drawLine(QPointF(8, y), QPointF(24, y));
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(13);
+    font.setPixelSize(11);
     p.setFont(font);
     p.setPen(QColor(40, 60, 120));
-    p.drawText(QRect(6, 15, 20, 15), Qt::AlignCenter, QStringLiteral("V"));
-    return QIcon(pixmap);
+    p.drawText(QRectF(5.5, 13.5, 21, 11), Qt::AlignCenter, QStringLiteral("V"));
+    return pixmap;
+}
+
+QIcon CToolbarIcons::ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(ApplicationImage(size));
+    return icon;
 }
 
 QPixmap CToolbarIcons::ItemImage(int nImage)

@@ -9,6 +9,8 @@ class CToolbarIcons
 public:
     static QIcon Icon(int nCommandId);
     static QIcon ApplicationIcon();
+    // The application icon drawn at a size, in pixels.
+    static QPixmap ApplicationImage(int nSize);
     // The price-base window's search button, and the file chooser's button.
     static QIcon SearchIcon();
     static QIcon FolderIcon();

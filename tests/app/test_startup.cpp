@@ -235,15 +235,6 @@ private slots:
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
-
-    void manualCommandWithoutTheFileDoesNothing()
-    {
-        ResetProfile();
-        CVelmoraApp app;
-        QVERIFY(app.InitInstance());
-        app.MainFrame()->OnCommand(ID_MANUAL);
-        QVERIFY(m_messages.isEmpty());
-    }
 };
 
 int main(int argc, char** argv)

@@ -5,9 +5,6 @@
 #include "bc3/CBc3BudgetImport.h"
 #include "bc3/CBc3Reader.h"
 #include "bc3/CPlainBc3Reader.h"
-#include "store/CArticulosSet.h"
-#include "store/CMedidasSet.h"
-#include "store/CPresupuestosSet.h"
 
 #include <QFile>
 
@@ -21,64 +18,23 @@ private:
     static void AddBudget(CTestStore& store, const QString& strCode, const QStringList& lines)
     {
         store.AddBudget(strCode, {});
-        CArticulosSet set(&store.Db());
-        set.FilterNone();
-        set.Open();
-        int numlin = 0;
-        for (const QString& line : lines) {
-            QStringList f = line.split(u'|');
-            f.replaceInStrings(QStringLiteral("{bar}"), QStringLiteral("|"));
-            set.AddNew();
-            set.SetFieldNull(nullptr);
-            set.m_CODIGO = strCode;
-            set.m_NUMLIN = QString::number(++numlin);
-            set.m_NIVEL = f.value(0);
-            set.m_ARTICULO = f.value(1);
-            set.m_DESGLOSE = f.value(2);
-            set.m_NOMBRE = f.value(3);
-            set.m_MEDIDA = f.value(4);
-            set.m_PRECIO = f.value(5);
-            set.m_FACTOR = f.value(6);
-            set.m_RENDIMIENTO = f.value(7);
-            set.m_IMPORTE = f.value(8);
-            set.m_DESCRIPCION = f.value(9);
-            set.m_IMAGEN = f.value(10);
-            set.Update();
-        }
+        QStringList rows;
+        for (const QString& line : lines)
+            rows << QStringLiteral("%1|%2|").arg(strCode).arg(rows.size() + 1) + line;
+        CTestStore::Insert(store.Db(), "ARTICULOS",
+                           "CODIGO|NUMLIN|NIVEL|ARTICULO|DESGLOSE|NOMBRE|MEDIDA|PRECIO|FACTOR|RENDIMIENTO|IMPORTE|"
+                           "DESCRIPCION|IMAGEN",
+                           rows);
     }
 
     // Adds measurement lines "NUMLIN|LIN|PADRE|HIJO|TIPO|NOMBRE|UNIDADES|LARGO|ANCHO|ALTO|TOTAL".
     static void AddMeasurements(CTestStore& store, const QString& strCode, const QStringList& rows)
     {
-        CMedidasSet set(&store.Db());
-        set.FilterNone();
-        set.Open();
-        for (const QString& row : rows) {
-            const QStringList f = row.split(u'|');
-            set.AddNew();
-            set.SetFieldNull(nullptr);
-            set.m_CODIGO = strCode;
-            set.m_NUMLIN = f.value(0);
-            set.m_LIN = f.value(1);
-            set.m_CODIGOPADRE = f.value(2);
-            set.m_CODIGOHIJO = f.value(3);
-            set.m_TIPO = f.value(4);
-            set.m_NOMBRE = f.value(5);
-            set.m_UNIDADES = f.value(6);
-            set.m_LARGO = f.value(7);
-            set.m_ANCHO = f.value(8);
-            set.m_ALTO = f.value(9);
-            set.m_TOTAL = f.value(10);
-            set.Update();
-        }
-    }
-
-    static QByteArray Export(CTestStore& store, const QString& strCode)
-    {
-        CBc3BudgetExport exporter(store.Doc());
-        if (exporter.Open(strCode) != CBc3BudgetExport::Ok)
-            return "not opened";
-        return exporter.Text();
+        QStringList coded;
+        for (const QString& row : rows)
+            coded << strCode + u'|' + row;
+        CTestStore::Insert(store.Db(), "MEDIDAS",
+                           "CODIGO|NUMLIN|LIN|CODIGOPADRE|CODIGOHIJO|TIPO|NOMBRE|UNIDADES|LARGO|ANCHO|ALTO|TOTAL", coded);
     }
 
     // A kitchen: a folder used twice in one chapter, each time with

@@ -7,11 +7,8 @@
 #include "bc3/CBc3Staging.h"
 #include "core/CLanguage.h"
 #include "store/CDBException.h"
-#include "store/CArticulosSet.h"
 #include "store/CDatabase.h"
-#include "store/CMedidasSet.h"
 
-#include <QSqlQuery>
 #include <sys/resource.h>
 
 class TestBc3Import : public QObject
@@ -25,19 +22,18 @@ private:
         return ImportBudgetBc3Text(store.Db(), Bc3File(records), strCode, bReplace, pProgress);
     }
 
-    // The lines of a budget as "NIVEL|ARTICULO|DESGLOSE|FACTOR|RENDIMIENTO|PRECIO|IMPORTE", in line order.
+    // The lines of a budget as "NIVEL|ARTICULO|DESGLOSE|FACTOR|RENDIMIENTO|PRECIO|IMPORTE", in line order,
+    // numbered 1..n.
     static QStringList Lines(CTestStore& store, const QString& strCode = "B")
     {
-        CArticulosSet set(&store.Db());
-        set.FilterBudget(strCode);
-        set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-        QStringList lines;
-        for (long n = 1; !set.IsEOF(); set.MoveNext(), ++n) {
-            if (set.m_NUMLIN.toLong() != n)
-                return {QStringLiteral("line %1 has NUMLIN %2").arg(n).arg(set.m_NUMLIN)};
-            lines << QStringList{set.m_NIVEL, set.m_ARTICULO, set.m_DESGLOSE, set.m_FACTOR, set.m_RENDIMIENTO,
-                                 set.m_PRECIO, set.m_IMPORTE}
-                         .join(u'|');
+        QStringList lines = CTestStore::Rows(store.Db(),
+                                             "SELECT NUMLIN, NIVEL, ARTICULO, DESGLOSE, FACTOR, RENDIMIENTO, PRECIO, "
+                                             "IMPORTE FROM ARTICULOS WHERE CODIGO = ? ORDER BY NUMLIN",
+                                             {strCode});
+        for (qsizetype n = 0; n < lines.size(); ++n) {
+            if (lines[n].section(u'|', 0, 0) != QString::number(n + 1))
+                return {QStringLiteral("line %1 is %2").arg(n + 1).arg(lines[n])};
+            lines[n] = lines[n].section(u'|', 1);
         }
         return lines;
     }
@@ -46,16 +42,10 @@ private:
     // MEDIDAS keeps its factors as numbers, so "1.0" reads back as "1".
     static QStringList Measurements(CTestStore& store, long nNumLin, const QString& strCode = "B")
     {
-        CMedidasSet set(&store.Db());
-        set.FilterLine(strCode, QString::number(nNumLin), QStringLiteral("CODIGO,NUMLIN,LIN"));
-        set.Open(CRecordset::snapshot, {}, CRecordset::readOnly);
-        QStringList rows;
-        for (; !set.IsEOF(); set.MoveNext()) {
-            rows << QStringList{set.m_LIN, set.m_CODIGOPADRE, set.m_CODIGOHIJO, set.m_TIPO, set.m_NOMBRE,
-                                set.m_UNIDADES, set.m_LARGO, set.m_ANCHO, set.m_ALTO, set.m_TOTAL}
-                        .join(u'|');
-        }
-        return rows;
+        return CTestStore::Rows(store.Db(),
+                                "SELECT LIN, CODIGOPADRE, CODIGOHIJO, TIPO, NOMBRE, UNIDADES, LARGO, ANCHO, ALTO, TOTAL "
+                                "FROM MEDIDAS WHERE CODIGO = ? AND NUMLIN = ? ORDER BY LIN",
+                                {strCode, qlonglong(nNumLin)});
     }
 
     static int Count(CTestStore& store, const char* szTable, const QString& strCode = "B")

@@ -5,7 +5,6 @@
 #include "bc3/CBc3Staging.h"
 #include "store/CDatabase.h"
 
-#include <QSqlQuery>
 
 class TestBc3Staging : public QObject
 {
@@ -16,20 +15,10 @@ private:
     // with NULL for a NULL column, in the order they were staged.
     static QStringList Rows(CTestStore& store, const QString& strIdentifier, const QString& strTipo)
     {
-        QSqlQuery query(store.Db().Connection());
-        query.prepare("SELECT CODPADRE, CODHIJO, NOMBRE, DESCRIPCION, FACTOR, RENDIMIENTO, IMAGEN, MEDIDA, PRECIO "
-                      "FROM IMPORTAR WHERE CODIGO = ? AND TIPO = ? ORDER BY ID");
-        query.addBindValue(strIdentifier);
-        query.addBindValue(strTipo);
-        query.exec();
-        QStringList rows;
-        while (query.next()) {
-            QStringList values;
-            for (int c = 0; c < 9; ++c)
-                values << (query.isNull(c) ? QStringLiteral("NULL") : query.value(c).toString());
-            rows << values.join(u'|');
-        }
-        return rows;
+        return CTestStore::Rows(store.Db(),
+                                "SELECT CODPADRE, CODHIJO, NOMBRE, DESCRIPCION, FACTOR, RENDIMIENTO, IMAGEN, MEDIDA, "
+                                "PRECIO FROM IMPORTAR WHERE CODIGO = ? AND TIPO = ? ORDER BY ID",
+                                {strIdentifier, strTipo}, "NULL");
     }
 
     static CBc3StageResult Stage(CTestStore& store, const QByteArray& text, EBc3Staging variant,

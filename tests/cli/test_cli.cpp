@@ -57,13 +57,6 @@ Result RunTool(const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-void WriteFile(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 const QByteArray kSmallBc3 = "~V||FIEBDC-3/2004|||ANSI|\r\n~C|R##||Obra|0|\r\n~D|R##|F\\1\\1\\|\r\n~C|F|u|F|2|\r\n";
 
 } // namespace
@@ -135,11 +128,8 @@ private slots:
     void codesAreWholeAndNeverEmpty()
     {
         const QString db = TestHome() + "/codes.db";
-        const QString folder = TestHome() + "/codes";
-        QDir().mkpath(folder);
         // A file named ".bc3" has no name to give the budget.
-        WriteFile(folder + "/.bc3", kSmallBc3);
-        const Result unnamed = Run({"--database", db, "import-budget", folder + "/.bc3"});
+        const Result unnamed = Run({"--database", db, "import-budget", TestFile("codes/.bc3", kSmallBc3)});
         QCOMPARE(unnamed.status, 1);
         QVERIFY2(unnamed.err.endsWith(": Falta código de presupuesto\n"), qPrintable(unnamed.err));
         QCOMPARE(Run({"--database", db, "new-budget", ""}).err, QStringLiteral("Falta código de presupuesto\n"));
@@ -149,11 +139,9 @@ private slots:
 
         // The cut at 20 keeps an emoji whole; the counts are not read from the code.
         const QString emoji = QStringLiteral("0123456789012345678\U0001F600x");
-        WriteFile(folder + "/" + emoji + ".bc3", kSmallBc3);
-        const Result cut = Run({"--database", db, "import-budget", folder + "/" + emoji + ".bc3"});
+        const Result cut = Run({"--database", db, "import-budget", TestFile("codes/" + emoji + ".bc3", kSmallBc3)});
         QCOMPARE(cut.out, QStringLiteral("Presupuesto 0123456789012345678: 2 líneas, 0 líneas de medición\n"));
-        WriteFile(folder + "/P%2x%1.bc3", kSmallBc3);
-        QCOMPARE(Run({"--database", db, "import-budget", folder + "/P%2x%1.bc3"}).out,
+        QCOMPARE(Run({"--database", db, "import-budget", TestFile("codes/P%2x%1.bc3", kSmallBc3)}).out,
                  QStringLiteral("Presupuesto P%2x%1: 2 líneas, 0 líneas de medición\n"));
         QCOMPARE(Run({"--database", db, "copy-budget", "P%2x%1", QString(10, u'\u00e9') + emoji}).status, 1);
 
@@ -199,8 +187,7 @@ private slots:
     // creators of one new file leave it with its tables.
     void parallelRunsNeverMixTheirFiles()
     {
-        const QString folder = TestHome() + "/parallel";
-        QDir().mkpath(folder);
+        const QString folder = TestFolder("parallel");
         constexpr int kLoops = 6;
         constexpr int kRuns = 40;
         QElapsedTimer timer;
@@ -327,8 +314,7 @@ private slots:
                                                           "2\t1\t  C#\t\t\t15.00000\t1\t15.00000\n"));
 
         // A BC3 price base: every scope, or those named.
-        const QString file = TestHome() + "/Zonas.bc3";
-        WriteFile(file, "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur|ANSI|\r\n~C|Z##||Zonas|0|\r\n"
+        const QString file = TestFile("Zonas.bc3", "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur|ANSI|\r\n~C|Z##||Zonas|0|\r\n"
                         "~D|Z##|K\\1\\2\\|\r\n~C|K|u|Grifo|3\\4\\|\r\n");
         QCOMPARE(run({"import-pricebase", file}).out, QStringLiteral("Zonas\nNorte\t2\nSur\t2\n"));
         QCOMPARE(run({"import-pricebase", file, "--scope", "Sur"}).out, QStringLiteral("Zonas\nSur\t2\n"));
@@ -347,11 +333,7 @@ private slots:
 
     void unreadableDatabaseIsReported()
     {
-        const QString path = TestHome() + "/cli/garbage.db";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(2048, 'g'));
-        file.close();
+        const QString path = TestFile("cli/garbage.db", QByteArray(2048, 'g'));
         const Result result = Run({"--database", path, "list-budgets"});
         QCOMPARE(result.status, 1);
         QVERIFY2(result.err.contains(path) && result.err.contains("not a database"), qPrintable(result.err));
@@ -397,12 +379,10 @@ private slots:
     void bc3ImportExportAndCheck()
     {
         const QString database = TestHome() + "/bc3.db";
-        const QString file = TestHome() + "/Obra 'uno'.bc3";
-        QFile bc3(file);
-        QVERIFY(bc3.open(QIODevice::WriteOnly));
-        bc3.write(Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|", "~C|F|u|F|2|",
-                           "~D|F|X\\1\\1\\|", "~C|X|h|Hora|2|", "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
-        bc3.close();
+        const QString file =
+            TestFile("Obra 'uno'.bc3", Bc3File({"~V||FIEBDC-3/2004|||ANSI|", "~C|R##||Obra|0|", "~D|R##|F\\1\\1\\|",
+                                                "~C|F|u|F|2|", "~D|F|X\\1\\1\\|", "~C|X|h|Hora|2|",
+                                                "~M|R##\\F|1|3|\\a\\1\\1\\1\\3\\|"}));
         QString err;
         const auto run = [&](const QStringList& arguments, QString* pOut = nullptr) {
             QString out;
@@ -507,8 +487,7 @@ private slots:
             ExportFixture::AddSampleBudget(store.Db());
             db = store.Path();
         }
-        const QString folder = TestHome() + "/exports";
-        QDir().mkpath(folder);
+        const QString folder = TestFolder("exports");
         Result result = Run({"--database", db, "export-xls", "OBRA", folder + "/hoja"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.out, folder + "/hoja.xls\n");

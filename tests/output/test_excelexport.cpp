@@ -44,13 +44,6 @@ QJsonArray Header(const QStringList& names)
     return row;
 }
 
-QString Folder(const QString& strName)
-{
-    const QString path = TestHome() + u'/' + strName;
-    QDir().mkpath(path);
-    return path;
-}
-
 const char* const kTwoDecimals = "#,##0.00";
 const char* const kFiveDecimals = "#,##0.00000";
 
@@ -61,17 +54,32 @@ class TestExcelExport : public QObject
     Q_OBJECT
 
 private slots:
-    void theXlsAsExcelReadersSeeIt()
+    void bothFormatsAsExcelReadersSeeThem_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("header");
+        QTest::newRow("xls") << "obra.xls" << "0"
+                             << QStringList{"CODIGO", "DESCRIPCION", "CANTIDAD", "UNIDAD", "PRECIO", "IMPORTE"};
+        QTest::newRow("xlsx, Catalan") << "obra.xlsx" << "1"
+                                       << QStringList{"CODI", "DESCRIPCIO", "QUANTITAT", "UNITAT", "PREU", "IMPORT"};
+    }
+
+    void bothFormatsAsExcelReadersSeeThem()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, language);
+        QFETCH(QStringList, header);
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString path = Folder("xls") + "/obra.xls";
+        const QString path = TestFolder("excel") + u'/' + file;
+        const CLanguage installed(language);
         QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
         QStringList sheets;
         const QJsonArray rows = ReadWorkbook(path, &sheets);
         QCOMPARE(sheets, QStringList{"EXCEL"});
         QCOMPARE(rows.size(), 6);
-        QCOMPARE(rows[0], Header({"CODIGO", "DESCRIPCION", "CANTIDAD", "UNIDAD", "PRECIO", "IMPORTE"}));
+        QCOMPARE(rows[0], Header(header));
         // The root and the chapters: code, short name and amount.
         QCOMPARE(rows[1], Row({Text("OBRA##"), Text("Reforma cocina"), Empty(), Empty(), Empty(),
                                Number(12345700, kTwoDecimals)}));
@@ -85,31 +93,13 @@ private slots:
                                Empty()}));
     }
 
-    void theXlsxWithTheCatalanHeader()
-    {
-        CTestStore store;
-        ExportFixture::AddSampleBudget(store.Db());
-        const QString path = Folder("xlsx") + "/obra.xlsx";
-        const CLanguage catalan(QStringLiteral("1"));
-        QVERIFY(CExcelExport::Export(store.Db(), "OBRA", path).IsOk());
-        QStringList sheets;
-        const QJsonArray rows = ReadWorkbook(path, &sheets);
-        QCOMPARE(sheets, QStringList{"EXCEL"});
-        QCOMPARE(rows.size(), 6);
-        QCOMPARE(rows[0], Header({"CODI", "DESCRIPCIO", "QUANTITAT", "UNITAT", "PREU", "IMPORT"}));
-        QCOMPARE(rows[2].toArray()[5].toArray(), Number(12345678.9, kTwoDecimals));
-        QCOMPARE(rows[3].toArray()[2].toArray(), Number(3, kFiveDecimals));
-        QCOMPARE(rows[5].toArray()[1].toArray()[1].toString(), QStringLiteral("Peón's ayudante"));
-        QCOMPARE(rows[5].toArray()[2].toArray()[0].toString(), QStringLiteral("e"));
-    }
-
     void aRootOnlyBudget()
     {
         CTestStore store;
         CTestStore::AddBudget(store.Db(), "RAIZ", {"0|RAIZ##|S|0|1|0"}, "Solo la raíz");
         store.Db().ExecuteSQL("UPDATE ARTICULOS SET NOMBRE = 'Solo la raíz' WHERE CODIGO = 'RAIZ'");
         for (const QString name : {"raiz.xls", "raiz.xlsx"}) {
-            const QString path = Folder("raiz") + u'/' + name;
+            const QString path = TestFolder("raiz") + u'/' + name;
             QVERIFY(CExcelExport::Export(store.Db(), "RAIZ", path).IsOk());
             const QJsonArray rows = ReadWorkbook(path);
             QCOMPARE(rows.size(), 2);
@@ -125,7 +115,7 @@ private slots:
         store.Db().ExecuteSQL("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 65536) "
                               "INSERT INTO ARTICULOS (CODIGO, NUMLIN, NIVEL, ARTICULO, DESGLOSE, IMPORTE) "
                               "SELECT 'BIG', i, 1, 'C' || i, 'N', '1' FROM n");
-        const QString path = Folder("big") + "/big.xls";
+        const QString path = TestFolder("big") + "/big.xls";
         const CExcelExport::Result result = CExcelExport::Export(store.Db(), "BIG", path);
         QCOMPARE(result.m_status, CExcelExport::TooManyRows);
         QVERIFY(!QFile::exists(path));
@@ -136,10 +126,7 @@ private slots:
     {
         CTestStore store;
         ExportFixture::AddSampleBudget(store.Db());
-        const QString notAFolder = Folder("fail") + "/fichero";
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        const QString notAFolder = TestFile("fail/fichero", {});
         for (const QString name : {"/obra.xls", "/obra.xlsx"}) {
             const CExcelExport::Result result = CExcelExport::Export(store.Db(), "OBRA", notAFolder + name);
             QCOMPARE(result.m_status, CExcelExport::WriteFailed);

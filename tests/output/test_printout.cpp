@@ -3,9 +3,6 @@
 #include "support/TestMain.h"
 
 #include "output/CBudgetPrintout.h"
-#include "store/CMedidasSet.h"
-#include "store/CParametrosSet.h"
-#include "store/CPresupuestosSet.h"
 
 namespace {
 
@@ -296,19 +293,8 @@ private slots:
         CTestStore store;
         store.AddBudget("OBRA", {"0|OBRA##|S|0|1|1000", "1|C01#|S|0|1|1000", "2|CIM010|S|10|100|1000",
                                  "3|MO001|N|10|1|10", "1|C02#|S|0|1|0"});
-        CMedidasSet& measures = store.Doc().m_medidasSet;
-        measures.AddNew();
-        measures.SetFieldNull(nullptr);
-        measures.m_CODIGO = "OBRA";
-        measures.m_NUMLIN = "3";
-        measures.m_LIN = "1";
-        measures.m_NOMBRE = "(b*b * p) *d * a";
-        measures.m_TIPO = "3";
-        measures.m_UNIDADES = "1.00000";
-        measures.m_LARGO = "2.00000";
-        measures.m_ALTO = "3.00000";
-        measures.m_TOTAL = "37.69911";
-        measures.Update();
+        CTestStore::Insert(store.Db(), "MEDIDAS", "CODIGO|NUMLIN|LIN|NOMBRE|TIPO|UNIDADES|LARGO|ALTO|TOTAL",
+                           {"OBRA|3|1|(b*b * p) *d * a|3|1.00000|2.00000|3.00000|37.69911"});
         store.Db().ExecuteSQL("UPDATE PARAMETROS SET NOMBRE = ?", {"Construcciones Pérez"});
 
         CPrintData data;

@@ -74,16 +74,6 @@ void FillRichDocument(QTextDocument& document)
     cursor.insertImage(picture);
 }
 
-QString WriteFile(const QString& strName, const QByteArray& data)
-{
-    const QString folder = TestHome() + "/rtf";
-    QDir().mkpath(folder);
-    QFile file(folder + u'/' + strName);
-    file.open(QIODevice::WriteOnly);
-    file.write(data);
-    return file.fileName();
-}
-
 // Converts the files with LibreOffice into the format (a filter name), in a
 // folder of its own; false when the conversion failed.
 bool Convert(const QString& strSoffice, const QStringList& files, const QString& strFilter, QString& strFolder)
@@ -162,7 +152,7 @@ private slots:
         QTextDocument document;
         document.setPlainText("texto");
         QString error;
-        const QString notAFolder = WriteFile("fichero", "x");
+        const QString notAFolder = TestFile("rtf/fichero", "x");
         QVERIFY(!CRtfWriter::Save(document, notAFolder + "/informe.rtf", CRtfWriter::Page(), error));
         QVERIFY(!error.isEmpty());
     }
@@ -180,10 +170,10 @@ private slots:
         CBudgetReport::PrepareDocument(report);
         CBudgetReport(report).WriteReport(store.Db(), "OBRA");
         const QString reportFile =
-            WriteFile("informe.rtf", CRtfWriter::Write(report, CBudgetReport::ReportPage()));
+            TestFile("rtf/informe.rtf", CRtfWriter::Write(report, CBudgetReport::ReportPage()));
         QTextDocument rich;
         FillRichDocument(rich);
-        const QString richFile = WriteFile("formatos.rtf", CRtfWriter::Write(rich));
+        const QString richFile = TestFile("rtf/formatos.rtf", CRtfWriter::Write(rich));
 
         QString folder;
         QVERIFY(Convert(soffice, {reportFile}, "txt:Text (encoded):UTF8", folder));

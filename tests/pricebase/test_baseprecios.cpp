@@ -63,15 +63,6 @@ int RowOf(CPreciosList& list, const QString& code, int from = 0)
     return -1;
 }
 
-QString WriteFile(const QString& name, const QByteArray& text)
-{
-    const QString path = TestHome() + u'/' + name;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 void TypeIntoCell(CPreciosList& list, int row, int col, const QString& text)
 {
     list.BeginCellEdit(row, col);
@@ -368,9 +359,9 @@ private slots:
     {
         // Labels past the first 1000 bytes of the header are not offered.
         const QByteArray header = "~V||FIEBDC-3/2016||PRECIOS\\Norte\\Sur\\" + QByteArray(1000, 'x') + "\\Este|ANSI|\r\n";
-        const QString withScopes = WriteFile("Zonas de obra.bc3", header + "~C|Z##||Zonas|0|\r\n~D|Z##|K\\1\\1\\|\r\n"
+        const QString withScopes = TestFile("Zonas de obra.bc3", header + "~C|Z##||Zonas|0|\r\n~D|Z##|K\\1\\1\\|\r\n"
                                                                            "~C|K|u|Grifo|3\\4\\|\r\n");
-        const QString withoutScopes = WriteFile("lisa.bc3", "~V||FIEBDC-3/2016|||ANSI|\r\n~C|L##||Lisa|0|\r\n");
+        const QString withoutScopes = TestFile("lisa.bc3", "~V||FIEBDC-3/2016|||ANSI|\r\n~C|L##||Lisa|0|\r\n");
         CImportarTarifaDlg dialog(Db());
         QVERIFY(!dialog.IsExpanded());
         dialog.accept();

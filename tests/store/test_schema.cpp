@@ -169,12 +169,7 @@ private slots:
 
     void badFilesAreReportedAndLeftUntouched()
     {
-        const QString path = TestHome() + "/corrupt.db";
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("This is not a database, but a user's letter.\n").repeated(200));
-        }
+        const QString path = TestFile("corrupt.db", QByteArray("This is not a database, but a user's letter.\n").repeated(200));
         const QByteArray hash = FileHash(path);
         CVelmoraDoc doc;
         CStoreSession session(doc);

@@ -13,7 +13,9 @@
 #include "store/CTransaction.h"
 
 #include <QAtomicInteger>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 CTestStore::CTestStore(const QString& strName)
@@ -132,6 +134,43 @@ QVariant CTestStore::Scalar(CDatabase& db, const QString& strSQL, const QVariant
     if (!query.exec() || !query.next())
         return {};
     return query.value(0);
+}
+
+QStringList CTestStore::Rows(CDatabase& db, const QString& strSQL, const QVariantList& params, const QString& strNull)
+{
+    QSqlQuery query(db.Connection());
+    query.prepare(strSQL);
+    for (qsizetype i = 0; i < params.size(); ++i)
+        query.bindValue(int(i), params[i]);
+    if (!query.exec())
+        qFatal("%s: %s", qPrintable(strSQL), qPrintable(query.lastError().text()));
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int c = 0; c < query.record().count(); ++c)
+            values << (query.isNull(c) ? strNull : query.value(c).toString());
+        rows << values.join(u'|');
+    }
+    return rows;
+}
+
+void CTestStore::Insert(CDatabase& db, const QString& strTable, const QString& strColumns, const QStringList& rows)
+{
+    const QStringList columns = strColumns.split(u'|');
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(strTable, columns.join(u','), QStringList(columns.size(), QStringLiteral("?")).join(u','));
+    CTransaction transaction(db);
+    for (const QString& row : rows) {
+        const QStringList values = row.split(u'|');
+        QVariantList params;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const QString value = values.value(i);
+            params << (value.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                       : QVariant(QString(value).replace(QStringLiteral("{bar}"), QStringLiteral("|"))));
+        }
+        db.ExecuteSQL(sql, params);
+    }
+    transaction.Commit();
 }
 
 void CheckLineTree(CDatabase& db, const CLineTable& table)

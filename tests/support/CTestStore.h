@@ -43,6 +43,12 @@ public:
     // A single value from the store ("SELECT ..." with bound values).
     QVariant Scalar(const QString& strSQL, const QVariantList& params = {});
     static QVariant Scalar(CDatabase& db, const QString& strSQL, const QVariantList& params = {});
+    // Every row of a query, its values joined by "|"; NULL reads as strNull.
+    static QStringList Rows(CDatabase& db, const QString& strSQL, const QVariantList& params = {},
+                            const QString& strNull = {});
+    // Inserts rows "a|b|c" into the columns "A|B|C" of a table, in one
+    // transaction; an empty or missing value is NULL, "{bar}" stands for "|".
+    static void Insert(CDatabase& db, const QString& strTable, const QString& strColumns, const QStringList& rows);
 
 private:
     QString m_strPath;

@@ -3,6 +3,8 @@
 #include "store/CNumberLocale.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -18,6 +20,23 @@ QTemporaryDir& Home()
 QString TestHome()
 {
     return Home().path();
+}
+
+QString TestFolder(const QString& strName)
+{
+    const QString path = TestHome() + u'/' + strName;
+    QDir().mkpath(path);
+    return path;
+}
+
+QString TestFile(const QString& strName, const QByteArray& data)
+{
+    const QString path = TestHome() + u'/' + strName;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 QString CorpusDir()

@@ -11,6 +11,10 @@ void InitTestEnvironment();
 
 // The folder the test process uses as its home.
 QString TestHome();
+// A folder below the home, made when missing; its path.
+QString TestFolder(const QString& strName);
+// Writes a file below the home, its folder too; its path. Fails the run when it cannot.
+QString TestFile(const QString& strName, const QByteArray& data);
 
 // The folder of the real BC3 files, or an empty text when this checkout has
 // none; a test that needs them skips with NoCorpusMessage():
