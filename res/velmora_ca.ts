@@ -1104,7 +1104,7 @@ Ordres:
     </message>
     <message>
         <source>OK</source>
-        <translation>D&apos;acord</translation>
+        <translation>Acceptar</translation>
     </message>
     <message>
         <source>Cancelar</source>
@@ -1863,6 +1863,14 @@ El programa se cerrará.</source>
 %2
 
 El programa es tancarà.</translation>
+    </message>
+    <message>
+        <source>Configurar impresora</source>
+        <translation>Configura la impressora</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
     </message>
 </context>
 <context>
