@@ -8,6 +8,10 @@
 #include "store/CStoreStatements.h"
 #include "store/CTransaction.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
 namespace {
 
 void AddHeader(CDatabase& database, const CBudgetHeader& header)
@@ -31,7 +35,23 @@ std::vector<CBudgetAdmin::Entry> CBudgetAdmin::List(CDatabase& database)
     std::vector<Entry> entries;
     for (; !set.IsEOF(); set.MoveNext())
         entries.push_back({set.m_CODIGO, set.m_NOMBRE});
+    // The store orders text by its bytes: capitals first, accented letters
+    // last. Spanish order (ñ after n) serves Catalan names as well.
+    QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const Entry& a, const Entry& b) {
+        const int byName = collator.compare(a.name, b.name);
+        return byName != 0 ? byName < 0 : collator.compare(a.code, b.code) < 0;
+    });
     return entries;
+}
+
+long CBudgetAdmin::LineCount(CDatabase& database, const QString& strCode)
+{
+    CArticulosSet lines(&database);
+    lines.FilterBudget(strCode);
+    lines.Open(CRecordset::dynaset, {}, CRecordset::readOnly);
+    return lines.GetRecordCount();
 }
 
 bool CBudgetAdmin::Exists(CDatabase& database, const QString& strCode)

@@ -17,8 +17,11 @@ public:
         QString name;
     };
 
-    // Every budget, by name.
+    // Every budget, by name as a Spanish or Catalan reader orders names:
+    // capitals and accents make no difference; equal names by code.
     static std::vector<Entry> List(CDatabase& database);
+    // The number of lines of a budget.
+    static long LineCount(CDatabase& database, const QString& strCode);
     static bool Exists(CDatabase& database, const QString& strCode);
 
     // A new budget: its header and its root line. The code must be new.

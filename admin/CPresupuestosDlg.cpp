@@ -9,10 +9,12 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CEditList.h"
+#include "grid/CRedrawGuard.h"
 #include "store/CBudgetCode.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
+#include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CProgressBarText.h"
 #include "ui/CProgressDisplay.h"
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,7 +34,8 @@ namespace {
 enum ListColumn { kNum = 0, kCodigo = 1, kNombre = 2 };
 
 
-// The manager's list: a double click opens the budget.
+// The manager's list: a double click and Enter open the budget, the
+// Delete key deletes it as "Borrar" does.
 class CBudgetList : public CEditList
 {
 public:
@@ -41,12 +45,25 @@ public:
     {
     }
 
+    void DeleteLine(int, int) override { m_pDialog->OnBorrar(); }
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         CEditList::mouseDoubleClickEvent(event);
         if (GetFirstSelected() >= 0)
             m_pDialog->OnAbrir();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && GetFirstSelected() >= 0) {
+            event->accept();
+            m_pDialog->OnAbrir();
+            return;
+        }
+        CEditList::keyPressEvent(event);
     }
 
 private:
@@ -73,11 +90,12 @@ CPresupuestosDlg::CPresupuestosDlg(CVelmoraView& view, const QString& strCodigo,
     m_pList->Column(kNombre).strTitle = tr("Nombre");
     m_pList->Column(kNombre).nWidth = 250;
     m_pList->ApplyColumns();
+    m_pList->SetStretchColumn(kNombre);
     m_pList->SetEditEnabled(false);
     m_pList->SetRowDragEnabled(false);
     m_pList->SetMultipleSelection(false);
     m_pList->SetBkColor(QColor(255, 255, 153));
-    m_pList->setMinimumSize(380, 300);
+    m_pList->setMinimumSize(m_pList->ScaledWidth(380), 300);
 
     auto* buttons = new QVBoxLayout;
     const std::pair<QString, void (CPresupuestosDlg::*)()> actions[] = {
@@ -133,10 +151,11 @@ void CPresupuestosDlg::FillList()
 {
     m_pList->DeleteAllItems();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
-    for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(m_view.GetDocument().Database()))
-        m_pList->InsertItem(m_pList->GetItemCount(), QStringList{entry.code, entry.code, entry.name});
-    m_pList->SetRedraw(true);
+    {
+        CRedrawGuard redrawOff(*m_pList);
+        for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(m_view.GetDocument().Database()))
+            m_pList->InsertItem(m_pList->GetItemCount(), QStringList{entry.code, entry.code, entry.name});
+    }
     if (m_strCodigo.isEmpty()) {
         if (m_pList->GetItemCount() > 0)
             m_pList->SelectAndFocus(0);
@@ -248,8 +267,19 @@ void CPresupuestosDlg::OnCopiar()
 
 void CPresupuestosDlg::OnBorrar()
 {
-    const QString code = SelectedCode();
-    if (code.isEmpty())
+    const int row = m_pList->GetFirstSelected();
+    if (row < 0)
+        return;
+    const QString code = m_pList->GetItemText(row, kCodigo);
+    // A whole budget goes, with no undo: the user says so first.
+    long lines = 0;
+    if (!CStoreErrors::Catch(this, [&] { lines = CBudgetAdmin::LineCount(m_view.GetDocument().Database(), code); }))
+        return;
+    const QString question = tr("¿Borrar el presupuesto %1, «%2», con sus %3 líneas y sus mediciones?\n\n"
+                                "El borrado no se puede deshacer.")
+                                 .arg(code, m_pList->GetItemText(row, kNombre),
+                                      FormatLocaleNumber(QString::number(lines), 0));
+    if (!CMessageBox::AskYesNo(this, question))
         return;
     if (!CStoreErrors::Catch(this, [&] { CBudgetAdmin::Delete(m_view.GetDocument().Database(), code); }))
         return;

@@ -15,7 +15,9 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 
 CVelmoraApp::CVelmoraApp() = default;
@@ -125,6 +127,14 @@ void CVelmoraApp::OnAppAbout()
 
 void CVelmoraApp::OnFilePrintSetup()
 {
+    // Qt's print dialog chooses the printer and its options; called from
+    // "Configurar impresora" it must not read as printing, so it is
+    // titled and buttoned as the set-up it is here.
     QPrintDialog dialog(&Printer(), m_pMainFrame.get());
+    dialog.setWindowTitle(tr("Configurar impresora"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(tr("Aceptar"));
+    }
     dialog.exec();
 }

@@ -6,23 +6,17 @@
 #include "budget/CEditingService.h"
 #include "budget/CLineClipboard.h"
 #include "budget/CLineListHost.h"
+#include "budget/CLineRows.h"
 #include "store/CLineSet.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
-#include "store/CStoreStatements.h"
 #include "store/NumberText.h"
+#include "grid/CRedrawGuard.h"
 #include "ui/CWaitCursor.h"
 
 #include <QMenu>
 
 namespace {
-
-// Item images and state marks of the tree.
-constexpr int kClosedFolder = 0;
-constexpr int kOpenFolder = 1;
-constexpr int kConcept = 2;
-constexpr int kCollapsed = 1;
-constexpr int kExpanded = 2;
 
 bool IsNumberColumn(int nCol)
 {
@@ -73,6 +67,7 @@ void CArticulosList::SetupColumns()
 {
     const std::vector<ColumnSpec> columns = Columns();
     ApplyColumns(columns.data(), int(columns.size()));
+    SetStretchColumn(CBudgetRow::Nombre);
     SetSortEnabled(false);
     SetEditEnabled(true);
 }
@@ -118,8 +113,13 @@ int CArticulosList::RowOfLine(long nLine) const
 
 bool CArticulosList::HasMeasurements(int nRow) const
 {
-    return CStoreStatements::HasMeasurements(*m_pLines->m_pDatabase, GetItemText(nRow, CBudgetRow::Presupuesto),
-                                             RowLine(nRow));
+    return (GetItemData(nRow) & CLineRows::Measured) != 0;
+}
+
+CLineRows CArticulosList::Rows() const
+{
+    return CLineRows(*m_pLines->m_pDatabase, m_pHost->Service().Table(),
+                     [this](const CLineRecord& line) { return RowTexts(line); });
 }
 
 bool CArticulosList::PositionRow(int nRow)
@@ -148,24 +148,17 @@ bool CArticulosList::Guard(const std::function<void()>& action)
 
 // Rows ---------------------------------------------------------------------
 
-void CArticulosList::AppendLine(int nMaxLevel)
+void CArticulosList::LoadTree(int nMaxLevel)
 {
-    const long level = m_pLines->m_NIVEL.toLong();
-    const bool shown = nMaxLevel == -1 || level < nMaxLevel;
-    int image = kConcept;
-    int state = 0;
-    if (m_pLines->m_DESGLOSE == QStringLiteral("S")) {
-        image = shown ? kOpenFolder : kClosedFolder;
-        state = shown ? kExpanded : kCollapsed;
-    }
-    InsertItem(GetItemCount(), RowTexts(CLineRecord::From(*m_pLines)), int(level), image, state);
+    RowModel()->InsertRows(GetItemCount(), Rows().Tree(nMaxLevel));
 }
 
 int CArticulosList::InsertRowForLine(int nRow, long nLine, int nImage, int nState)
 {
-    m_pLines->SetAbsolutePosition(nLine);
-    return InsertItem(nRow, RowTexts(CLineRecord::From(*m_pLines)), int(m_pLines->m_NIVEL.toLong()), nImage,
-                      nState);
+    std::optional<CLineRows::Row> row = Rows().Line(nLine, nImage, nState);
+    if (!row)
+        return -1;
+    return RowModel()->InsertRow(nRow, std::move(*row));
 }
 
 void CArticulosList::ShiftLineNumbers(int nFromRow, long nDelta)
@@ -194,82 +187,79 @@ void CArticulosList::SelectRow(int nRow)
 
 void CArticulosList::ExpandLine(int nRow, int nDepthLimit)
 {
-    constexpr long kNoLimit = 9999;
-    const long limit = nDepthLimit < 0 ? kNoLimit : nDepthLimit;
     CWaitCursor wait;
-    SetRedraw(false);
+    CRedrawGuard redrawOff(*this);
     // Rows already shown under the line would otherwise appear twice.
     int shown = nRow;
     while (shown + 1 < GetItemCount() && GetItemIndent(shown + 1) > GetItemIndent(nRow))
         ++shown;
     DeleteItems(nRow + 1, shown - nRow);
-    SetItemImage(nRow, kOpenFolder);
-    SetItemStateImage(nRow, kExpanded);
-    m_pLines->SetAbsolutePosition(RowLine(nRow));
-    const long parentLevel = m_pLines->m_NIVEL.toLong();
-    int insertAt = nRow + 1;
-    for (m_pLines->MoveNext(); !m_pLines->IsEOF(); m_pLines->MoveNext()) {
-        const long level = m_pLines->m_NIVEL.toLong();
-        if (level <= parentLevel)
-            break;
-        if (level > limit)
-            continue;
-        int image = kConcept;
-        int state = 0;
-        if (m_pLines->m_DESGLOSE == QStringLiteral("S")) {
-            image = level != limit ? kOpenFolder : kClosedFolder;
-            state = level != limit ? kExpanded : kCollapsed;
-        }
-        InsertItem(insertAt++, RowTexts(CLineRecord::From(*m_pLines)), int(level), image, state);
-    }
-    SetRedraw(true);
+    SetItemImage(nRow, CLineRows::OpenFolder);
+    SetItemStateImage(nRow, CLineRows::Expanded);
+    RowModel()->InsertRows(nRow + 1, Rows().Branch(RowLine(nRow), RowLevel(nRow), nDepthLimit));
 }
 
 void CArticulosList::CollapseLine(int nRow)
 {
-    SetRedraw(false);
-    SetItemImage(nRow, kClosedFolder);
-    SetItemStateImage(nRow, kCollapsed);
+    CRedrawGuard redrawOff(*this);
+    SetItemImage(nRow, CLineRows::ClosedFolder);
+    SetItemStateImage(nRow, CLineRows::Collapsed);
     const int indent = GetItemIndent(nRow);
     int last = nRow;
     while (last + 1 < GetItemCount() && GetItemIndent(last + 1) > indent)
         ++last;
     DeleteItems(nRow + 1, last - nRow);
-    SetRedraw(true);
 }
 
 void CArticulosList::ExpandAll(int nRow)
 {
     if (nRow < 0 || !IsDecomposed(nRow))
         return;
-    SetItemStateImage(nRow, kExpanded);
+    SetItemStateImage(nRow, CLineRows::Expanded);
     CollapseLine(nRow);
     ExpandLine(nRow, -1);
 }
 
 void CArticulosList::RefreshAmountCells()
 {
+    if (GetItemCount() == 0)
+        return;
     CWaitCursor wait;
-    SetRedraw(false);
-    for (int row = 0; row < GetItemCount(); ++row) {
-        if (PositionRow(row))
-            SetRowTexts(row, RowTexts(CLineRecord::From(*m_pLines)));
-    }
-    SetRedraw(true);
+    CRedrawGuard redrawOff(*this);
+    // The rows are in line order: one pass through the lines of the levels
+    // shown meets them one after the other.
+    long deepest = 0;
+    for (int row = 0; row < GetItemCount(); ++row)
+        deepest = std::max(deepest, RowLevel(row));
+    int row = 0;
+    Rows().Read(RowLine(0), deepest, [&](const CLineRecord& line, bool measured) {
+        const long number = line.Number();
+        while (row < GetItemCount() && RowLine(row) < number)
+            ++row;
+        if (row >= GetItemCount())
+            return false;
+        if (RowLine(row) == number) {
+            SetRowTexts(row, RowTexts(line));
+            SetItemData(row, measured ? CLineRows::Measured : 0);
+        }
+        return true;
+    });
 }
 
 void CArticulosList::ShowChanges(const CChangeSet& changes)
 {
     if (changes.m_bAllLines) {
         RefreshAmountCells();
-    } else if (!changes.m_lines.empty()) {
-        SetRedraw(false);
+    } else if (!changes.m_lines.empty() || changes.m_nMeasuredLine > 0) {
+        CRedrawGuard redrawOff(*this);
         for (int row = 0; row < GetItemCount(); ++row) {
-            const auto changed = changes.m_lines.find(RowLine(row));
+            const long line = RowLine(row);
+            const auto changed = changes.m_lines.find(line);
             if (changed != changes.m_lines.end())
                 SetRowTexts(row, RowTexts(changed->second));
+            if (line == changes.m_nMeasuredLine)
+                SetItemData(row, changes.m_measures.empty() ? 0 : CLineRows::Measured);
         }
-        SetRedraw(true);
     }
     m_pHost->ShowTotals(changes);
 }
@@ -293,7 +283,7 @@ void CArticulosList::OnItemClick(int nRow, int nCol, int nOnStateIcon)
         }
         const bool toggle = nOnStateIcon && nCol == 0 && IsDecomposed(nRow);
         if (toggle) {
-            if (GetItemStateImage(nRow) != kCollapsed)
+            if (GetItemStateImage(nRow) != CLineRows::Collapsed)
                 CollapseLine(nRow);
             else
                 ExpandLine(nRow, int(RowLevel(nRow) + 1));
@@ -420,21 +410,22 @@ void CArticulosList::DoInsert(CLineTree::Kind kind)
         const long level = RowLevel(selected) + (IsDecomposed(selected) ? 1 : 0);
         // The new line goes first under a decomposed line: its branch opens
         // one level to show where, or is only marked open.
-        if (IsDecomposed(selected) && GetItemStateImage(selected) == kCollapsed) {
+        if (IsDecomposed(selected) && GetItemStateImage(selected) == CLineRows::Collapsed) {
             if (OpensBranchToInsert(kind)) {
                 ExpandLine(selected, int(level));
             } else {
-                SetItemImage(selected, kOpenFolder);
-                SetItemStateImage(selected, kExpanded);
+                SetItemImage(selected, CLineRows::OpenFolder);
+                SetItemStateImage(selected, CLineRows::Expanded);
             }
         }
         const CChangeSet changes = m_pHost->Service().InsertLine(RowLine(selected), kind);
-        SetRedraw(false);
-        ShiftLineNumbers(selected + 1, 1);
-        const bool isConcept = kind == CLineTree::Kind::Concept;
-        const int newRow = InsertItem(selected + 1, RowTexts(changes.m_lines.at(changes.m_nAddedFirst)),
-                                      int(level), isConcept ? kConcept : kClosedFolder, isConcept ? 0 : kCollapsed);
-        SetRedraw(true);
+        int newRow = -1;
+        {
+            CRedrawGuard redrawOff(*this);
+            ShiftLineNumbers(selected + 1, 1);
+            newRow = RowModel()->InsertRow(selected + 1,
+                                           Rows().Make(changes.m_lines.at(changes.m_nAddedFirst), false, false));
+        }
         SelectRow(newRow);
         OnItemClick(newRow, 0, 0);
     });
@@ -443,13 +434,12 @@ void CArticulosList::DoInsert(CLineTree::Kind kind)
 void CArticulosList::RemoveBranchRows(int nRow, long nRemoved)
 {
     const long level = RowLevel(nRow);
-    SetRedraw(false);
+    CRedrawGuard redrawOff(*this);
     int last = nRow;
     while (last + 1 < GetItemCount() && RowLevel(last + 1) > level)
         ++last;
     DeleteItems(nRow, last - nRow + 1);
     ShiftLineNumbers(nRow, -nRemoved);
-    SetRedraw(true);
 }
 
 void CArticulosList::DeleteLine(int nRow, int)
@@ -496,7 +486,7 @@ void CArticulosList::DoPasteBranch(int nRow)
 {
     // Onto a decomposed line the branch goes in as its first children.
     const bool into = IsDecomposed(nRow);
-    if (into && GetItemStateImage(nRow) == kCollapsed)
+    if (into && GetItemStateImage(nRow) == CLineRows::Collapsed)
         ExpandLine(nRow, int(RowLevel(nRow) + 1));
     const CChangeSet changes = m_pHost->Service().PasteBranch(RowLine(nRow), into, m_pHost->Clipboard());
     if (changes.m_nAddedCount == 0)
@@ -512,19 +502,23 @@ void CArticulosList::InsertPlacedRows(int nRow, bool bInto, const CChangeSet& ch
         while (insertRow < GetItemCount() && RowLevel(insertRow) > level)
             ++insertRow;
     }
-    SetRedraw(false);
-    ShiftLineNumbers(insertRow, changes.m_nAddedCount);
-    int row = insertRow;
-    long line = changes.m_nAddedFirst;
-    for (const CopiedLine& copy : changes.m_placed) {
-        const long number = line++;
-        if (!copy.visible)
-            continue;
-        const int image = copy.expandState == 0 ? kConcept : copy.expandState - 1;
-        const int state = copy.line.IsDecomposed() ? (copy.expandState == 1 ? kCollapsed : kExpanded) : 0;
-        InsertRowForLine(row++, number, image, state);
+    {
+        CRedrawGuard redrawOff(*this);
+        ShiftLineNumbers(insertRow, changes.m_nAddedCount);
+        int row = insertRow;
+        long line = changes.m_nAddedFirst;
+        for (const CopiedLine& copy : changes.m_placed) {
+            const long number = line++;
+            if (!copy.visible)
+                continue;
+            const int image = copy.expandState == 0 ? CLineRows::Concept : copy.expandState - 1;
+            const int state = copy.line.IsDecomposed()
+                ? (copy.expandState == 1 ? CLineRows::Collapsed : CLineRows::Expanded)
+                : CLineRows::NoState;
+            if (InsertRowForLine(row, number, image, state) >= 0)
+                ++row;
+        }
     }
-    SetRedraw(true);
     ShowChanges(changes);
     SelectRow(insertRow);
     OnItemClick(insertRow, 0, 0);
@@ -559,13 +553,18 @@ void CArticulosList::MoveItem(int nFromRow, int nToRow)
 
 // Editing -------------------------------------------------------------------
 
-void CArticulosList::BeginCellEdit(int nRow, int nCol)
+bool CArticulosList::CanEditCell(int nRow, int nCol)
 {
-    if (nRow < 0 || nRow >= GetItemCount())
-        return;
+    if (!CEditList::CanEditCell(nRow, nCol))
+        return false;
     bool editable = false;
     Guard([&] { editable = !m_pHost->Service().WhyNotEditable(RowLine(nRow), nCol).has_value(); });
-    if (!editable)
+    return editable;
+}
+
+void CArticulosList::BeginCellEdit(int nRow, int nCol)
+{
+    if (nRow < 0 || nRow >= GetItemCount() || !CanEditCell(nRow, nCol))
         return;
     OnItemClick(nRow, nCol, 0);
     if (IsNumberColumn(nCol))
@@ -619,13 +618,8 @@ void CArticulosList::GetCellColors(int nRow, int nCol)
     if (IsDecomposed(nRow)) {
         if (nCol == CBudgetRow::Precio) {
             text = QColor(0, 0, 255);
-        } else if (nCol == CBudgetRow::Rendimiento) {
-            // Painting cannot stop for an error: the store reports it at the next edit.
-            try {
-                if (HasMeasurements(nRow))
-                    text = QColor(128, 0, 128);
-            } catch (const CDBException&) {
-            }
+        } else if (nCol == CBudgetRow::Rendimiento && HasMeasurements(nRow)) {
+            text = QColor(128, 0, 128);
         }
     }
     SetCellColors(text, QColor(255, 255, 255));

@@ -9,6 +9,7 @@
 
 class CEditingService;
 class CLineListHost;
+class CLineRows;
 class CLineSet;
 class QMenu;
 struct CChangeSet;
@@ -46,10 +47,11 @@ public:
     void CellChanged(int nRow, int nCol) override;
     void OnCellEditClosed(int nRow, int nCol) override;
     void BeginCellEdit(int nRow, int nCol) override;
+    bool CanEditCell(int nRow, int nCol) override;
     void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal) override;
 
-    // Appends a row for the line the set stands on, at the depth the view loads.
-    void AppendLine(int nMaxLevel);
+    // Appends the rows of the open tree's lines down to a level (-1: every level).
+    void LoadTree(int nMaxLevel);
     void ExpandLine(int nRow, int nDepthLimit);
     void CollapseLine(int nRow);
     void ExpandAll(int nRow);
@@ -110,11 +112,16 @@ private:
     void RemoveBranchRows(int nRow, long nRemoved);
     // Puts in the rows of the lines a paste or a move placed, below a row.
     void InsertPlacedRows(int nRow, bool bInto, const CChangeSet& changes);
+    // Inserts the row of a line; -1 when the line is gone.
     int InsertRowForLine(int nRow, long nLine, int nImage, int nState);
     void ShiftLineNumbers(int nFromRow, long nDelta);
     void SetRowTexts(int nRow, const QStringList& texts);
     void SelectRow(int nRow);
+    // Whether the row's line has measurement lines: kept with the row, so
+    // that painting never asks the store.
     bool HasMeasurements(int nRow) const;
+    // The rows of the lines of the tree the host has open.
+    CLineRows Rows() const;
     // The row's line positioned in the set, false when it is gone.
     bool PositionRow(int nRow);
 

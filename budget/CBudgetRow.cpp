@@ -10,7 +10,6 @@ QStringList CBudgetRow::Texts(const CLineRecord& line)
     cells[Nivel] = line.nivel;
     cells[Desglose] = line.desglose;
     cells[Nombre] = line.nombre;
-    cells[Descripcion] = line.descripcion;
     cells[Factor] = FormatLocaleNumber(line.factor, 5);
     cells[Fecha] = line.fecha.Format();
     cells[Tipo1] = line.tipo1;

@@ -31,7 +31,9 @@ public:
     };
 
     // The cells of a line. A chapter (the root included) shows no unit,
-    // price or quantity, and its amount in cents.
+    // price or quantity, and its amount in cents. The long description is
+    // not kept in the row: the box beside the grid reads it for the line
+    // selected, and a grid of a large budget would hold it for every line.
     static QStringList Texts(const CLineRecord& line);
     // A column's title in the grid (Spanish), and the column a title or a
     // number names; -1 when none does.

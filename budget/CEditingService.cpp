@@ -28,6 +28,25 @@ void SetAmount(CLineRecord& line, const QString& strPrice, const QString& strQua
     line.importe = StoreFormat(StoreAtof(line.precio) * StoreAtof(line.rendimiento), 5);
 }
 
+// Store text of a number: digits with at most one decimal point, and a
+// leading minus sign (a measurement may take something away).
+bool IsStoreNumber(const QString& strText)
+{
+    qsizetype i = strText.startsWith(u'-') ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < strText.size(); ++i) {
+        const QChar c = strText[i];
+        if (c >= u'0' && c <= u'9')
+            digit = true;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
 } // namespace
 
 CEditRefused::CEditRefused(const QString& strMessage)
@@ -352,6 +371,10 @@ CChangeSet CEditingService::AddMeasurement(long nLine, const CMeasurementLines::
     RequireFolder(line);
     if (values.nombre.size() > kCommentLimit)
         throw CEditRefused(tr("El texto tiene más de %1 caracteres").arg(kCommentLimit));
+    for (const QString* factor : {&values.unidades, &values.largo, &values.ancho, &values.alto, &values.total}) {
+        if (!factor->isEmpty() && !IsStoreNumber(*factor))
+            throw CEditRefused(tr("«%1» no es un número").arg(*factor));
+    }
     CMeasurementLines::Values stored = values;
     int position = 0;
     const std::optional<QString> total = CMeasurementLines::ComputeTotal(values, bFormula, &position);

@@ -13,6 +13,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "core/CLanguage.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CRedrawGuard.h"
 #include "measure/CMedicionesDlg.h"
 #include "output/CExcelExportCommand.h"
 #include "output/CRtfReportDlg.h"
@@ -37,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -70,7 +72,13 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, QWidget* parent)
     , m_pPicture(new CPictureBox(this))
     , m_pTotal(new QLineEdit(this))
     , m_pTotalCaption(new QLabel(tr("Total presupuesto"), this))
+    , m_pEmptyHint(new QLabel(tr("No hay ningún presupuesto abierto.\n\n"
+                                 "Para abrir uno o crear uno nuevo, elija Archivo › Gestión de presupuestos."),
+                              this))
 {
+    m_pEmptyHint->setObjectName(QStringLiteral("emptyHint"));
+    m_pEmptyHint->setAlignment(Qt::AlignCenter);
+    m_pEmptyHint->setWordWrap(true);
     m_pList->setObjectName(QStringLiteral("budgetGrid"));
     m_pDescripcion->setObjectName(QStringLiteral("descripcion"));
     m_pTotal->setObjectName(QStringLiteral("total"));
@@ -125,6 +133,8 @@ void CVelmoraView::ShowBudgetControls(bool bShow)
                              static_cast<QWidget*>(m_pPicture), static_cast<QWidget*>(m_pTotalCaption),
                              static_cast<QWidget*>(m_pTotal)})
         control->setVisible(bShow);
+    // With no budget open the view tells how to open or create one.
+    m_pEmptyHint->setVisible(!bShow);
 }
 
 void CVelmoraView::OpenBudget(const QString& strCode)
@@ -159,19 +169,15 @@ void CVelmoraView::FillList(int nMaxLevel)
     m_pList->DeleteAllItems();
     m_pTotal->clear();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
+    CRedrawGuard redrawOff(*m_pList);
     m_doc.m_presupuestosSet.FilterBudget(m_strCodigo);
     m_doc.m_presupuestosSet.Requery();
-    CArticulosSet& lines = m_doc.m_articulosSet;
-    lines.FilterBudget(m_strCodigo);
-    lines.Requery();
-    const QString rootAmount = lines.IsEOF() ? QString() : lines.m_IMPORTE;
-    for (; !lines.IsEOF(); lines.MoveNext()) {
-        if (nMaxLevel == -1 || lines.m_NIVEL.toLong() <= nMaxLevel)
-            m_pList->AppendLine(nMaxLevel);
-    }
-    m_pList->SetRedraw(true);
-    m_pTotal->setText(FormatLocaleNumber(rootAmount, 2));
+    // The editing service works on the document's set, which stands on the
+    // open budget; the rows are read apart, only as deep as they are shown.
+    m_doc.m_articulosSet.FilterBudget(m_strCodigo);
+    m_doc.m_articulosSet.Requery();
+    m_pList->LoadTree(nMaxLevel);
+    m_pTotal->setText(m_pList->GetItemText(0, CBudgetRow::Importe));
     ClearDescription();
     emit CommandStateChanged();
 }
@@ -248,9 +254,11 @@ void CVelmoraView::ReloadAfterError(const CDBException& error)
     } catch (const CDBException&) {
         // The next operation reports it.
     }
+    const QString reason = CStoreErrors::Reason(error.m_strError);
     CMessageBox::Show(this,
-                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.\n\n%1")
-                          .arg(error.m_strError),
+                      tr("No se ha podido guardar el cambio; el presupuesto queda como estaba.")
+                          + (reason.isEmpty() ? QString() : u' ' + reason) + QStringLiteral("\n\n")
+                          + error.m_strError,
                       QMessageBox::Ok, QMessageBox::Critical);
 }
 
@@ -311,13 +319,25 @@ void CVelmoraView::resizeEvent(QResizeEvent* event)
     const int w = width();
     const int h = height();
     m_pList->setGeometry(0, 0, w, std::max(0, h - 130));
+    m_pEmptyHint->setGeometry(0, 0, w, h);
     m_pDescripcion->setGeometry(0, h - 120, 500, 120);
     m_pPicture->setGeometry(510, h - 120, 100, 120);
-    // The caption ends where the spacing before the total box begins; it is
-    // as wide as its text needs in the user's font.
+    // The total box holds the largest total there is, 999.999.999.999,99,
+    // in the user's font; the caption ends where the spacing before it
+    // begins, as wide as its text needs.
+    const int totalWidth = std::max(80, TotalBoxWidth());
+    const int boxHeight = std::max(18, m_pTotal->sizeHint().height());
     const int captionWidth = std::max(100, m_pTotalCaption->sizeHint().width());
-    m_pTotalCaption->setGeometry(w - 90 - captionWidth, h - 120, captionWidth, 18);
-    m_pTotal->setGeometry(w - 80, h - 120, 80, 18);
+    m_pTotalCaption->setGeometry(w - totalWidth - 10 - captionWidth, h - 120, captionWidth, boxHeight);
+    m_pTotal->setGeometry(w - totalWidth, h - 120, totalWidth, boxHeight);
+}
+
+int CVelmoraView::TotalBoxWidth() const
+{
+    const QString widest = FormatLocaleNumber(QStringLiteral("999999999999.99"), 2);
+    // The frame and the line edit's own margins around the text.
+    return m_pTotal->fontMetrics().horizontalAdvance(widest) + 2 * m_pTotal->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
+        + 2 * 2 + 6;
 }
 
 // Commands --------------------------------------------------------------------

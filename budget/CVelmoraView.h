@@ -114,6 +114,8 @@ protected:
 
 private:
     void SetupGrid();
+    // Wide enough for 999.999.999.999,99 in the box's font.
+    int TotalBoxWidth() const;
     void ShowBudgetControls(bool bShow);
     void OnDescriptionChanged();
     void OnIdioma(const QString& strValue);
@@ -130,6 +132,7 @@ private:
     CPictureBox* m_pPicture;
     QLineEdit* m_pTotal;
     QLabel* m_pTotalCaption;
+    QLabel* m_pEmptyHint;
     CMedicionesDlg* m_pMediciones = nullptr;
     CBasePreciosDlg* m_pBasePrecios = nullptr;
     QPrinter* m_pPrinter = nullptr;

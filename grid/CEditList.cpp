@@ -1,6 +1,7 @@
 #include "grid/CEditList.h"
 
 #include "grid/CEditListDelegate.h"
+#include "grid/CEditListColumnSizer.h"
 #include "grid/CEditListDragDrop.h"
 #include "grid/CEditListEditController.h"
 #include "grid/CEditListModel.h"
@@ -70,6 +71,14 @@ CEditList::CEditList(QWidget* parent)
     });
     connect(m_pView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CEditList::OnSelectionModelChanged);
+    m_pSizer = std::make_unique<CEditListColumnSizer>(*this, *m_pView, *m_pModel, *m_pHeader);
+    connect(m_pHeader, &QHeaderView::sectionResized, this, [this](int nCol) { m_pSizer->OnSectionResized(nCol); });
+    connect(m_pModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int nFirst, int nLast) { FitColumnsToRows(nFirst, nLast); });
+    connect(m_pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                FitColumnsToRows(topLeft.row(), bottomRight.row());
+            });
 
     m_pEditing = std::make_unique<CEditListEditController>(*this, *m_pView);
     m_pDragDrop = std::make_unique<CEditListDragDrop>(*this, *m_pView);
@@ -167,10 +176,42 @@ void CEditList::ApplyColumns()
         const ColumnInfo& info = m_columns[i];
         // A column of width 0 that cannot be edited only carries data: it is
         // hidden outright, so no divider lets the user widen it.
-        const bool bHidden = info.nWidth <= 0 && info.nEditable != 1;
-        m_pHeader->setSectionHidden(i, bHidden);
-        m_pHeader->resizeSection(i, qMax(0, info.nWidth));
+        m_pHeader->setSectionHidden(i, info.nWidth <= 0 && info.nEditable != 1);
     }
+    m_pSizer->Reset();
+}
+
+double CEditList::WidthScale() const
+{
+    return m_pSizer->WidthScale();
+}
+
+int CEditList::ScaledWidth(int nWidth) const
+{
+    return m_pSizer->ScaledWidth(nWidth);
+}
+
+void CEditList::SetStretchColumn(int nCol)
+{
+    m_pSizer->SetStretchColumn(nCol);
+}
+
+void CEditList::FitColumnsToRows(int nFirst, int nLast)
+{
+    m_pSizer->FitRows(nFirst, nLast);
+}
+
+void CEditList::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_pSizer->OnResize();
+}
+
+void CEditList::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_pSizer->OnFontChange();
 }
 
 void CEditList::SetSortEnabled(bool bEnabled)
@@ -243,30 +284,61 @@ void CEditList::GetCellColors(int, int)
 
 void CEditList::EditPrevCell(int nRow, int nCol)
 {
-    // Moving left never reaches the first column: after column 1 comes the
-    // last editable column of the row above (of the first row on the first).
-    const int nPrev = m_pEditing->PrevEditableColumn(nCol - 1, 1);
+    // Left to the nearest cell the row lets the user edit; before the first,
+    // the last one of the row above (on the first row, its own last).
+    const int nPrev = PrevEditableCell(nRow, nCol - 1);
     if (nPrev >= 0) {
         BeginCellEdit(nRow, nPrev);
         return;
     }
-    const int nLast = m_pEditing->LastEditableColumn();
-    if (nLast >= 0)
-        BeginCellEdit(nRow > 0 ? nRow - 1 : 0, nLast);
+    for (int nAbove = nRow - 1; nAbove >= 0; --nAbove) {
+        const int nLast = PrevEditableCell(nAbove, GetColumnCount() - 1);
+        if (nLast >= 0) {
+            BeginCellEdit(nAbove, nLast);
+            return;
+        }
+    }
+    if (nRow == 0) {
+        const int nLast = PrevEditableCell(0, GetColumnCount() - 1);
+        if (nLast >= 0 && nLast != nCol)
+            BeginCellEdit(0, nLast);
+    }
 }
 
 void CEditList::EditNextCell(int nRow, int nCol)
 {
-    const int nNext = m_pEditing->NextEditableColumn(nCol + 1);
+    // Right to the nearest cell the row lets the user edit; past the last,
+    // the first one of the next row. After the last row nothing opens.
+    const int nNext = NextEditableCell(nRow, nCol + 1);
     if (nNext >= 0) {
         BeginCellEdit(nRow, nNext);
         return;
     }
-    if (nRow >= GetItemCount() - 1)
-        return;
-    const int nFirst = m_pEditing->NextEditableColumn(0);
-    if (nFirst >= 0)
-        BeginCellEdit(nRow + 1, nFirst);
+    for (int nBelow = nRow + 1; nBelow < GetItemCount(); ++nBelow) {
+        const int nFirst = NextEditableCell(nBelow, 0);
+        if (nFirst >= 0) {
+            BeginCellEdit(nBelow, nFirst);
+            return;
+        }
+    }
+}
+
+int CEditList::NextEditableCell(int nRow, int nFrom)
+{
+    for (int nCol = qMax(0, nFrom); nCol < GetColumnCount(); ++nCol) {
+        if (CanEditCell(nRow, nCol))
+            return nCol;
+    }
+    return -1;
+}
+
+int CEditList::PrevEditableCell(int nRow, int nFrom)
+{
+    for (int nCol = qMin(nFrom, GetColumnCount() - 1); nCol >= 0; --nCol) {
+        if (CanEditCell(nRow, nCol))
+            return nCol;
+    }
+    return -1;
 }
 
 void CEditList::OnCellEditOpened(int, int)
@@ -319,6 +391,14 @@ void CEditList::BeginCellEdit(int nRow, int nCol)
     if (m_pHeader->isSectionHidden(nCol) || m_pHeader->sectionSize(nCol) < MinEditWidth)
         return;
     OpenEditor(nRow, nCol);
+}
+
+bool CEditList::CanEditCell(int nRow, int nCol)
+{
+    if (!m_bEditEnabled || !m_pModel->IsRow(nRow) || nCol < 0 || nCol >= GetColumnCount() || nCol >= m_pHeader->count())
+        return false;
+    return Column(nCol).nEditable == 1 && !m_pHeader->isSectionHidden(nCol)
+        && m_pHeader->sectionSize(nCol) >= MinEditWidth;
 }
 
 void CEditList::OnContextMenu(int, int, const QPoint&)
@@ -713,21 +793,13 @@ void CEditList::HandleKey(QKeyEvent* event)
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Insert: {
-        m_nRow = GetFirstSelected();
-        m_nCol = 0;
-        InsertLine(m_nRow, 0);
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+        // Acted on when the key is let go; a held key repeats its press.
+        if (!event->isAutoRepeat())
+            m_nPressedKey = event->key();
+        event->accept();
         return;
-    }
-    case Qt::Key_Delete: {
-        const int nRow = GetFirstSelected();
-        if (nRow >= 0) {
-            m_nRow = nRow;
-            m_nCol = 0;
-            DeleteLine(nRow, 0);
-        }
-        return;
-    }
     case Qt::Key_Up:
     case Qt::Key_Down: {
         m_pView->DefaultKeyPress(event);
@@ -739,8 +811,117 @@ void CEditList::HandleKey(QKeyEvent* event)
         return;
     }
     default:
-        m_pView->DefaultKeyPress(event);
+        if (!HandleEditingKey(event))
+            m_pView->DefaultKeyPress(event);
     }
+}
+
+void CEditList::keyReleaseEvent(QKeyEvent* event)
+{
+    CStoreErrors::Catch(this, [&] { HandleKeyRelease(event); });
+}
+
+void CEditList::HandleKeyRelease(QKeyEvent* event)
+{
+    const int nKey = event->key();
+    if (event->isAutoRepeat() || nKey != m_nPressedKey || (nKey != Qt::Key_Insert && nKey != Qt::Key_Delete)) {
+        event->ignore();
+        return;
+    }
+    m_nPressedKey = 0;
+    event->accept();
+    if (nKey == Qt::Key_Insert) {
+        m_nRow = GetFirstSelected();
+        m_nCol = 0;
+        InsertLine(m_nRow, 0);
+        return;
+    }
+    const int nRow = GetFirstSelected();
+    if (nRow >= 0) {
+        m_nRow = nRow;
+        m_nCol = 0;
+        DeleteLine(nRow, 0);
+    }
+}
+
+bool CEditList::HandleEditingKey(QKeyEvent* event)
+{
+    if (!m_bEditEnabled)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (modifiers != Qt::NoModifier)
+            return false;
+        MoveCurrentColumn(event->key() == Qt::Key_Left ? -1 : 1);
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return modifiers == Qt::NoModifier && EditCurrentCell();
+    default:
+        break;
+    }
+    // A character typed on a row starts editing the current cell with it.
+    const QString strText = event->text();
+    if (strText.isEmpty() || !strText[0].isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    if (!EditCurrentCell())
+        return false;
+    if (QWidget* pEditor = Editor()) {
+        QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), strText);
+        QCoreApplication::sendEvent(pEditor, &typed);
+    }
+    return true;
+}
+
+void CEditList::SetCurrentColumn(int nCol)
+{
+    if (nCol == m_nCursorCol)
+        return;
+    m_nCursorCol = nCol;
+    viewport()->update();
+}
+
+void CEditList::MoveCurrentColumn(int nStep)
+{
+    int nCol = m_nCursorCol;
+    if (nCol < 0)
+        nCol = nStep > 0 ? -1 : GetColumnCount();
+    for (int c = nCol + nStep; c >= 0 && c < GetColumnCount(); c += nStep) {
+        if (!m_pHeader->isSectionHidden(c) && m_pHeader->sectionSize(c) > 0) {
+            SetCurrentColumn(c);
+            EnsureColumnVisible(c);
+            return;
+        }
+    }
+}
+
+bool CEditList::EditCurrentCell()
+{
+    const int nRow = GetFirstSelected() >= 0 ? GetFirstSelected() : GetFocusItem();
+    if (nRow < 0)
+        return false;
+    int nCol = m_nCursorCol >= 0 && CanEditCell(nRow, m_nCursorCol) ? m_nCursorCol : NextEditableCell(nRow, m_nCursorCol);
+    if (nCol < 0)
+        nCol = PrevEditableCell(nRow, m_nCursorCol);
+    if (nCol < 0)
+        return false;
+    BeginCellEdit(nRow, nCol);
+    return IsEditing();
+}
+
+void CEditList::EnsureColumnVisible(int nCol)
+{
+    const int nCellLeft = m_pHeader->sectionViewportPosition(nCol);
+    const int nCellRight = nCellLeft + m_pHeader->sectionSize(nCol);
+    QScrollBar* hbar = m_pView->horizontalScrollBar();
+    const int nWidth = viewport()->width();
+    if (nCellLeft < 0)
+        hbar->setValue(hbar->value() + nCellLeft);
+    else if (nCellRight > nWidth)
+        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - nWidth));
 }
 
 void CEditList::mousePressEvent(QMouseEvent* event)
@@ -794,8 +975,10 @@ void CEditList::HandleRelease(QMouseEvent* event)
     int nCol = -1;
     bool bOnState = false;
     const int nRow = HitTest(event->position().toPoint(), &nCol, &bOnState);
-    if (nRow >= 0)
-        OnItemClick(nRow, nCol, bOnState ? 1 : 0);
+    if (nRow < 0)
+        return;
+    SetCurrentColumn(nCol);
+    OnItemClick(nRow, nCol, bOnState ? 1 : 0);
 }
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 
+class CEditListColumnSizer;
 class CEditListDelegate;
 class CEditListDragDrop;
 class CEditListEditController;
@@ -52,6 +53,19 @@ public:
     void ApplyColumns();
     // Sets up and shows a whole table, its titles translated.
     void ApplyColumns(const ColumnSpec* pColumns, int nCount);
+    // Widths follow the list's font: the tables' figures are pixels of an
+    // 8-point MS Sans Serif, and each column is drawn wider or narrower as
+    // the font's letters and digits are.
+    double WidthScale() const;
+    int ScaledWidth(int nWidth) const;
+    // The column that takes the width the others leave, never less than half
+    // its own; -1 for none. Once the user sizes it, it keeps that size.
+    void SetStretchColumn(int nCol);
+    // Widens the shown columns to the longest texts of rows nFirst..nLast
+    // (in the first column of a tree, past its indent, mark and image), up
+    // to a third of the list's width. Rows call it as they come and change;
+    // a column the user sized keeps its size.
+    void FitColumnsToRows(int nFirst, int nLast);
 
     void SetSortEnabled(bool bEnabled);
     void SetEditEnabled(bool bEnabled);
@@ -109,6 +123,10 @@ public:
     virtual void CellChanged(int nRow, int nCol);
     // 15. Opens the editor of the cell (date editor for date columns).
     virtual void BeginCellEdit(int nRow, int nCol);
+    // Whether the row lets the user edit the cell: the keys that move from
+    // cell to cell pass over the cells it does not. By default every shown
+    // editable column of every row, while editing is on.
+    virtual bool CanEditCell(int nRow, int nCol);
 
     // Right click or context-menu key; nRow is -1 off the rows.
     virtual void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal);
@@ -151,6 +169,8 @@ public:
     void SelectAndFocus(int nRow);
 
     void EnsureVisible(int nRow);
+    // Scrolls the list sideways until the column is in view.
+    void EnsureColumnVisible(int nCol);
     int GetTopIndex() const;
     int GetCountPerPage() const;
     void RedrawItems(int nFirst, int nLast);
@@ -168,6 +188,18 @@ public:
 
     bool IsEditing() const;
     QWidget* Editor() const;
+    // The current cell's column: the one last clicked, edited or moved to
+    // with Left and Right; F2, Enter and typing edit that cell of the
+    // current row. -1 before any.
+    int CurrentColumn() const { return m_nCursorCol; }
+    void SetCurrentColumn(int nCol);
+    // Opens the editor on the current row's current cell, or on the first
+    // cell of the row the user may edit after it (before it when none).
+    bool EditCurrentCell();
+    // The cells of a row the user may edit: the first from nFrom rightwards,
+    // the last from nFrom leftwards; -1 when there is none.
+    int NextEditableCell(int nRow, int nFrom);
+    int PrevEditableCell(int nRow, int nFrom);
     // Closes an open editor as losing the focus does: the cell gets
     // m_strCellText back.
     void CancelCellEdit();
@@ -213,11 +245,14 @@ protected:
     // The view's keys, clicks and context menus arrive here.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Opens the text or date editor on a cell without the subclass's rules.
     void OpenEditor(int nRow, int nCol);
@@ -231,6 +266,10 @@ private:
 
     // The event handlers' work, inside their catch of store errors.
     void HandleKey(QKeyEvent* event);
+    void HandleKeyRelease(QKeyEvent* event);
+    // F2, Enter and typing start editing; Left and Right move the current cell.
+    bool HandleEditingKey(QKeyEvent* event);
+    void MoveCurrentColumn(int nStep);
     void HandleRelease(QMouseEvent* event);
     void HandleDoubleClick(QMouseEvent* event);
 
@@ -244,6 +283,7 @@ private:
     CSortHeaderCtrl* m_pHeader;
     std::unique_ptr<CEditListEditController> m_pEditing;
     std::unique_ptr<CEditListDragDrop> m_pDragDrop;
+    std::unique_ptr<CEditListColumnSizer> m_pSizer;
     QVector<ColumnInfo> m_columns;
 
     bool m_bSortEnabled = true;
@@ -264,4 +304,8 @@ private:
     QPoint m_ptPress;
     // A key the view let pass on its way up from the view (see CEditListView).
     QEvent* m_pPassingKey = nullptr;
+    // Insert and Delete act when the key is let go, once however long it
+    // was held: the key pressed on the list itself, not in an editor.
+    int m_nPressedKey = 0;
+    int m_nCursorCol = -1;
 };

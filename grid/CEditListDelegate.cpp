@@ -91,6 +91,12 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const QString strShown = painter->fontMetrics().elidedText(strText, Qt::ElideRight, rcText.width());
         painter->drawText(rcText, int(align | Qt::AlignVCenter | Qt::TextSingleLine), strShown);
     }
+    // The current cell, which F2, Enter and typing edit, is framed.
+    if (m_pList->IsEditEnabled() && nCol == m_pList->CurrentColumn() && nRow == m_pList->GetFocusItem()) {
+        painter->setPen(QPen(crText, 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
     painter->restore();
 }
 

@@ -57,27 +57,6 @@ QWidget* CEditListEditController::EditorWidget() const
     return m_pEditor ? m_pEditor->Widget() : nullptr;
 }
 
-int CEditListEditController::NextEditableColumn(int nFrom) const
-{
-    for (int c = qMax(0, nFrom); c < m_list.GetColumnCount(); ++c)
-        if (m_list.Column(c).nEditable == 1)
-            return c;
-    return -1;
-}
-
-int CEditListEditController::PrevEditableColumn(int nFrom, int nLowest) const
-{
-    for (int c = qMin(nFrom, m_list.GetColumnCount() - 1); c >= nLowest; --c)
-        if (m_list.Column(c).nEditable == 1)
-            return c;
-    return -1;
-}
-
-int CEditListEditController::LastEditableColumn() const
-{
-    return PrevEditableColumn(m_list.GetColumnCount() - 1, 0);
-}
-
 void CEditListEditController::Open(int nRow, int nCol)
 {
     Close(true);
@@ -85,17 +64,11 @@ void CEditListEditController::Open(int nRow, int nCol)
         return;
 
     m_list.EnsureVisible(nRow);
-    const QHeaderView* header = m_view.header();
-    const int nCellLeft = header->sectionViewportPosition(nCol);
-    const int nCellRight = nCellLeft + header->sectionSize(nCol);
-    QScrollBar* hbar = m_view.horizontalScrollBar();
-    if (nCellLeft < 0)
-        hbar->setValue(hbar->value() + nCellLeft);
-    else if (nCellRight > m_view.viewport()->width())
-        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - m_view.viewport()->width()));
+    m_list.EnsureColumnVisible(nCol);
 
     m_list.m_nRow = nRow;
     m_list.m_nCol = nCol;
+    m_list.SetCurrentColumn(nCol);
     m_list.SelectAndFocus(nRow);
     m_list.setFocus(Qt::OtherFocusReason);
     m_list.m_strCellText = m_list.GetItemText(nRow, nCol);
@@ -227,13 +200,13 @@ void CEditListEditController::MoveAfterCommit(int nRow, int nCol, CEditList::Edi
         m_list.EditPrevCell(nRow, nCol);
         break;
     case Move::NextInRow: {
-        const int nNext = NextEditableColumn(nCol + 1);
+        const int nNext = m_list.NextEditableCell(nRow, nCol + 1);
         if (nNext >= 0)
             m_list.BeginCellEdit(nRow, nNext);
         break;
     }
     case Move::PrevInRow: {
-        const int nPrev = PrevEditableColumn(nCol - 1, 0);
+        const int nPrev = m_list.PrevEditableCell(nRow, nCol - 1);
         if (nPrev >= 0)
             m_list.BeginCellEdit(nRow, nPrev);
         break;

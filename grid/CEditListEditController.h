@@ -33,12 +33,6 @@ public:
     void FocusLost(CInPlaceEditor* pEditor);
     void Widen(QWidget* pEditor, int nWantedWidth);
 
-    // The editable columns: the first from nFrom on, the last from nFrom
-    // down to nLowest, the last of all; -1 when there is none.
-    int NextEditableColumn(int nFrom) const;
-    int PrevEditableColumn(int nFrom, int nLowest) const;
-    int LastEditableColumn() const;
-
 private:
     void PlaceLater();
     bool CommitCell(int nRow, int nCol, const QString& strText);

@@ -25,6 +25,18 @@ void CEditListView::keyPressEvent(QKeyEvent* event)
     m_list.keyPressEvent(event);
 }
 
+void CEditListView::keyReleaseEvent(QKeyEvent* event)
+{
+    m_list.keyReleaseEvent(event);
+}
+
+void CEditListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    if (current.isValid())
+        m_list.EnsureVisible(current.row());
+}
+
 void CEditListView::mousePressEvent(QMouseEvent* event)
 {
     m_list.mousePressEvent(event);

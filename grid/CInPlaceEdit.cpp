@@ -7,6 +7,46 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
+
+namespace {
+
+// However text gets into a number cell (typed, pasted, the selection pasted
+// with the middle button, dropped, composed by an input method) only a
+// number stays: digits and one decimal comma. Points are grouping when the
+// text has a comma or more than one of them, else the decimal mark. A
+// leading minus sign stays, as a stored negative number shows it.
+class CNumberCellValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const bool pointsGroup = input.contains(u',') || input.count(u'.') > 1;
+        QString kept;
+        kept.reserve(input.size());
+        int nPos = pos;
+        bool comma = false;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            QChar c = input[i];
+            if (c == u'.' && !pointsGroup)
+                c = u',';
+            const bool keep = (c >= u'0' && c <= u'9') || (c == u',' && !comma) || (c == u'-' && i == 0);
+            if (keep) {
+                kept += c;
+                comma = comma || c == u',';
+            } else if (i < pos) {
+                --nPos;
+            }
+        }
+        input = kept;
+        pos = qMax(0, nPos);
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 CInPlaceEdit::CInPlaceEdit(CEditList* pList, int nRow, int nCol, const QString& strText, bool bNumber,
                            Qt::Alignment align, int nLimit)
@@ -21,7 +61,7 @@ CInPlaceEdit::CInPlaceEdit(CEditList* pList, int nRow, int nCol, const QString& 
     setText(strText);
     selectAll();
     if (m_bNumber) {
-        // Pasted or dropped text would bypass the character filter.
+        setValidator(new CNumberCellValidator(this));
         setContextMenuPolicy(Qt::NoContextMenu);
         setAcceptDrops(false);
     }

@@ -106,6 +106,11 @@ bool CNumberEdit::AcceptChar(QChar& ch) const
 
 void CNumberEdit::keyPressEvent(QKeyEvent* event)
 {
+    // A read-only field takes no typing: the line edit's own handling keeps out.
+    if (isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     const QString strTyped = event->text();
     if (strTyped.size() == 1 && strTyped[0].isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         QChar ch = strTyped[0];

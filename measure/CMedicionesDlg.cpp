@@ -3,6 +3,7 @@
 #include "budget/CArticulosList.h"
 #include "budget/CBudgetRow.h"
 #include "budget/CVelmoraView.h"
+#include "grid/CRedrawGuard.h"
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesList.h"
 #include "store/CDBException.h"
@@ -54,7 +55,8 @@ CMedicionesDlg::CMedicionesDlg(CVelmoraView& view, CMedidasSet& measurements, QW
     });
     // The budget grid emptied or loaded anew: the line shown is gone from it.
     connect(view.List()->model(), &QAbstractItemModel::modelReset, this, &CMedicionesDlg::Reset);
-    resize(560, 240);
+    // As wide as the columns, at the user's font.
+    resize(std::max(560, m_pList->ScaledWidth(170 + 5 * 70) + 40), 240);
     Reset();
 }
 
@@ -130,7 +132,7 @@ void CMedicionesDlg::LoadMeasurements()
 {
     m_pList->DeleteAllItems();
     CWaitCursor wait;
-    m_pList->SetRedraw(false);
+    CRedrawGuard redrawOff(*m_pList);
     double total = 0.0;
     if (BudgetRow() < 0) {
         m_pList->setEnabled(false);
@@ -147,7 +149,6 @@ void CMedicionesDlg::LoadMeasurements()
         }
     }
     ShowTotal(total);
-    m_pList->SetRedraw(true);
 }
 
 void CMedicionesDlg::ShowTotal(double dTotal)
@@ -158,9 +159,23 @@ void CMedicionesDlg::ShowTotal(double dTotal)
 void CMedicionesDlg::ShowFormulaError(const QRect& rcCellGlobal, int nPosition)
 {
     const QString text = tr("Error en fórmula: posición %1").arg(nPosition);
+    m_strFormulaError = text;
     QToolTip::showText(rcCellGlobal.bottomLeft(), text, m_pList, QRect(), kStatusTimeout);
     if (auto* frame = qobject_cast<QMainWindow*>(m_view.window()))
         frame->statusBar()->showMessage(text, kStatusTimeout);
+}
+
+void CMedicionesDlg::ClearFormulaError()
+{
+    if (m_strFormulaError.isEmpty())
+        return;
+    QToolTip::hideText();
+    // Only the message this window put there: another may have followed it.
+    if (auto* frame = qobject_cast<QMainWindow*>(m_view.window())) {
+        if (frame->statusBar()->currentMessage() == m_strFormulaError)
+            frame->statusBar()->clearMessage();
+    }
+    m_strFormulaError.clear();
 }
 
 void CMedicionesDlg::Reset()
@@ -182,9 +197,15 @@ void CMedicionesDlg::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
-    m_pList->setGeometry(0, 0, w, std::max(0, h - kStripHeight));
-    // As wide as its caption needs in the user's language and font.
-    m_pInsert->setGeometry(0, h - 22, std::max(118, m_pInsert->sizeHint().width()), 22);
-    m_pTotalLabel->setGeometry(w - 310, h - 20, 200, 20);
-    m_pTotal->setGeometry(w - 105, h - 20, 100, 20);
+    // The strip grows with the font; the total box holds a sum of
+    // 999.999.999,99999, the label ends where the box begins.
+    const int strip = std::max(kStripHeight, m_pInsert->sizeHint().height() + 3);
+    const int boxHeight = std::max(20, m_pTotal->sizeHint().height());
+    const int totalWidth = std::max(100, m_pTotal->fontMetrics().horizontalAdvance(
+                                             FormatLocaleNumber(QStringLiteral("999999999.99999"), 5)) + 16);
+    const int labelWidth = std::max(200, m_pTotalLabel->sizeHint().width());
+    m_pList->setGeometry(0, 0, w, std::max(0, h - strip));
+    m_pInsert->setGeometry(0, h - strip + 3, std::max(118, m_pInsert->sizeHint().width()), strip - 3);
+    m_pTotal->setGeometry(w - 5 - totalWidth, h - boxHeight, totalWidth, boxHeight);
+    m_pTotalLabel->setGeometry(w - 15 - totalWidth - labelWidth, h - boxHeight, labelWidth, boxHeight);
 }

@@ -55,6 +55,8 @@ public:
     // Tells the user where a formula stopped: a tip over the cell and the
     // main window's status bar.
     void ShowFormulaError(const QRect& rcCellGlobal, int nPosition);
+    // The editor closed: the error it had is no longer news.
+    void ClearFormulaError();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +75,7 @@ private:
     int m_nBudgetItem = -1;
     // The line the budget item stood for when it was taken.
     QString m_strBudget;
+    QString m_strFormulaError;
     QString m_strNumLin;
     QString m_strCode;
 };

@@ -10,6 +10,7 @@
 #include "measure/CMeasurementLines.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/FormulaParser.h"
+#include "grid/CRedrawGuard.h"
 #include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
@@ -46,22 +47,6 @@ bool IsNumberColumn(int nCol)
     return nCol >= CMedicionesList::Unidades && nCol <= CMedicionesList::Total;
 }
 
-// Redrawing stays off while the rows are rebuilt, also when a store error
-// cuts the rebuilding short.
-class CRedrawOff
-{
-public:
-    explicit CRedrawOff(CEditList& list)
-        : m_list(list)
-    {
-        m_list.SetRedraw(false);
-    }
-    ~CRedrawOff() { m_list.SetRedraw(true); }
-
-private:
-    CEditList& m_list;
-};
-
 } // namespace
 
 CMedicionesList::CMedicionesList(CMedicionesDlg& window, QWidget* parent)
@@ -77,6 +62,7 @@ CMedicionesList::~CMedicionesList() = default;
 void CMedicionesList::SetupColumns()
 {
     ApplyColumns(kColumns, ColumnCount);
+    SetStretchColumn(Comentario);
     SetSortEnabled(false);
     SetEditEnabled(true);
 }
@@ -155,7 +141,7 @@ QStringList RowTexts(const CMeasureRecord& measure)
 
 void CMedicionesList::FillRows(const std::vector<CMeasureRecord>& measures)
 {
-    CRedrawOff redrawOff(*this);
+    CRedrawGuard redrawOff(*this);
     if (GetItemCount() == int(measures.size())) {
         // The same lines: the rows, and an editor open on one, stay.
         for (int row = 0; row < GetItemCount(); ++row) {
@@ -228,7 +214,7 @@ void CMedicionesList::InsertMeasurementFromSelection()
     const int last = GetItemCount() - 1;
     if (last < 0)
         return;
-    CRedrawOff redrawOff(*this);
+    CRedrawGuard redrawOff(*this);
     SelectRow(last);
 }
 
@@ -241,7 +227,7 @@ void CMedicionesList::DeleteMeasurement(int nRow)
     const long lin = GetItemText(nRow, Linea).toLong();
     const long line = m_window.View().List()->RowLine(budgetRow);
     Guard([&] {
-        CRedrawOff redrawOff(*this);
+        CRedrawGuard redrawOff(*this);
         ShowChanges(m_window.View().Service().DeleteMeasurement(line, lin));
         const int count = GetItemCount();
         if (count > 0)
@@ -262,6 +248,12 @@ void CMedicionesList::OnItemClick(int nRow, int, int)
     }
 }
 
+bool CMedicionesList::CanEditCell(int nRow, int nCol)
+{
+    // A chapter's or a concept's measurement lines are shown disabled.
+    return isEnabled() && CEditList::CanEditCell(nRow, nCol);
+}
+
 void CMedicionesList::BeginCellEdit(int nRow, int nCol)
 {
     if (nRow < 0 || nRow >= GetItemCount() || !isEnabled())
@@ -278,6 +270,7 @@ void CMedicionesList::BeginCellEdit(int nRow, int nCol)
 
 void CMedicionesList::OnCellEditClosed(int nRow, int nCol)
 {
+    m_window.ClearFormulaError();
     if (!IsNumberColumn(nCol) || nRow < 0 || nRow >= GetItemCount())
         return;
     const QString text = GetItemText(nRow, nCol);

@@ -54,6 +54,7 @@ public:
     void InsertLine(int nRow, int nCol) override;
     void CellChanged(int nRow, int nCol) override;
     void BeginCellEdit(int nRow, int nCol) override;
+    bool CanEditCell(int nRow, int nCol) override;
     void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal) override;
 
     // Fills the rows from the measurement set, which stands filtered on the

@@ -4,6 +4,7 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CRedrawGuard.h"
 #include "pricebase/CBuscarDlg.h"
 #include "pricebase/CImportarTarifaDlg.h"
 #include "pricebase/CNuevaTarifaDlg.h"
@@ -11,7 +12,6 @@
 #include "pricebase/CPriceBaseAdmin.h"
 #include "pricebase/CTarifasList.h"
 #include "store/CDBException.h"
-#include "store/CLineQueries.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
 #include "ui/CToolbarIcons.h"
@@ -145,25 +145,26 @@ void CBasePreciosDlg::FillTariffs()
     m_pTariffs->DeleteAllItems();
     m_tariffRows.clear();
     CWaitCursor wait;
-    m_pTariffs->SetRedraw(false);
-    CTarifasSet& set = doc.m_tarifasSet;
-    set.FilterAll(QStringLiteral("CODIGO, TARIFA"));
-    if (set.IsOpen())
-        set.Requery();
-    else
-        set.Open();
     int chosen = 0;
-    for (int row = 0; !set.IsEOF(); set.MoveNext(), ++row) {
-        const QString images = set.m_IMAGENES.isEmpty()
-            ? tr("<Doble click aquí para seleccionar carpeta de imagenes>")
-            : set.m_IMAGENES;
-        m_pTariffs->InsertItem(row, QStringList{set.m_CODIGO, set.m_TARIFA, images, set.m_FECHA.Format(),
-                                                QString::number(row + 1)});
-        m_tariffRows.push_back({set.m_CODIGO, set.m_TARIFA, set.m_IMAGENES});
-        if (set.m_CODIGO == code && set.m_TARIFA == tariff)
-            chosen = row;
+    {
+        CRedrawGuard redrawOff(*m_pTariffs);
+        CTarifasSet& set = doc.m_tarifasSet;
+        set.FilterAll(QStringLiteral("CODIGO, TARIFA"));
+        if (set.IsOpen())
+            set.Requery();
+        else
+            set.Open();
+        for (int row = 0; !set.IsEOF(); set.MoveNext(), ++row) {
+            const QString images = set.m_IMAGENES.isEmpty()
+                ? tr("<Doble click aquí para seleccionar carpeta de imagenes>")
+                : set.m_IMAGENES;
+            m_pTariffs->InsertItem(row, QStringList{set.m_CODIGO, set.m_TARIFA, images, set.m_FECHA.Format(),
+                                                    QString::number(row + 1)});
+            m_tariffRows.push_back({set.m_CODIGO, set.m_TARIFA, set.m_IMAGENES});
+            if (set.m_CODIGO == code && set.m_TARIFA == tariff)
+                chosen = row;
+        }
     }
-    m_pTariffs->SetRedraw(true);
     if (m_tariffRows.empty()) {
         ChooseTariff(-1);
         return;
@@ -261,25 +262,17 @@ void CBasePreciosDlg::FillPriceLines(int nMaxLevel)
     if (m_strCode.isEmpty() && m_strTariff.isEmpty())
         return;
     CWaitCursor wait;
-    m_pLines->SetRedraw(false);
+    CRedrawGuard redrawOff(*m_pLines);
+    // The editing service works on the document's set, which stands on the
+    // open tariff; the rows are read apart, only as deep as they are shown:
+    // a price base holds tens of thousands of lines, its first levels few.
     CPreciosSet& lines = m_view.GetDocument().m_preciosSet;
-    const CLineTable table = CLineTable::ForTariff(m_strCode, m_strTariff);
-    lines.FilterTree(table);
+    lines.FilterTree(CLineTable::ForTariff(m_strCode, m_strTariff));
     if (lines.IsOpen())
         lines.Requery();
     else
         lines.Open();
-    if (nMaxLevel == -1) {
-        for (; !lines.IsEOF(); lines.MoveNext())
-            m_pLines->AppendLine(nMaxLevel);
-    } else {
-        // A price base holds tens of thousands of lines; the first levels are few.
-        for (const long line : CLineQueries::LinesUpToLevel(m_view.GetDocument().Database(), table, nMaxLevel)) {
-            lines.SetAbsolutePosition(line);
-            m_pLines->AppendLine(nMaxLevel);
-        }
-    }
-    m_pLines->SetRedraw(true);
+    m_pLines->LoadTree(nMaxLevel);
 }
 
 CEditingService CBasePreciosDlg::Service()

@@ -1104,7 +1104,7 @@ Ordres:
     </message>
     <message>
         <source>OK</source>
-        <translation>D&apos;acord</translation>
+        <translation>Acceptar</translation>
     </message>
     <message>
         <source>Cancelar</source>
@@ -1484,6 +1484,14 @@ Ordres:
         <source>Error al abrir tabla Presupuestos</source>
         <translation>Error al obrir la taula Pressupostos</translation>
     </message>
+    <message>
+        <source>¿Borrar el presupuesto %1, «%2», con sus %3 líneas y sus mediciones?
+
+El borrado no se puede deshacer.</source>
+        <translation>Voleu esborrar el pressupost %1, «%2», amb les seves %3 línies i els seus amidaments?
+
+L&apos;esborrament no es pot desfer.</translation>
+    </message>
 </context>
 <context>
     <name>CPriceBaseCommands</name>
@@ -1808,6 +1816,30 @@ Ordres:
 
 %1</translation>
     </message>
+    <message>
+        <source>No se ha cambiado nada.</source>
+        <translation>No s&apos;ha canviat res.</translation>
+    </message>
+    <message>
+        <source>Ya existe un presupuesto con ese código.</source>
+        <translation>Ja existeix un pressupost amb aquest codi.</translation>
+    </message>
+    <message>
+        <source>Ya existe un registro con ese código.</source>
+        <translation>Ja existeix un registre amb aquest codi.</translation>
+    </message>
+    <message>
+        <source>Otro programa está usando la base de datos; inténtelo de nuevo en un momento.</source>
+        <translation>Un altre programa està fent servir la base de dades; torneu-ho a provar d&apos;aquí a un moment.</translation>
+    </message>
+    <message>
+        <source>El disco está lleno; libere espacio e inténtelo de nuevo.</source>
+        <translation>El disc és ple; allibereu espai i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>La base de datos es de solo lectura.</source>
+        <translation>La base de dades és només de lectura.</translation>
+    </message>
 </context>
 <context>
     <name>CStoreSession</name>
@@ -1832,6 +1864,14 @@ El programa se cerrará.</source>
 
 El programa es tancarà.</translation>
     </message>
+    <message>
+        <source>Configurar impresora</source>
+        <translation>Configura la impressora</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Acceptar</translation>
+    </message>
 </context>
 <context>
     <name>CVelmoraView</name>
@@ -1840,16 +1880,20 @@ El programa es tancarà.</translation>
         <translation>Total pressupost</translation>
     </message>
     <message>
-        <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.
-
-%1</source>
-        <translation>No s&apos;ha pogut desar el canvi; el pressupost queda com estava.
-
-%1</translation>
-    </message>
-    <message>
         <source>Ha de reiniciar el programa</source>
         <translation>Ha de reiniciar el programa</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar el cambio; el presupuesto queda como estaba.</source>
+        <translation>No s&apos;ha pogut desar el canvi; el pressupost queda com estava.</translation>
+    </message>
+    <message>
+        <source>No hay ningún presupuesto abierto.
+
+Para abrir uno o crear uno nuevo, elija Archivo › Gestión de presupuestos.</source>
+        <translation>No hi ha cap pressupost obert.
+
+Per obrir-ne un o crear-ne un de nou, trieu Arxiu › Gestió de pressupostos.</translation>
     </message>
 </context>
 </TS>

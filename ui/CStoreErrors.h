@@ -20,5 +20,11 @@ public:
     // which the user has been shown.
     static bool Catch(QWidget* pParent, const std::function<void()>& action);
     static void Report(QWidget* pParent, const CDBException& error);
+    // What the user reads: what went wrong in their words, then the
+    // driver's text as detail.
     static QString Message(const QString& strError);
+    // The known causes in the user's words (a code that exists already, a
+    // database in use, a full disk, a file that cannot be written); empty
+    // for any other error.
+    static QString Reason(const QString& strError);
 };

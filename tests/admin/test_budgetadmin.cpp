@@ -89,14 +89,23 @@ private slots:
         QCOMPARE(list[0].code, QStringLiteral("A"));
     }
 
-    void listIsInNameOrder()
+    void listIsInNameOrderAsAReaderExpects()
     {
         CTestStore store;
-        store.AddBudget("Z", {"0|Z##|S"}, "Almacén");
-        store.AddBudget("A", {"0|A##|S"}, "Vivienda");
-        const auto list = CBudgetAdmin::List(store.Db());
-        QCOMPARE(list[0].code, QStringLiteral("Z"));
-        QCOMPARE(list[1].name, QStringLiteral("Vivienda"));
+        const QStringList names = {"Avenida", "Reforma local", "obra nueva", "zona verde", "Ático Gràcia",
+                                   "Éixample", "Ñandú", "nave", "Reforma local"};
+        for (int i = 0; i < names.size(); ++i) {
+            const QString code = QStringLiteral("P%1").arg(names.size() - i);
+            store.AddBudget(code, {"0|" + code + "##|S"}, names[i]);
+        }
+        QStringList listed;
+        for (const CBudgetAdmin::Entry& entry : CBudgetAdmin::List(store.Db()))
+            listed << entry.code + u' ' + entry.name;
+        // Capitals and accents make no difference; equal names go by code.
+        QCOMPARE(listed, QStringList({"P5 Ático Gràcia", "P9 Avenida", "P4 Éixample", "P2 nave", "P3 Ñandú",
+                                      "P7 obra nueva", "P1 Reforma local", "P8 Reforma local", "P6 zona verde"}));
+        QCOMPARE(CBudgetAdmin::LineCount(store.Db(), "P1"), 1L);
+        QCOMPARE(CBudgetAdmin::LineCount(store.Db(), "NONE"), 0L);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "support/CTestApp.h"
+#include "support/CTestStore.h"
 #include "support/TestMain.h"
 
 #include "admin/CDatosPresupuestoDlg.h"
@@ -14,6 +15,7 @@
 #include "grid/CNumberEdit.h"
 #include "store/CDatabase.h"
 #include "store/CPresupuestosSet.h"
+#include "store/NumberText.h"
 #include "ui/CProgressBarText.h"
 
 #include <QFile>
@@ -146,10 +148,11 @@ private slots:
                  QStringLiteral("DST##,C1#,F,A"));
         QCOMPARE(Scalar(app, "SELECT count(*) FROM MEDIDAS WHERE CODIGO = 'DST' AND NUMLIN = 3").toInt(), 1);
 
-        // Deleting the open budget closes it in the view, without a question.
+        // Deleting the open budget closes it in the view.
         app.View().OpenBudget("SRC");
         CPresupuestosDlg second(app.View(), "SRC");
         QCOMPARE(second.List()->GetItemText(second.List()->GetFirstSelected(), 1), QStringLiteral("SRC"));
+        app.m_answer = QMessageBox::Yes;
         second.OnBorrar();
         QVERIFY(!app.View().IsBudgetOpen());
         QCOMPARE(app.View().List()->GetItemCount(), 0);
@@ -363,9 +366,11 @@ private slots:
         manager.m_chooseExportFile = [](QWidget*, const QString&) { return TestHome() + "/never.bc3"; };
         Scalar(app, "ALTER TABLE MEDIDAS RENAME TO GONE");
         manager.OnExportar();
+        app.m_answer = QMessageBox::Yes;
         manager.OnBorrar();
         Scalar(app, "ALTER TABLE GONE RENAME TO MEDIDAS");
-        QCOMPARE(app.m_messages.size(), 2);
+        QCOMPARE(app.m_messages.size(), 3);
+        app.m_messages.removeAt(1); // the question before deleting
         for (const QString& message : std::as_const(app.m_messages)) {
             QVERIFY2(message.startsWith("La operación no se ha podido completar por un error de la base de datos.")
                          && message.contains("MEDIDAS"),
@@ -373,6 +378,86 @@ private slots:
         }
         QVERIFY(!QFile::exists(TestHome() + "/never.bc3"));
         QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'B'").toInt(), 3);
+    }
+
+    // The Delete key does what "Borrar" does, after a question that names
+    // the budget and what goes with it; Enter opens the budget selected.
+    void deleteKeyAsksAndEnterOpens()
+    {
+        CTestApp app;
+        app.OpenBudget("OBRA", {"0|OBRA##|S", "1|C1#|S", "2|A|N|5|1"});
+        app.Doc().Database().ExecuteSQL("UPDATE PRESUPUESTOS SET NOMBRE = 'Reforma cocina'");
+        app.OpenBudget("OTRA", {"0|OTRA##|S"});
+        CPresupuestosDlg manager(app.View(), "OBRA");
+        manager.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&manager));
+        manager.List()->setFocus();
+        QWidget* list = QApplication::focusWidget();
+        QVERIFY(list && manager.List()->isAncestorOf(list));
+
+        app.m_answer = QMessageBox::No;
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(app.m_messages, QStringList({"¿Borrar el presupuesto OBRA, «Reforma cocina», con sus 3 líneas y sus "
+                                              "mediciones?\n\nEl borrado no se puede deshacer."}));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA'").toInt(), 3);
+        QCOMPARE(manager.List()->GetItemCount(), 2);
+
+        app.m_answer = QMessageBox::Yes;
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'OBRA'").toInt(), 0);
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM PRESUPUESTOS WHERE CODIGO = 'OBRA'").toInt(), 0);
+        QCOMPARE(manager.List()->GetItemCount(), 1);
+        QCOMPARE(app.View().m_strCodigo, QStringLiteral("OTRA"));
+        // Its code is free again.
+        manager.m_runDataDialog = [](CDatosPresupuestoDlg& dialog) {
+            dialog.m_pCodigo->setText("OBRA");
+            return true;
+        };
+        manager.OnNuevo();
+        QCOMPARE(manager.m_strCodigo, QStringLiteral("OBRA"));
+        QCOMPARE(manager.result(), int(QDialog::Accepted));
+
+        CPresupuestosDlg second(app.View(), "OTRA");
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        second.List()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(second.result(), int(QDialog::Accepted));
+        QCOMPARE(second.m_strCodigo, QStringLiteral("OTRA"));
+    }
+
+    // The store's known failures are told in the user's words, with the
+    // driver's text after them.
+    void knownStoreErrorsInTheUsersWords()
+    {
+        CTestApp app;
+        app.OpenBudget("A", {"0|A##|S"});
+        CPresupuestosDlg manager(app.View(), "A");
+        // Another copy created the code since the list was filled.
+        CTestStore::AddBudget(app.Doc().Database(), "B", {"0|B##|S"});
+        manager.m_runDataDialog = [](CDatosPresupuestoDlg& dialog) {
+            dialog.m_pCodigo->setText("B");
+            return true;
+        };
+        manager.OnNuevo();
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY2(app.m_messages[0].startsWith("Ya existe un presupuesto con ese código. No se ha cambiado nada.\n\n")
+                     && app.m_messages[0].contains("UNIQUE constraint failed"),
+                 qPrintable(app.m_messages[0]));
+        QCOMPARE(manager.result(), int(QDialog::Rejected));
+
+        app.m_messages.clear();
+        app.m_answer = QMessageBox::Yes;
+        app.Doc().Database().ExecuteSQL("CREATE TRIGGER full BEFORE DELETE ON PRESUPUESTOS "
+                                        "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+        manager.FillList();
+        manager.List()->SelectAndFocus(0);
+        manager.OnBorrar();
+        QCOMPARE(app.m_messages.size(), 2);
+        QVERIFY2(app.m_messages[1].startsWith("El disco está lleno; libere espacio e inténtelo de nuevo. "
+                                              "No se ha cambiado nada.\n\ndatabase or disk is full"),
+                 qPrintable(app.m_messages[1]));
+        QCOMPARE(Scalar(app, "SELECT count(*) FROM ARTICULOS WHERE CODIGO = 'A'").toInt(), 1);
     }
 
     void percentFieldsKeepTheirLimits()
@@ -386,6 +471,13 @@ private slots:
         QCOMPARE(dialog.m_pIva->text(), QStringLiteral("12,56"));
         QVERIFY(dialog.m_pTotal->isReadOnly());
         QVERIFY(!dialog.m_pCodigo->isReadOnly());
+        // The amounts are computed: typing does not reach them, nor the header.
+        for (CNumberEdit* amount : {dialog.m_pBase, dialog.m_pImpIva, dialog.m_pTotal}) {
+            const QString before = amount->text();
+            QTest::keyClicks(amount, "123,4");
+            QCOMPARE(amount->text(), before);
+        }
+        QCOMPARE(dialog.Header().m_strTotal, NormalizeNumberText(dialog.m_pTotal->text()));
         CDatosPresupuestoDlg edit(false);
         QVERIFY(edit.m_pCodigo->isReadOnly());
     }

@@ -40,6 +40,18 @@ class TestStartup : public QObject
     }
 
 private slots:
+    // With no budget open, the view names the menu and the command that
+    // open or create one, as the menu bar shows them.
+    static void CheckEmptyHint(CVelmoraApp& app)
+    {
+        auto* hint = app.View()->findChild<QLabel*>("emptyHint");
+        QVERIFY(hint);
+        QVERIFY(hint->isVisibleTo(app.View()));
+        QVERIFY2(hint->text().contains(FirstMenuTitle(app.MainFrame()).remove(u'&') + " › "
+                                       + app.MainFrame()->Action(ID_GESTION_PRESUPUESTOS)->text()),
+                 qPrintable(hint->text()));
+    }
+
     void init()
     {
         m_messages.clear();
@@ -68,6 +80,7 @@ private slots:
             QVERIFY(frame->windowState() & Qt::WindowMaximized);
             QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Preparado"));
             QCOMPARE(FirstMenuTitle(frame), QStringLiteral("&Archivo"));
+            CheckEmptyHint(app);
 
             // The data source exists while the program runs...
             QVERIFY(CDataSourceRegistry::Exists("Velmora"));
@@ -102,6 +115,7 @@ private slots:
             QCOMPARE(app.View()->m_strIdioma, QStringLiteral("1"));
             QCOMPARE(FirstMenuTitle(app.MainFrame()), QStringLiteral("&Arxiu"));
             QCOMPARE(app.MainFrame()->Action(ID_GESTION_PRESUPUESTOS)->text(), QStringLiteral("Gestió de pressupostos"));
+            CheckEmptyHint(app);
 
             // Back to Spanish: the other item takes the mark.
             app.MainFrame()->OnCommand(ID_IDIOMA_CASTELLANO);
@@ -169,8 +183,8 @@ private slots:
         CMainFrame frame;
         frame.SetView(new QWidget, &target);
         frame.Action(ID_RENUMERAR)->trigger();
-        QCOMPARE(m_messages, QStringList({"La operación no se ha podido completar por un error de la base de datos."
-                                          "\n\ndatabase is locked"}));
+        QCOMPARE(m_messages, QStringList({"Otro programa está usando la base de datos; inténtelo de nuevo en un "
+                                          "momento. No se ha cambiado nada.\n\ndatabase is locked"}));
         QVERIFY(frame.Action(ID_RENUMERAR)->isEnabled());
     }
 

@@ -4,6 +4,7 @@
 
 #include "admin/CBudgetAdmin.h"
 #include "admin/CBudgetHeader.h"
+#include "admin/CPresupuestosDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "budget/CArticulosList.h"
@@ -12,23 +13,29 @@
 #include "budget/CVelmoraDoc.h"
 #include "budget/CVelmoraView.h"
 #include "grid/CNoSeparatorMemo.h"
+#include "grid/CEditListModel.h"
 #include "grid/CNumberEdit.h"
 #include "measure/CInsertarMedidaDlg.h"
 #include "measure/CMedicionesDlg.h"
 #include "measure/CMedicionesList.h"
 #include "store/CArticulosSet.h"
+#include "store/CDBException.h"
 #include "store/CDatabase.h"
 #include "store/CMedidasSet.h"
 #include "store/NumberText.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QStyleOptionFrame>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlDriver>
 #include <QTimer>
+#include <sqlite3.h>
 
 namespace {
 
@@ -126,6 +133,27 @@ QStringList Contents(CTestApp& app, const QString& budget)
     return rows;
 }
 
+// Counts the statements the store runs while it lives.
+class CStatementCounter
+{
+public:
+    explicit CStatementCounter(CDatabase& db)
+        : m_pHandle(*static_cast<sqlite3* const*>(db.Connection().driver()->handle().constData()))
+    {
+        sqlite3_trace_v2(m_pHandle, SQLITE_TRACE_STMT, &CStatementCounter::Count, this);
+    }
+    ~CStatementCounter() { sqlite3_trace_v2(m_pHandle, 0, nullptr, nullptr); }
+    int m_nCount = 0;
+
+private:
+    static int Count(unsigned, void* pContext, void*, void*)
+    {
+        ++static_cast<CStatementCounter*>(pContext)->m_nCount;
+        return 0;
+    }
+    sqlite3* m_pHandle;
+};
+
 const QStringList kBudget = {
     "0|B##|S",       "1|C1#|S",        "2|A|N|10.5|1", "2|B|N|2.25|1", "1|F|S|0|3",
     "2|X|N|10.5|1",  "2|Y|N|2.25|1",   "1|C2#|S",      "2|G|S|0|2",    "3|H|N|4|1",
@@ -144,6 +172,7 @@ private slots:
         app.OpenBudget("B", kBudget);
         CArticulosList& list = app.List();
         QCOMPARE(GridLines(list), QStringList({"1|0|B##", "2|1|C1#", "5|1|F", "8|1|C2#"}));
+        QVERIFY(!app.View().findChild<QLabel*>("emptyHint")->isVisibleTo(&app.View()));
         QCOMPARE(list.GetItemStateImage(0), 2);
         QCOMPARE(list.GetItemStateImage(1), 1);
         QCOMPARE(list.GetItemImage(1), 0);
@@ -275,6 +304,144 @@ private slots:
         CheckBudget(app, "B");
     }
 
+    void tabWalksTheCellsEachLineLetsEdit()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        const auto column = [&] { return list.IsEditing() ? list.m_nCol : -1; };
+        // A chapter: code, then its description; unit, price and quantity are not its own.
+        list.BeginCellEdit(app.RowOf("C1#"), CBudgetRow::Codigo);
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(column(), int(CBudgetRow::Nombre));
+        // A folder: its quantity after its description (its price is its lines').
+        list.BeginCellEdit(app.RowOf("F"), CBudgetRow::Nombre);
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(column(), int(CBudgetRow::Rendimiento));
+        QTest::keyClick(list.Editor(), Qt::Key_Tab);
+        QCOMPARE(list.m_nRow, app.RowOf("X"));
+        QCOMPARE(column(), int(CBudgetRow::Codigo));
+        // And back: from the concept's code to the folder's quantity.
+        QTest::keyClick(list.Editor(), Qt::Key_Backtab);
+        QCOMPARE(list.m_nRow, app.RowOf("F"));
+        QCOMPARE(column(), int(CBudgetRow::Rendimiento));
+        list.CancelCellEdit();
+        QVERIFY(app.m_messages.isEmpty());
+    }
+
+    void theCurrentRowIsAlwaysInView()
+    {
+        CTestApp app;
+        QStringList lines{"0|B##|S"};
+        for (int c = 1; c <= 35; ++c) {
+            lines << QStringLiteral("1|C%1#|S").arg(c);
+            for (int k = 1; k < 1000; ++k)
+                lines << QStringLiteral("2|K%1.%2|N|1|1").arg(c).arg(k);
+        }
+        CTestStore::AddBudget(app.Doc().Database(), "B", lines);
+        app.View().OpenBudget("B");
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        QCOMPARE(list.GetItemCount(), 35001);
+        app.Frame().resize(1000, 700);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        list.SelectAndFocus(0);
+        list.setFocus();
+        QWidget* view = QApplication::focusWidget();
+        QVERIFY(view && list.isAncestorOf(view));
+        const auto inView = [&](int row) {
+            return row >= list.GetTopIndex() && row < list.GetTopIndex() + list.GetCountPerPage();
+        };
+
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(list.GetFirstSelected(), 35000);
+        QVERIFY(inView(35000));
+        // The toolbar's insert puts the line where the user sees it.
+        app.Frame().OnCommand(ID_TB_INSERTAR_CONCEPTO);
+        QCOMPARE(list.GetFirstSelected(), 35001);
+        QCOMPARE(list.GetItemText(35001, CBudgetRow::NumLin), QStringLiteral("35002"));
+        QVERIFY(inView(35001));
+
+        QTest::keyClick(view, Qt::Key_Home);
+        QVERIFY(inView(list.GetFirstSelected()));
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}) {
+            QTest::keyClick(view, key);
+            QVERIFY(list.GetFirstSelected() > 0);
+            QVERIFY(inView(list.GetFirstSelected()));
+        }
+        // Down on the last row in view.
+        const int bottom = list.GetTopIndex() + list.GetCountPerPage() - 1;
+        list.SelectAndFocus(bottom);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(list.GetFirstSelected(), bottom + 1);
+        QVERIFY(inView(bottom + 1));
+        CheckBudget(app, "B");
+    }
+
+    // Columns and the total box follow the font: at a large font every
+    // code, price, quantity and amount shows whole, the total box holds the
+    // largest total, and the description takes the width the others leave.
+    void widthsFollowTheFont()
+    {
+        CTestApp app;
+        app.OpenBudget("B", {"0|B##|S", "1|C1#|S", "2|C1.1#|S", "3|FOLDER000001|S|5318.5|158915.75",
+                             "4|MATERIAL0001|N|5318.5|158915.75"});
+        CArticulosList& list = app.List();
+        QFont font = app.Frame().font();
+        font.setPointSize(13);
+        app.Frame().setFont(font);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        app.Frame().setGeometry(0, 0, 1600, 900);
+        list.ExpandAll(0);
+        QApplication::processEvents();
+        QHeaderView& header = *list.header();
+        const auto checkWhole = [&] {
+            for (int row = 0; row < list.GetItemCount(); ++row) {
+                for (const int col : {int(CBudgetRow::Codigo), int(CBudgetRow::Precio), int(CBudgetRow::Rendimiento),
+                                      int(CBudgetRow::Importe)}) {
+                    QFont cellFont = list.font();
+                    cellFont.setWeight(QFont::Weight(list.GetCellFontWeight(row, col)));
+                    const QString text = list.GetItemText(row, col);
+                    const int needed = QFontMetrics(cellFont).horizontalAdvance(text) + 12
+                        + (col == CBudgetRow::Codigo ? list.TextOffset(row) : 0);
+                    QVERIFY2(needed <= header.sectionSize(col), qPrintable(QString("%1 in %2 px").arg(text).arg(header.sectionSize(col))));
+                }
+            }
+        };
+        checkWhole();
+        QCOMPARE(list.GetItemText(4, CBudgetRow::Importe), QStringLiteral("845.193.416,37500"));
+
+        QLineEdit& total = *app.View().TotalBox();
+        QStyleOptionFrame option;
+        option.initFrom(&total);
+        option.lineWidth = total.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &total);
+        const QRect contents = total.style()->subElementRect(QStyle::SE_LineEditContents, &option, &total);
+        QVERIFY(total.fontMetrics().horizontalAdvance(QStringLiteral("999.999.999.999,99")) + 4 <= contents.width());
+
+        // Nothing unused, nothing past the right edge.
+        const auto shownWidth = [&] {
+            int width = 0;
+            for (int col = 0; col < header.count(); ++col)
+                width += header.isSectionHidden(col) ? 0 : header.sectionSize(col);
+            return width;
+        };
+        const int viewport = list.width() - 2 * list.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        QVERIFY2(shownWidth() <= viewport, qPrintable(QString("%1 of %2").arg(shownWidth()).arg(viewport)));
+        QVERIFY(shownWidth() >= viewport - 2 * list.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
+        // A column the user sized keeps its size; the description follows the window.
+        header.resizeSection(CBudgetRow::Precio, 400);
+        const int description = header.sectionSize(CBudgetRow::Nombre);
+        app.Frame().setGeometry(0, 0, 1280, 800);
+        QApplication::processEvents();
+        QCOMPARE(header.sectionSize(CBudgetRow::Precio), 400);
+        QVERIFY(header.sectionSize(CBudgetRow::Nombre) < description);
+        checkWhole();
+    }
+
     void cellsThatMayNotBeEdited()
     {
         CTestApp app;
@@ -304,6 +471,29 @@ private slots:
         QCOMPARE(list.CurrentTextColor(), QColor(0, 0, 255));
         list.GetCellColors(app.RowOf("F"), CBudgetRow::Rendimiento);
         QCOMPARE(list.CurrentTextColor(), QColor(0, 0, 0));
+    }
+
+    void paintingNeverAsksTheStore()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        app.AddMeasure("B", 9, 1, 2);
+        app.View().OpenBudget("B");
+        CArticulosList& list = app.List();
+        list.ExpandAll(0);
+        app.Frame().resize(1000, 700);
+        app.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
+        CStatementCounter counter(app.Doc().Database());
+        const QImage image = list.viewport()->grab().toImage();
+        QCOMPARE(counter.m_nCount, 0);
+        // The measured folder's quantity is purple all the same.
+        const QRect cell = list.visualRect(list.model()->index(app.RowOf("G"), CBudgetRow::Rendimiento));
+        bool purple = false;
+        for (int x = cell.left(); x <= cell.right() && !purple; ++x)
+            for (int y = cell.top(); y <= cell.bottom() && !purple; ++y)
+                purple = image.pixelColor(x, y) == QColor(128, 0, 128);
+        QVERIFY(purple);
     }
 
     void descriptionBox()
@@ -408,6 +598,31 @@ private slots:
         CheckBudget(app, "B");
     }
 
+    void aStoreErrorWhileLoadingLeavesTheGridsDrawing()
+    {
+        CTestApp app;
+        app.OpenBudget("B", kBudget);
+        CDatabase& db = app.Doc().Database();
+        CArticulosList& list = app.List();
+        db.ExecuteSQL("ALTER TABLE ARTICULOS RENAME TO GUARDADO");
+        app.View().OpenBudget("B");
+        QCOMPARE(app.m_messages.size(), 1);
+        QVERIFY(!app.View().IsBudgetOpen());
+        QVERIFY(list.updatesEnabled());
+        QVERIFY(!list.RowModel()->InBatch());
+        db.ExecuteSQL("ALTER TABLE GUARDADO RENAME TO ARTICULOS");
+        app.View().OpenBudget("B");
+        QCOMPARE(list.GetItemCount(), 4);
+        QVERIFY(list.updatesEnabled());
+
+        // The manager's list, the same.
+        CPresupuestosDlg manager(app.View(), "B");
+        db.ExecuteSQL("ALTER TABLE PRESUPUESTOS RENAME TO GUARDADO");
+        QVERIFY_THROWS_EXCEPTION(CDBException, manager.FillList());
+        QVERIFY(manager.List()->updatesEnabled());
+        db.ExecuteSQL("ALTER TABLE GUARDADO RENAME TO PRESUPUESTOS");
+    }
+
     void whatIsShownIsWhatIsStored()
     {
         CTestApp app;
@@ -463,7 +678,10 @@ private slots:
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, " vista");
         QCOMPARE(Field(app, 2, "DESCRIPCION"), QStringLiteral("Obra de fábrica vista"));
-        QCOMPARE(list.GetItemText(chapter, CBudgetRow::Descripcion), QStringLiteral("Obra de fábrica vista"));
+        // The box shows what is stored when the line is selected again.
+        list.OnItemClick(0, 0, 0);
+        list.OnItemClick(chapter, 0, 0);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Obra de fábrica vista"));
     }
 
     void theGridAndTheServiceMakeTheSameBudget()

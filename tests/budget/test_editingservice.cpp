@@ -159,6 +159,8 @@ private slots:
         QTest::newRow("folder price") << 4L << int(Row::Precio) << "5";
         QTest::newRow("amount") << 3L << int(Row::Importe) << "5";
         QTest::newRow("not a number") << 3L << int(Row::Precio) << "doce";
+        QTest::newRow("a number and letters") << 3L << int(Row::Precio) << "7xy";
+        QTest::newRow("quantity and letters") << 3L << int(Row::Rendimiento) << "2,5 m";
         QTest::newRow("long code") << 3L << int(Row::Codigo) << QString(20, 'X');
         QTest::newRow("separator") << 3L << int(Row::Descripcion) << "a|b";
         QTest::newRow("no line") << 99L << int(Row::Nombre) << "X";
@@ -246,7 +248,12 @@ private slots:
         const QString before = Snapshot(Store());
         QVERIFY_THROWS_EXCEPTION(CEditRefused, Service().EditMeasurement(4, 4, 6, "b*2)+a"));
         QVERIFY_THROWS_EXCEPTION(CEditRefused, Service().AddMeasurement(3, {"x", "1", "1", "1", "1", ""}, false));
+        // Factors are numbers: a negative one (a gap to take away) is, "7xy" is not.
+        QVERIFY_THROWS_EXCEPTION(CEditRefused, Service().AddMeasurement(4, {"x", "7xy", "1", "1", "1", ""}, false));
+        QVERIFY_THROWS_EXCEPTION(CEditRefused, Service().AddMeasurement(4, {"x", "1", "1", "1", "1", "3e"}, false));
         QCOMPARE(Snapshot(Store()), before);
+        Service().AddMeasurement(4, {"Hueco", "-1", "0.5", "", "", ""}, false);
+        Service().DeleteMeasurement(4, 5);
         changes = Service().EditMeasurement(4, 4, CMeasurementLines::Largo, "1,5");
         QCOMPARE(changes.m_measures.back().total, QStringLiteral("4.5"));
         QCOMPARE(Field(Store(), 4, "RENDIMIENTO"), QStringLiteral("10.50000"));

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDate>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -20,6 +21,13 @@ class CRecordingList : public CEditList
 public:
     QStringList m_calls;
     bool m_bRefuse = false;
+    // Cells ("row,column") their rows do not let the user edit.
+    QStringList m_lockedCells;
+
+    bool CanEditCell(int nRow, int nCol) override
+    {
+        return !m_lockedCells.contains(QStringLiteral("%1,%2").arg(nRow).arg(nCol)) && CEditList::CanEditCell(nRow, nCol);
+    }
 
     void MoveItem(int nFrom, int nTo) override { m_calls << QStringLiteral("move %1 %2").arg(nFrom).arg(nTo); }
     void OnItemClick(int nRow, int nCol, int nOnState) override
@@ -96,6 +104,13 @@ void DoubleClick(QWidget* pWidget, const QPoint& pt)
     QTest::mouseClick(pWidget, Qt::LeftButton, {}, pt);
     QTest::mouseDClick(pWidget, Qt::LeftButton, {}, pt);
     QTest::mouseRelease(pWidget, Qt::LeftButton, {}, pt);
+}
+
+// A key as the keyboard sends it; a held key repeats press and release.
+void Key(QWidget* pWidget, QEvent::Type type, Qt::Key key, bool bAutoRepeat = false)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), bAutoRepeat);
+    QApplication::sendEvent(pWidget, &event);
 }
 
 void Mouse(QWidget* pWidget, QEvent::Type type, const QPoint& pt, Qt::MouseButtons buttons)
@@ -235,11 +250,14 @@ private slots:
         list.BeginCellEdit(1, 42);
         QVERIFY(!list.IsEditing());
 
-        // Tab from the price goes to the 6-pixel column and opens nothing.
+        // The 6-pixel column takes no editor: Tab from the price passes it by.
+        list.BeginCellEdit(1, Narrow);
+        QVERIFY(!list.IsEditing());
         list.BeginCellEdit(1, Price);
         QVERIFY(TextEditor(list));
         QTest::keyClick(TextEditor(list), Qt::Key_Tab);
-        QVERIFY(!list.IsEditing());
+        QCOMPARE(list.m_nCol, Quantity);
+        list.CancelCellEdit();
 
         // A double click on a read-only cell takes its text but opens nothing.
         DoubleClick(list.viewport(), CellCenter(list, 2, Amount));
@@ -311,11 +329,12 @@ private slots:
         QVERIFY(!list.IsEditing());
     }
 
-    void tabAndShiftTabWalkTheEditableCells()
+    void tabAndShiftTabWalkTheCellsEachRowLetsEdit()
     {
         CRecordingList list;
-        SetUp(list, 2);
-        list.Column(Narrow).nEditable = 0;
+        SetUp(list, 3);
+        // Row 1 is like a chapter: no unit and no price to edit.
+        list.m_lockedCells = {QStringLiteral("1,2"), QStringLiteral("1,3")};
         list.resize(800, 300);
         list.show();
 
@@ -324,39 +343,44 @@ private slots:
         QTest::keyClick(TextEditor(list), Qt::Key_Tab);
         QCOMPARE(list.m_calls, (QStringList{QStringLiteral("validate 0 2"), QStringLiteral("changed 0 2 ml")}));
         QCOMPARE(list.m_nCol, Price);
-        QTest::keyClick(TextEditor(list), Qt::Key_Tab);
+        QTest::keyClick(TextEditor(list), Qt::Key_Tab); // past the 6-pixel column
         QCOMPARE(list.m_nCol, Quantity);
         QTest::keyClick(TextEditor(list), Qt::Key_Tab);
         QVERIFY(qobject_cast<CInPlaceDate*>(list.Editor()));
-        // Past the hidden editable column (width 0: no editor) nothing opens.
+        // The date editor stays in its row, and the hidden editable column takes no editor.
         QTest::keyClick(list.Editor(), Qt::Key_Tab);
         QVERIFY(!list.IsEditing());
 
-        // From the last editable column the next row's first one is next...
-        list.Column(HiddenEditable).nEditable = 0;
+        // From the last cell of a row Tab goes on in the next row, past the
+        // cells that row does not let the user edit.
         list.BeginCellEdit(0, Date);
-        QTest::keyClick(list.Editor(), Qt::Key_Tab); // the date editor stays in its row
-        QVERIFY(!list.IsEditing());
-        list.BeginCellEdit(0, Quantity);
+        QTest::keyClick(list.Editor(), Qt::Key_Backtab);
+        QCOMPARE(list.m_nCol, Quantity);
         list.Column(Date).nEditable = 0;
         QTest::keyClick(TextEditor(list), Qt::Key_Tab);
         QCOMPARE(list.m_nRow, 1);
         QCOMPARE(list.m_nCol, Code);
-        // ...but on the last row Tab commits and leaves the editor closed.
-        list.BeginCellEdit(1, Quantity);
+        QTest::keyClick(TextEditor(list), Qt::Key_Tab);
+        QCOMPARE(list.m_nRow, 1);
+        QCOMPARE(list.m_nCol, Quantity);
+        // On the last row Tab commits and leaves the editor closed.
+        list.BeginCellEdit(2, Quantity);
         list.m_calls.clear();
         QTest::keyClick(TextEditor(list), Qt::Key_Tab);
         QVERIFY(!list.IsEditing());
         QCOMPARE(list.m_calls.size(), 2);
 
-        // Shift+Tab never reaches column 0: from the unit it goes to the row
-        // above's last editable column, and on row 0 to row 0's own.
-        list.BeginCellEdit(1, Unit);
+        // Shift+Tab walks back the same cells, the first column included,
+        // then to the row above's last; on the first row, to its own last.
+        list.BeginCellEdit(1, Quantity);
         QTest::keyClick(TextEditor(list), Qt::Key_Backtab);
+        QCOMPARE(list.m_nRow, 1);
+        QCOMPARE(list.m_nCol, Code);
+        QTest::keyClick(TextEditor(list), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(list.m_nRow, 0);
         QCOMPARE(list.m_nCol, Quantity);
-        list.BeginCellEdit(0, Unit);
-        QTest::keyClick(TextEditor(list), Qt::Key_Tab, Qt::ShiftModifier);
+        list.BeginCellEdit(0, Code);
+        QTest::keyClick(TextEditor(list), Qt::Key_Backtab);
         QCOMPARE(list.m_nRow, 0);
         QCOMPARE(list.m_nCol, Quantity);
     }
@@ -448,6 +472,25 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral(",25"));
         QCOMPARE(editor->text(), QStringLiteral(",25"));
+
+        // Text that comes in other ways than typed keys: what an input
+        // method composes, and what a paste inserts (the selection pasted
+        // with the middle button arrives so).
+        editor->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("7xy"));
+        QApplication::sendEvent(editor, &composed);
+        QCOMPARE(editor->text(), QStringLiteral("7"));
+        editor->clear();
+        editor->insert(QStringLiteral("1.234,5 €"));
+        QCOMPARE(editor->text(), QStringLiteral("1234,5"));
+        editor->clear();
+        editor->insert(QStringLiteral("2.5"));
+        QCOMPARE(editor->text(), QStringLiteral("2,5"));
+        // A stored negative number keeps its sign.
+        list.SetItemText(1, Quantity, QStringLiteral("-3,5"));
+        list.BeginCellEdit(1, Quantity);
+        QCOMPARE(TextEditor(list)->text(), QStringLiteral("-3,5"));
 
         // Text cells take anything, and so does every cell of a formula row.
         list.BeginCellEdit(0, Unit);
@@ -679,6 +722,102 @@ private slots:
         QTest::keyClick(&list, Qt::Key_Delete);
         QCOMPARE(list.GetItemText(0, Code), QStringLiteral("R1"));
         QCOMPARE(list.GetFirstSelected(), 0);
+    }
+
+    void aHeldKeyActsOnceWhenLetGo()
+    {
+        Shown shown(8);
+        CRecordingList& list = *shown.list;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        list.SelectAndFocus(2);
+        list.setFocus();
+        QWidget* view = QApplication::focusWidget();
+        QVERIFY(view && list.isAncestorOf(view));
+
+        // Delete held a moment: the presses repeat, one row goes, on release.
+        Key(view, QEvent::KeyPress, Qt::Key_Delete);
+        QCOMPARE(list.GetItemCount(), 8);
+        for (int i = 0; i < 3; ++i) {
+            Key(view, QEvent::KeyRelease, Qt::Key_Delete, true);
+            Key(view, QEvent::KeyPress, Qt::Key_Delete, true);
+        }
+        QCOMPARE(list.GetItemCount(), 8);
+        Key(view, QEvent::KeyRelease, Qt::Key_Delete);
+        QCOMPARE(list.GetItemCount(), 7);
+
+        Key(view, QEvent::KeyPress, Qt::Key_Insert);
+        for (int i = 0; i < 4; ++i) {
+            Key(view, QEvent::KeyRelease, Qt::Key_Insert, true);
+            Key(view, QEvent::KeyPress, Qt::Key_Insert, true);
+        }
+        Key(view, QEvent::KeyRelease, Qt::Key_Insert);
+        QCOMPARE(list.m_calls.filter(QStringLiteral("insert")), QStringList{QStringLiteral("insert 2 0")});
+
+        // Delete in an open editor deletes a character, never the row.
+        list.BeginCellEdit(1, Unit);
+        TextEditor(list)->setCursorPosition(0);
+        QTest::keyClick(TextEditor(list), Qt::Key_Delete);
+        QCOMPARE(TextEditor(list)->text(), QStringLiteral("2"));
+        QCOMPARE(list.GetItemCount(), 7);
+        // A release whose press the list never saw does nothing either.
+        Key(view, QEvent::KeyRelease, Qt::Key_Delete);
+        QCOMPARE(list.GetItemCount(), 7);
+    }
+
+    void f2EnterAndTypingEditTheCurrentCell()
+    {
+        Shown shown(5);
+        CRecordingList& list = *shown.list;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+        list.SelectAndFocus(2);
+        list.setFocus();
+        QWidget* view = QApplication::focusWidget();
+
+        // No cell chosen yet: the first one the row lets the user edit.
+        QTest::keyClick(view, Qt::Key_F2);
+        QVERIFY(TextEditor(list));
+        QCOMPARE(list.m_nRow, 2);
+        QCOMPARE(list.m_nCol, Code);
+        QTest::keyClick(TextEditor(list), Qt::Key_Escape);
+        QVERIFY(list.hasFocus() || list.isAncestorOf(QApplication::focusWidget()));
+
+        // A clicked cell is the current one; Enter edits it.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, CellCenter(list, 3, Price));
+        QCOMPARE(list.CurrentColumn(), int(Price));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(list.m_nRow, 3);
+        QCOMPARE(list.m_nCol, Price);
+        QTest::keyClick(TextEditor(list), Qt::Key_Escape);
+
+        // Typing starts editing with what is typed, through the cell's filter.
+        QTest::keyClick(view, Qt::Key_7);
+        QVERIFY(TextEditor(list));
+        QCOMPARE(TextEditor(list)->text(), QStringLiteral("7"));
+        QTest::keyClicks(TextEditor(list), QStringLiteral(".5x"));
+        QTest::keyClick(TextEditor(list), Qt::Key_Return);
+        QCOMPARE(list.GetItemText(3, Price), QStringLiteral("7,5"));
+        QTest::keyClick(TextEditor(list), Qt::Key_Escape);
+
+        // Left and Right move the current cell over the shown columns; on a
+        // cell nobody edits, F2 takes the nearest one the row lets edit.
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(list.CurrentColumn(), int(Unit));
+        list.m_lockedCells = {QStringLiteral("3,2")};
+        QTest::keyClick(view, Qt::Key_F2);
+        QCOMPARE(list.m_nCol, Price);
+        QTest::keyClick(TextEditor(list), Qt::Key_Escape);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(list.CurrentColumn(), int(Amount));
+        QTest::keyClick(view, Qt::Key_F2);
+        QCOMPARE(list.m_nCol, Date);
+        QTest::keyClick(list.Editor(), Qt::Key_Escape);
+
+        // With editing off the keys do nothing of the kind.
+        list.SetEditEnabled(false);
+        QTest::keyClick(view, Qt::Key_F2);
+        QTest::keyClick(view, Qt::Key_A);
+        QVERIFY(!list.IsEditing());
     }
 
     void dragMovesRowsButNeverTheFirst()

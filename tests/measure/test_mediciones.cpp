@@ -134,6 +134,13 @@ class TestMediciones : public QObject
         QTest::keyClick(editor, Qt::Key_Return);
     }
 
+    // The colour of the folder's quantity in the budget grid: purple while it has measurement lines.
+    QColor QuantityColour()
+    {
+        Grid().GetCellColors(Folder, CBudgetRow::Rendimiento);
+        return Grid().CurrentTextColor();
+    }
+
     // Runs the measurement dialog the next call opens, as the user would.
     void WhenTheDialogOpens(std::function<void(CInsertarMedidaDlg&)> fill)
     {
@@ -291,12 +298,21 @@ private slots:
         QCOMPARE(Stored(), QStringLiteral("1:b*2+a=5"));
         QCOMPARE(Quantity(), QStringLiteral("5.00000"));
         QVERIFY(m_messages.isEmpty());
+
+        // Given up with Escape, the error goes with the editor.
+        EditCell(0, ML::Comentario, "b*2)+a");
+        QVERIFY(!m_pApp->MainFrame()->statusBar()->currentMessage().isEmpty());
+        QTest::keyClick(TextEditor(List()), Qt::Key_Escape);
+        QVERIFY(!TextEditor(List()));
+        QCOMPARE(m_pApp->MainFrame()->statusBar()->currentMessage(), QStringLiteral("Preparado"));
+        QCOMPARE(Stored(), QStringLiteral("1:b*2+a=5"));
     }
 
     void deletingRenumbersAndTheLastLeavesOne()
     {
         OpenBudget({"A|1|1|1|1|1", "B|1|2|1|1|2", "C|1|4|1|1|4"});
         ShowFolder();
+        QCOMPARE(QuantityColour(), QColor(128, 0, 128));
         List().setFocus();
         List().SelectAndFocus(1);
         QTest::keyClick(&List(), Qt::Key_Delete);
@@ -315,6 +331,7 @@ private slots:
         QCOMPARE(Window().TotalBox()->text(), QStringLiteral("0,00000"));
         QCOMPARE(Quantity(), QStringLiteral("1.00000"));
         QCOMPARE(Amount(1), QStringLiteral("25.00000"));
+        QCOMPARE(QuantityColour(), QColor(0, 0, 0));
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -328,6 +345,7 @@ private slots:
         QTest::mouseClick(Window().InsertButton(), Qt::LeftButton);
         QCOMPARE(List().GetItemCount(), 0);
         QCOMPARE(Quantity(), QStringLiteral("1"));
+        QCOMPARE(QuantityColour(), QColor(0, 0, 0));
 
         WhenTheDialogOpens([](CInsertarMedidaDlg& dialog) {
             QCOMPARE(dialog.m_strCodigoPadre, QStringLiteral("C01#"));
@@ -342,6 +360,7 @@ private slots:
         QCOMPARE(Amount(3), QStringLiteral("120.00000"));
         QCOMPARE(Amount(1), QStringLiteral("125.00000"));
         QCOMPARE(View().TotalBox()->text(), QStringLiteral("125,00"));
+        QCOMPARE(QuantityColour(), QColor(128, 0, 128));
 
         // A right click selects the row under the pointer and offers the
         // one command; from there the new line becomes the current one.

@@ -233,7 +233,10 @@ private slots:
         // Every occurrence of the concept keeps one description.
         QCOMPARE(Field(App(), 4, "DESCRIPCION"), QStringLiteral("Ladrillo"));
         QCOMPARE(Field(App(), 6, "DESCRIPCION"), QStringLiteral("Ladrillo"));
-        QCOMPARE(Lines().GetItemText(RowOf(Lines(), "MAT01", row + 1), Row::Descripcion), QStringLiteral("Ladrillo"));
+        const int other = RowOf(Lines(), "MAT01", row + 1);
+        Lines().SelectAndFocus(other);
+        Lines().OnItemClick(other, 0, 0);
+        QCOMPARE(box->toPlainText(), QStringLiteral("Ladrillo"));
         // The other tariff of the price base is another price list.
         QCOMPARE(CTestStore::Scalar(Db(), "SELECT count(*) FROM PRECIOS WHERE DESCRIPCION IS NOT NULL").toInt(), 2);
     }
