@@ -130,8 +130,6 @@ private slots:
             QVERIFY(!action->statusTip().isEmpty());
         }
         QCOMPARE(buttons.join(u' '), QStringLiteral("57607 | 32801 | 32804 32814 | 32807 | 32813 | 32815 32816 32817 | 57664"));
-        QVERIFY(bar->isMovable());
-        QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
 
         // The toolbar and the status bar are shown and hidden from "Ver".
         app.Frame().Action(ID_VIEW_TOOLBAR)->trigger();

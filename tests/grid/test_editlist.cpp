@@ -80,6 +80,14 @@ void SetUp(CEditList& list, int nRows)
     }
 }
 
+// The grid above on screen, so that cells have their places.
+void Show(CEditList& list, int nRows, const QSize& size = QSize(800, 300))
+{
+    SetUp(list, nRows);
+    list.resize(size);
+    list.show();
+}
+
 QStringList Column(const CEditList& list, int nCol)
 {
     QStringList texts;
@@ -239,9 +247,7 @@ private slots:
     void noEditorOnHiddenNarrowOrReadOnlyCells()
     {
         CRecordingList list;
-        SetUp(list, 3);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 3);
         QVERIFY(list.SortHeader()->isSectionHidden(Level));
         QVERIFY(!list.SortHeader()->isSectionHidden(HiddenEditable));
 
@@ -284,9 +290,7 @@ private slots:
     void editorCoversTheCellPastIndentMarkAndImage()
     {
         CEditList list;
-        SetUp(list, 3);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 3);
         list.BeginCellEdit(2, Code); // indent 2
         const QRect cell = list.visualRect(list.model()->index(2, Code));
         const QRect editor = list.Editor()->geometry();
@@ -305,9 +309,7 @@ private slots:
     void theEditorFollowsItsRowAndGoesWithIt()
     {
         CRecordingList list;
-        SetUp(list, 6);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 6);
         list.BeginCellEdit(3, Unit);
         QTest::keyClicks(TextEditor(list), QStringLiteral("kg"));
         list.InsertItem(0, QStringLiteral("new"));
@@ -457,9 +459,7 @@ private slots:
     void numberCellsTakeDigitsAndOneComma()
     {
         CEditList list;
-        SetUp(list, 2);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 2);
         list.BeginCellEdit(0, Price);
         QLineEdit* editor = TextEditor(list);
         QTest::keyClicks(editor, QStringLiteral("1.5"));
@@ -505,10 +505,8 @@ private slots:
     void theEditorWidensUpToTheListsEdge()
     {
         CEditList list;
-        SetUp(list, 2);
+        Show(list, 2, QSize(500, 300));
         list.Column(Unit).nLimit = 0;
-        list.resize(500, 300);
-        list.show();
         list.BeginCellEdit(0, Unit);
         QLineEdit* editor = TextEditor(list);
         const int nStart = editor->width();
@@ -521,9 +519,7 @@ private slots:
     void arrowsAndPagesMoveTheEditor()
     {
         CRecordingList list;
-        SetUp(list, 40);
-        list.resize(600, 300);
-        list.show();
+        Show(list, 40, QSize(600, 300));
         QVERIFY(QTest::qWaitForWindowExposed(&list));
 
         list.BeginCellEdit(0, Unit);
@@ -564,9 +560,7 @@ private slots:
     void dateEditorShowsBlanksDeletesAndInserts()
     {
         CRecordingList list;
-        SetUp(list, 3);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 3);
         list.SetItemText(1, Date, QStringLiteral(" "));
 
         list.BeginCellEdit(0, Date);
@@ -649,9 +643,7 @@ private slots:
     void aHiddenColumnCannotBeWidened()
     {
         CEditList list;
-        SetUp(list, 2);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 2);
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QHeaderView* header = list.SortHeader();
         // Level (hidden, read-only) lies between Code and Unit: the divider
@@ -671,9 +663,7 @@ private slots:
     void clicksReportTheStateMark()
     {
         CRecordingList list;
-        SetUp(list, 3);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 3);
         const QRect cell = list.visualRect(list.model()->index(1, Code)); // indent 1
         const int y = cell.center().y();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 16 + 8, y));
@@ -823,9 +813,7 @@ private slots:
     void dragMovesRowsButNeverTheFirst()
     {
         CRecordingList list;
-        SetUp(list, 6);
-        list.resize(800, 400);
-        list.show();
+        Show(list, 6, QSize(800, 400));
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QWidget* viewport = list.viewport();
         auto drag = [&](int nFrom, const QPoint& to) {
@@ -862,9 +850,7 @@ private slots:
     void dragScrollsNearTheEdges()
     {
         CRecordingList list;
-        SetUp(list, 200);
-        list.resize(600, 300);
-        list.show();
+        Show(list, 200, QSize(600, 300));
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         list.EnsureVisible(100);
         const int nTop = list.GetTopIndex();
@@ -889,9 +875,7 @@ private slots:
     void cellsAreDrawnInTheirOwnColours()
     {
         CRecordingList list;
-        SetUp(list, 3);
-        list.resize(800, 300);
-        list.show();
+        Show(list, 3);
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         const QImage image = list.viewport()->grab().toImage();
         const QRect orange = list.visualRect(list.model()->index(1, Price));
