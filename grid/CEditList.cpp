@@ -4,16 +4,14 @@
 #include "grid/CEditListColumnSizer.h"
 #include "grid/CEditListDragDrop.h"
 #include "grid/CEditListEditController.h"
+#include "grid/CEditListInput.h"
 #include "grid/CEditListModel.h"
 #include "grid/CEditListView.h"
 #include "grid/CellSort.h"
 #include "ui/CSortHeaderCtrl.h"
 #include "ui/CStoreErrors.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -82,6 +80,7 @@ CEditList::CEditList(QWidget* parent)
 
     m_pEditing = std::make_unique<CEditListEditController>(*this, *m_pView);
     m_pDragDrop = std::make_unique<CEditListDragDrop>(*this, *m_pView);
+    m_pInput = std::make_unique<CEditListInput>(*this, *m_pView);
 }
 
 CEditList::~CEditList()
@@ -757,263 +756,67 @@ void CEditList::SortItems(int nCol, bool bAscending)
 
 bool CEditList::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (event == m_pPassingKey) {
-            m_pPassingKey = nullptr;
-            event->ignore();
-            return false;
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::ContextMenu:
-        // The view covers the list: these come from it, which has passed them
-        // on here already, and go further up unanswered.
+    // The list gets events while its parts are still being made.
+    if (m_pInput && m_pInput->PassesUp(event)) {
         event->ignore();
         return false;
-    default:
-        break;
     }
     return QWidget::event(event);
 }
 
 void CEditList::keyPressEvent(QKeyEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleKey(event); });
-}
-
-void CEditList::HandleKey(QKeyEvent* event)
-{
-    if (m_pDragDrop->IsDragging()) {
-        if (event->key() == Qt::Key_Escape)
-            m_pDragDrop->End(false);
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Insert:
-    case Qt::Key_Delete:
-        // Acted on when the key is let go; a held key repeats its press.
-        if (!event->isAutoRepeat())
-            m_nPressedKey = event->key();
-        event->accept();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        m_pView->DefaultKeyPress(event);
-        const int nRow = GetFirstSelected();
-        m_nRow = nRow;
-        m_nCol = 0;
-        if (nRow >= 0)
-            OnItemClick(nRow, 0, 0);
-        return;
-    }
-    default:
-        if (!HandleEditingKey(event))
-            m_pView->DefaultKeyPress(event);
-    }
+    m_pInput->KeyPress(event);
 }
 
 void CEditList::keyReleaseEvent(QKeyEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleKeyRelease(event); });
-}
-
-void CEditList::HandleKeyRelease(QKeyEvent* event)
-{
-    const int nKey = event->key();
-    if (event->isAutoRepeat() || nKey != m_nPressedKey || (nKey != Qt::Key_Insert && nKey != Qt::Key_Delete)) {
-        event->ignore();
-        return;
-    }
-    m_nPressedKey = 0;
-    event->accept();
-    if (nKey == Qt::Key_Insert) {
-        m_nRow = GetFirstSelected();
-        m_nCol = 0;
-        InsertLine(m_nRow, 0);
-        return;
-    }
-    const int nRow = GetFirstSelected();
-    if (nRow >= 0) {
-        m_nRow = nRow;
-        m_nCol = 0;
-        DeleteLine(nRow, 0);
-    }
-}
-
-bool CEditList::HandleEditingKey(QKeyEvent* event)
-{
-    if (!m_bEditEnabled)
-        return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        MoveCurrentColumn(event->key() == Qt::Key_Left ? -1 : 1);
-        return true;
-    case Qt::Key_F2:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return modifiers == Qt::NoModifier && EditCurrentCell();
-    default:
-        break;
-    }
-    // A character typed on a row starts editing the current cell with it.
-    const QString strText = event->text();
-    if (strText.isEmpty() || !strText[0].isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    if (!EditCurrentCell())
-        return false;
-    if (QWidget* pEditor = Editor()) {
-        QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), strText);
-        QCoreApplication::sendEvent(pEditor, &typed);
-    }
-    return true;
-}
-
-void CEditList::SetCurrentColumn(int nCol)
-{
-    if (nCol == m_nCursorCol)
-        return;
-    m_nCursorCol = nCol;
-    viewport()->update();
-}
-
-void CEditList::MoveCurrentColumn(int nStep)
-{
-    int nCol = m_nCursorCol;
-    if (nCol < 0)
-        nCol = nStep > 0 ? -1 : GetColumnCount();
-    for (int c = nCol + nStep; c >= 0 && c < GetColumnCount(); c += nStep) {
-        if (!m_pHeader->isSectionHidden(c) && m_pHeader->sectionSize(c) > 0) {
-            SetCurrentColumn(c);
-            EnsureColumnVisible(c);
-            return;
-        }
-    }
-}
-
-bool CEditList::EditCurrentCell()
-{
-    const int nRow = GetFirstSelected() >= 0 ? GetFirstSelected() : GetFocusItem();
-    if (nRow < 0)
-        return false;
-    int nCol = m_nCursorCol >= 0 && CanEditCell(nRow, m_nCursorCol) ? m_nCursorCol : NextEditableCell(nRow, m_nCursorCol);
-    if (nCol < 0)
-        nCol = PrevEditableCell(nRow, m_nCursorCol);
-    if (nCol < 0)
-        return false;
-    BeginCellEdit(nRow, nCol);
-    return IsEditing();
-}
-
-void CEditList::EnsureColumnVisible(int nCol)
-{
-    const int nCellLeft = m_pHeader->sectionViewportPosition(nCol);
-    const int nCellRight = nCellLeft + m_pHeader->sectionSize(nCol);
-    QScrollBar* hbar = m_pView->horizontalScrollBar();
-    const int nWidth = viewport()->width();
-    if (nCellLeft < 0)
-        hbar->setValue(hbar->value() + nCellLeft);
-    else if (nCellRight > nWidth)
-        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - nWidth));
+    m_pInput->KeyRelease(event);
 }
 
 void CEditList::mousePressEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] {
-        CloseEditor(true);
-        m_bNoClick = false;
-        m_ptPress = event->position().toPoint();
-        m_bPressed = event->button() == Qt::LeftButton && m_pView->indexAt(m_ptPress).isValid();
-        m_pView->DefaultMousePress(event);
-    });
+    m_pInput->MousePress(event);
 }
 
 void CEditList::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint pt = event->position().toPoint();
-    if (m_pDragDrop->IsDragging()) {
-        m_pDragDrop->Move(pt);
-        return;
-    }
-    if (m_bPressed && (event->buttons() & Qt::LeftButton) && m_bRowDragEnabled) {
-        // Rows are dragged, never swept over to change the selection.
-        if ((pt - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
-            m_bPressed = false;
-            m_bNoClick = true; // the release that ends a drag is no click
-            m_pDragDrop->Begin(pt);
-        }
-        return;
-    }
-    m_pView->DefaultMouseMove(event);
+    m_pInput->MouseMove(event);
 }
 
 void CEditList::mouseReleaseEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleRelease(event); });
-}
-
-void CEditList::HandleRelease(QMouseEvent* event)
-{
-    if (m_pDragDrop->IsDragging()) {
-        m_pDragDrop->End(true);
-        m_bNoClick = false;
-        return;
-    }
-    const bool bClick = event->button() == Qt::LeftButton && !m_bNoClick;
-    m_bPressed = false;
-    m_bNoClick = false;
-    m_pView->DefaultMouseRelease(event);
-    if (!bClick)
-        return;
-    int nCol = -1;
-    bool bOnState = false;
-    const int nRow = HitTest(event->position().toPoint(), &nCol, &bOnState);
-    if (nRow < 0)
-        return;
-    SetCurrentColumn(nCol);
-    OnItemClick(nRow, nCol, bOnState ? 1 : 0);
+    m_pInput->MouseRelease(event);
 }
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleDoubleClick(event); });
-}
-
-void CEditList::HandleDoubleClick(QMouseEvent* event)
-{
-    CloseEditor(true);
-    m_pView->DefaultMouseDoubleClick(event);
-    m_bNoClick = true;
-    if (event->button() != Qt::LeftButton)
-        return;
-    int nCol = -1;
-    const int nRow = HitTest(event->position().toPoint(), &nCol);
-    if (nRow < 0)
-        return;
-    m_strCellText = GetItemText(nRow, nCol);
-    if (Column(nCol).nEditable == 1)
-        BeginCellEdit(nRow, nCol);
+    m_pInput->MouseDoubleClick(event);
 }
 
 void CEditList::contextMenuEvent(QContextMenuEvent* event)
 {
-    CStoreErrors::Catch(this, [&] {
-        CloseEditor(true);
-        int nCol = -1;
-        int nRow = HitTest(event->pos(), &nCol);
-        if (event->reason() == QContextMenuEvent::Keyboard) {
-            nRow = GetFirstSelected();
-            nCol = nRow >= 0 ? 0 : -1;
-        }
-        OnContextMenu(nRow, nCol, event->globalPos());
-    });
+    m_pInput->ContextMenu(event);
+}
+
+int CEditList::CurrentColumn() const
+{
+    return m_pInput->CurrentColumn();
+}
+
+void CEditList::SetCurrentColumn(int nCol)
+{
+    m_pInput->SetCurrentColumn(nCol);
+}
+
+bool CEditList::EditCurrentCell()
+{
+    return m_pInput->EditCurrentCell();
+}
+
+void CEditList::EnsureColumnVisible(int nCol)
+{
+    m_pInput->EnsureColumnVisible(nCol);
 }
 
 // ---- Drag and drop ---------------------------------------------------------------

@@ -16,6 +16,7 @@ class CEditListColumnSizer;
 class CEditListDelegate;
 class CEditListDragDrop;
 class CEditListEditController;
+class CEditListInput;
 class CEditListModel;
 class CEditListView;
 class CInPlaceEditor;
@@ -32,8 +33,9 @@ class CSortHeaderCtrl;
 //
 // The rows are drawn by a tree view that the list holds to itself: every
 // change of rows, selection and order goes through the list's operations.
-// The in-place editor and the dragging of rows are parts of their own
-// (CEditListEditController, CEditListDragDrop).
+// The keys and the mouse, the in-place editor and the dragging of rows are
+// parts of their own (CEditListInput, CEditListEditController,
+// CEditListDragDrop).
 class CEditList : public QWidget
 {
     Q_OBJECT
@@ -191,7 +193,7 @@ public:
     // The current cell's column: the one last clicked, edited or moved to
     // with Left and Right; F2, Enter and typing edit that cell of the
     // current row. -1 before any.
-    int CurrentColumn() const { return m_nCursorCol; }
+    int CurrentColumn() const;
     void SetCurrentColumn(int nCol);
     // Opens the editor on the current row's current cell, or on the first
     // cell of the row the user may edit after it (before it when none).
@@ -242,7 +244,8 @@ signals:
     void SelectionChanged();
 
 protected:
-    // The view's keys, clicks and context menus arrive here.
+    // The view's keys, clicks and context menus arrive here, on their way
+    // to the input part (CEditListInput); subclasses may catch them first.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -262,16 +265,8 @@ protected:
 private:
     friend class CEditListDragDrop;
     friend class CEditListEditController;
+    friend class CEditListInput;
     friend class CEditListView;
-
-    // The event handlers' work, inside their catch of store errors.
-    void HandleKey(QKeyEvent* event);
-    void HandleKeyRelease(QKeyEvent* event);
-    // F2, Enter and typing start editing; Left and Right move the current cell.
-    bool HandleEditingKey(QKeyEvent* event);
-    void MoveCurrentColumn(int nStep);
-    void HandleRelease(QMouseEvent* event);
-    void HandleDoubleClick(QMouseEvent* event);
 
     void CloseEditor(bool bRestore);
     int RowHeight() const;
@@ -283,6 +278,7 @@ private:
     CSortHeaderCtrl* m_pHeader;
     std::unique_ptr<CEditListEditController> m_pEditing;
     std::unique_ptr<CEditListDragDrop> m_pDragDrop;
+    std::unique_ptr<CEditListInput> m_pInput;
     std::unique_ptr<CEditListColumnSizer> m_pSizer;
     QVector<ColumnInfo> m_columns;
 
@@ -297,15 +293,5 @@ private:
     int m_nRedrawOff = 0;
     bool m_bSelectionDirty = false;
 
-    // The mouse: a press that may become a click or a drag.
     bool m_bRowDragEnabled = true;
-    bool m_bPressed = false;
-    bool m_bNoClick = false;
-    QPoint m_ptPress;
-    // A key the view let pass on its way up from the view (see CEditListView).
-    QEvent* m_pPassingKey = nullptr;
-    // Insert and Delete act when the key is let go, once however long it
-    // was held: the key pressed on the list itself, not in an editor.
-    int m_nPressedKey = 0;
-    int m_nCursorCol = -1;
 };

@@ -1,6 +1,7 @@
 #include "grid/CEditListView.h"
 
 #include "grid/CEditList.h"
+#include "grid/CEditListInput.h"
 
 #include <QEvent>
 
@@ -16,7 +17,7 @@ bool CEditListView::event(QEvent* event)
     // A key the view leaves unaccepted travels on to its parent, the list,
     // which has handled it already: the list lets it pass to its own parent.
     if (event->type() == QEvent::KeyPress && !(bHandled && event->isAccepted()))
-        m_list.m_pPassingKey = event;
+        m_list.m_pInput->LetPass(event);
     return bHandled;
 }
 

@@ -6,9 +6,9 @@ class CEditList;
 
 // The tree view inside a CEditList. It draws the rows and holds the current
 // row, the selection and the scroll position; the keys, clicks and drags the
-// user gives it go to its list, which decides what they do and falls back on
-// the view's own handling through the Default functions. Only CEditList
-// makes one, and keeps it to itself.
+// user gives it go to its list, whose input part (CEditListInput) decides
+// what they do and falls back on the view's own handling through the Default
+// functions. Only CEditList makes one, and keeps it to itself.
 class CEditListView : public QTreeView
 {
     Q_OBJECT
