@@ -5,17 +5,11 @@
 #include "grid/CEditListDragDrop.h"
 #include "grid/CEditListEditController.h"
 #include "grid/CEditListInput.h"
-#include "grid/CEditListModel.h"
-#include "grid/CEditListView.h"
 #include "grid/CellSort.h"
 #include "ui/CSortHeaderCtrl.h"
 #include "ui/CStoreErrors.h"
 
-#include <QKeyEvent>
-#include <QScrollBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -39,23 +33,6 @@ CEditList::CEditList(QWidget* parent)
     m_pView->setHeader(m_pHeader);
     m_pView->setModel(m_pModel);
     m_pView->setItemDelegate(m_pDelegate);
-
-    m_pView->setRootIsDecorated(false);
-    m_pView->setItemsExpandable(false);
-    m_pView->setExpandsOnDoubleClick(false);
-    m_pView->setIndentation(0);
-    m_pView->setUniformRowHeights(true);
-    m_pView->setAllColumnsShowFocus(true);
-    m_pView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pView->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    m_pView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_pView->setDragEnabled(false);
-    m_pView->setAutoScroll(false);
-    m_pView->setTabKeyNavigation(false);
-    m_pView->setSortingEnabled(false); // the view's own sorting; it also makes the header unclickable
-    m_pView->setTextElideMode(Qt::ElideRight);
 
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);
@@ -91,33 +68,6 @@ CEditList::~CEditList()
     m_pEditing->Discard();
     delete m_pView;
     delete m_pModel;
-}
-
-// ---- The view's geometry -------------------------------------------------------
-
-QWidget* CEditList::viewport() const
-{
-    return m_pView->viewport();
-}
-
-QAbstractItemModel* CEditList::model() const
-{
-    return m_pModel;
-}
-
-QHeaderView* CEditList::header() const
-{
-    return m_pHeader;
-}
-
-QScrollBar* CEditList::verticalScrollBar() const
-{
-    return m_pView->verticalScrollBar();
-}
-
-QRect CEditList::visualRect(const QModelIndex& index) const
-{
-    return m_pView->visualRect(index);
 }
 
 // ---- Columns ---------------------------------------------------------------
@@ -406,11 +356,6 @@ void CEditList::OnContextMenu(int, int, const QPoint&)
 
 // ---- Rows ------------------------------------------------------------------
 
-int CEditList::GetItemCount() const
-{
-    return m_pModel->Count();
-}
-
 int CEditList::InsertItem(int nRow, const QString& strText, int nIndent, int nImage, int nState)
 {
     return InsertItem(nRow, QStringList{strText}, nIndent, nImage, nState);
@@ -434,190 +379,10 @@ bool CEditList::DeleteItem(int nRow)
     return true;
 }
 
-void CEditList::DeleteItems(int nFirst, int nCount)
-{
-    m_pModel->RemoveRows(nFirst, nCount);
-}
-
 void CEditList::DeleteAllItems()
 {
     CloseEditor(false);
     m_pModel->Clear();
-}
-
-QString CEditList::GetItemText(int nRow, int nCol) const
-{
-    return m_pModel->Text(nRow, nCol);
-}
-
-void CEditList::SetItemText(int nRow, int nCol, const QString& strText)
-{
-    m_pModel->SetText(nRow, nCol, strText);
-}
-
-int CEditList::GetItemIndent(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nIndent : 0;
-}
-
-void CEditList::SetItemIndent(int nRow, int nIndent)
-{
-    m_pModel->SetIndent(nRow, nIndent);
-}
-
-int CEditList::GetItemImage(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nImage : -1;
-}
-
-void CEditList::SetItemImage(int nRow, int nImage)
-{
-    m_pModel->SetImage(nRow, nImage);
-}
-
-int CEditList::GetItemStateImage(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nState : 0;
-}
-
-void CEditList::SetItemStateImage(int nRow, int nState)
-{
-    m_pModel->SetState(nRow, nState);
-}
-
-qint64 CEditList::GetItemData(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nData : 0;
-}
-
-void CEditList::SetItemData(int nRow, qint64 nData)
-{
-    m_pModel->SetData(nRow, nData);
-}
-
-int CEditList::GetFirstSelected() const
-{
-    int nFirst = -1;
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection) {
-        if (nFirst < 0 || range.top() < nFirst)
-            nFirst = range.top();
-    }
-    return nFirst;
-}
-
-QList<int> CEditList::GetSelectedRows() const
-{
-    QList<int> rows;
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection)
-        for (int r = range.top(); r <= range.bottom(); ++r)
-            rows << r;
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-int CEditList::GetSelectedCount() const
-{
-    return int(GetSelectedRows().size());
-}
-
-bool CEditList::IsItemSelected(int nRow) const
-{
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    return std::any_of(selection.begin(), selection.end(), [nRow](const QItemSelectionRange& range) {
-        return range.top() <= nRow && nRow <= range.bottom();
-    });
-}
-
-void CEditList::SelectItem(int nRow, bool bSelect)
-{
-    if (!m_pModel->IsRow(nRow) || GetColumnCount() == 0)
-        return;
-    QItemSelectionModel::SelectionFlags flags = bSelect ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
-    if (bSelect && m_pView->selectionMode() == QAbstractItemView::SingleSelection)
-        flags = QItemSelectionModel::ClearAndSelect;
-    m_pView->selectionModel()->select(m_pModel->index(nRow, 0), flags | QItemSelectionModel::Rows);
-}
-
-void CEditList::SelectAll()
-{
-    if (GetItemCount() == 0 || m_pModel->columnCount() == 0)
-        return;
-    m_pView->selectionModel()->select(QItemSelection(m_pModel->index(0, 0), m_pModel->index(GetItemCount() - 1, m_pModel->columnCount() - 1)),
-                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void CEditList::DeselectAll()
-{
-    m_pView->selectionModel()->clearSelection();
-}
-
-void CEditList::SetFocusItem(int nRow)
-{
-    if (!m_pModel->IsRow(nRow) || m_pModel->columnCount() == 0)
-        return;
-    // The focus mark goes on the first shown column, so that the arrow keys
-    // never scroll the list sideways towards a hidden one.
-    int nCol = 0;
-    while (nCol < m_pModel->columnCount() - 1 && m_pHeader->isSectionHidden(nCol))
-        ++nCol;
-    m_pView->selectionModel()->setCurrentIndex(m_pModel->index(nRow, nCol), QItemSelectionModel::NoUpdate);
-}
-
-int CEditList::GetFocusItem() const
-{
-    const QModelIndex current = m_pView->selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-void CEditList::SelectAndFocus(int nRow)
-{
-    SelectItem(nRow, true);
-    SetFocusItem(nRow);
-}
-
-void CEditList::EnsureVisible(int nRow)
-{
-    if (!m_pModel->IsRow(nRow))
-        return;
-    // Rows added while redraw was off are not laid out yet; the scroll range
-    // must know them before it can reach them.
-    m_pView->LayOutPendingRows();
-    const int nTop = GetTopIndex();
-    const int nPage = GetCountPerPage();
-    QScrollBar* bar = verticalScrollBar();
-    if (nRow < nTop)
-        bar->setValue(nRow);
-    else if (nRow >= nTop + nPage)
-        bar->setValue(nRow - nPage + 1);
-}
-
-int CEditList::GetTopIndex() const
-{
-    return verticalScrollBar()->value();
-}
-
-int CEditList::GetCountPerPage() const
-{
-    return qMax(1, viewport()->height() / RowHeight());
-}
-
-int CEditList::RowHeight() const
-{
-    return qMax(m_pView->fontMetrics().height() + 4, CEditListDelegate::ImageSize + 2);
-}
-
-void CEditList::RedrawItems(int nFirst, int nLast)
-{
-    nFirst = qMax(0, nFirst);
-    nLast = qMin(GetItemCount() - 1, nLast);
-    if (nFirst > nLast || m_pModel->columnCount() == 0)
-        return;
-    const QRect top = visualRect(m_pModel->index(nFirst, 0));
-    const QRect bottom = visualRect(m_pModel->index(nLast, 0));
-    viewport()->update(QRect(0, top.top(), viewport()->width(), bottom.bottom() - top.top() + 1));
 }
 
 void CEditList::SetRedraw(bool bRedraw)
