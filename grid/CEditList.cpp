@@ -4,20 +4,12 @@
 #include "grid/CEditListColumnSizer.h"
 #include "grid/CEditListDragDrop.h"
 #include "grid/CEditListEditController.h"
-#include "grid/CEditListModel.h"
-#include "grid/CEditListView.h"
+#include "grid/CEditListInput.h"
 #include "grid/CellSort.h"
 #include "ui/CSortHeaderCtrl.h"
 #include "ui/CStoreErrors.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScrollBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -42,23 +34,6 @@ CEditList::CEditList(QWidget* parent)
     m_pView->setModel(m_pModel);
     m_pView->setItemDelegate(m_pDelegate);
 
-    m_pView->setRootIsDecorated(false);
-    m_pView->setItemsExpandable(false);
-    m_pView->setExpandsOnDoubleClick(false);
-    m_pView->setIndentation(0);
-    m_pView->setUniformRowHeights(true);
-    m_pView->setAllColumnsShowFocus(true);
-    m_pView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pView->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    m_pView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_pView->setDragEnabled(false);
-    m_pView->setAutoScroll(false);
-    m_pView->setTabKeyNavigation(false);
-    m_pView->setSortingEnabled(false); // the view's own sorting; it also makes the header unclickable
-    m_pView->setTextElideMode(Qt::ElideRight);
-
     m_pHeader->setStretchLastSection(false);
     m_pHeader->setSectionsMovable(false);
     m_pHeader->setMinimumSectionSize(0);
@@ -82,6 +57,7 @@ CEditList::CEditList(QWidget* parent)
 
     m_pEditing = std::make_unique<CEditListEditController>(*this, *m_pView);
     m_pDragDrop = std::make_unique<CEditListDragDrop>(*this, *m_pView);
+    m_pInput = std::make_unique<CEditListInput>(*this, *m_pView);
 }
 
 CEditList::~CEditList()
@@ -92,33 +68,6 @@ CEditList::~CEditList()
     m_pEditing->Discard();
     delete m_pView;
     delete m_pModel;
-}
-
-// ---- The view's geometry -------------------------------------------------------
-
-QWidget* CEditList::viewport() const
-{
-    return m_pView->viewport();
-}
-
-QAbstractItemModel* CEditList::model() const
-{
-    return m_pModel;
-}
-
-QHeaderView* CEditList::header() const
-{
-    return m_pHeader;
-}
-
-QScrollBar* CEditList::verticalScrollBar() const
-{
-    return m_pView->verticalScrollBar();
-}
-
-QRect CEditList::visualRect(const QModelIndex& index) const
-{
-    return m_pView->visualRect(index);
 }
 
 // ---- Columns ---------------------------------------------------------------
@@ -407,11 +356,6 @@ void CEditList::OnContextMenu(int, int, const QPoint&)
 
 // ---- Rows ------------------------------------------------------------------
 
-int CEditList::GetItemCount() const
-{
-    return m_pModel->Count();
-}
-
 int CEditList::InsertItem(int nRow, const QString& strText, int nIndent, int nImage, int nState)
 {
     return InsertItem(nRow, QStringList{strText}, nIndent, nImage, nState);
@@ -435,190 +379,10 @@ bool CEditList::DeleteItem(int nRow)
     return true;
 }
 
-void CEditList::DeleteItems(int nFirst, int nCount)
-{
-    m_pModel->RemoveRows(nFirst, nCount);
-}
-
 void CEditList::DeleteAllItems()
 {
     CloseEditor(false);
     m_pModel->Clear();
-}
-
-QString CEditList::GetItemText(int nRow, int nCol) const
-{
-    return m_pModel->Text(nRow, nCol);
-}
-
-void CEditList::SetItemText(int nRow, int nCol, const QString& strText)
-{
-    m_pModel->SetText(nRow, nCol, strText);
-}
-
-int CEditList::GetItemIndent(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nIndent : 0;
-}
-
-void CEditList::SetItemIndent(int nRow, int nIndent)
-{
-    m_pModel->SetIndent(nRow, nIndent);
-}
-
-int CEditList::GetItemImage(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nImage : -1;
-}
-
-void CEditList::SetItemImage(int nRow, int nImage)
-{
-    m_pModel->SetImage(nRow, nImage);
-}
-
-int CEditList::GetItemStateImage(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nState : 0;
-}
-
-void CEditList::SetItemStateImage(int nRow, int nState)
-{
-    m_pModel->SetState(nRow, nState);
-}
-
-qint64 CEditList::GetItemData(int nRow) const
-{
-    return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nData : 0;
-}
-
-void CEditList::SetItemData(int nRow, qint64 nData)
-{
-    m_pModel->SetData(nRow, nData);
-}
-
-int CEditList::GetFirstSelected() const
-{
-    int nFirst = -1;
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection) {
-        if (nFirst < 0 || range.top() < nFirst)
-            nFirst = range.top();
-    }
-    return nFirst;
-}
-
-QList<int> CEditList::GetSelectedRows() const
-{
-    QList<int> rows;
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    for (const QItemSelectionRange& range : selection)
-        for (int r = range.top(); r <= range.bottom(); ++r)
-            rows << r;
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-int CEditList::GetSelectedCount() const
-{
-    return int(GetSelectedRows().size());
-}
-
-bool CEditList::IsItemSelected(int nRow) const
-{
-    const QItemSelection selection = m_pView->selectionModel()->selection();
-    return std::any_of(selection.begin(), selection.end(), [nRow](const QItemSelectionRange& range) {
-        return range.top() <= nRow && nRow <= range.bottom();
-    });
-}
-
-void CEditList::SelectItem(int nRow, bool bSelect)
-{
-    if (!m_pModel->IsRow(nRow) || GetColumnCount() == 0)
-        return;
-    QItemSelectionModel::SelectionFlags flags = bSelect ? QItemSelectionModel::Select : QItemSelectionModel::Deselect;
-    if (bSelect && m_pView->selectionMode() == QAbstractItemView::SingleSelection)
-        flags = QItemSelectionModel::ClearAndSelect;
-    m_pView->selectionModel()->select(m_pModel->index(nRow, 0), flags | QItemSelectionModel::Rows);
-}
-
-void CEditList::SelectAll()
-{
-    if (GetItemCount() == 0 || m_pModel->columnCount() == 0)
-        return;
-    m_pView->selectionModel()->select(QItemSelection(m_pModel->index(0, 0), m_pModel->index(GetItemCount() - 1, m_pModel->columnCount() - 1)),
-                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void CEditList::DeselectAll()
-{
-    m_pView->selectionModel()->clearSelection();
-}
-
-void CEditList::SetFocusItem(int nRow)
-{
-    if (!m_pModel->IsRow(nRow) || m_pModel->columnCount() == 0)
-        return;
-    // The focus mark goes on the first shown column, so that the arrow keys
-    // never scroll the list sideways towards a hidden one.
-    int nCol = 0;
-    while (nCol < m_pModel->columnCount() - 1 && m_pHeader->isSectionHidden(nCol))
-        ++nCol;
-    m_pView->selectionModel()->setCurrentIndex(m_pModel->index(nRow, nCol), QItemSelectionModel::NoUpdate);
-}
-
-int CEditList::GetFocusItem() const
-{
-    const QModelIndex current = m_pView->selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-void CEditList::SelectAndFocus(int nRow)
-{
-    SelectItem(nRow, true);
-    SetFocusItem(nRow);
-}
-
-void CEditList::EnsureVisible(int nRow)
-{
-    if (!m_pModel->IsRow(nRow))
-        return;
-    // Rows added while redraw was off are not laid out yet; the scroll range
-    // must know them before it can reach them.
-    m_pView->LayOutPendingRows();
-    const int nTop = GetTopIndex();
-    const int nPage = GetCountPerPage();
-    QScrollBar* bar = verticalScrollBar();
-    if (nRow < nTop)
-        bar->setValue(nRow);
-    else if (nRow >= nTop + nPage)
-        bar->setValue(nRow - nPage + 1);
-}
-
-int CEditList::GetTopIndex() const
-{
-    return verticalScrollBar()->value();
-}
-
-int CEditList::GetCountPerPage() const
-{
-    return qMax(1, viewport()->height() / RowHeight());
-}
-
-int CEditList::RowHeight() const
-{
-    return qMax(m_pView->fontMetrics().height() + 4, CEditListDelegate::ImageSize + 2);
-}
-
-void CEditList::RedrawItems(int nFirst, int nLast)
-{
-    nFirst = qMax(0, nFirst);
-    nLast = qMin(GetItemCount() - 1, nLast);
-    if (nFirst > nLast || m_pModel->columnCount() == 0)
-        return;
-    const QRect top = visualRect(m_pModel->index(nFirst, 0));
-    const QRect bottom = visualRect(m_pModel->index(nLast, 0));
-    viewport()->update(QRect(0, top.top(), viewport()->width(), bottom.bottom() - top.top() + 1));
 }
 
 void CEditList::SetRedraw(bool bRedraw)
@@ -757,263 +521,67 @@ void CEditList::SortItems(int nCol, bool bAscending)
 
 bool CEditList::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (event == m_pPassingKey) {
-            m_pPassingKey = nullptr;
-            event->ignore();
-            return false;
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::ContextMenu:
-        // The view covers the list: these come from it, which has passed them
-        // on here already, and go further up unanswered.
+    // The list gets events while its parts are still being made.
+    if (m_pInput && m_pInput->PassesUp(event)) {
         event->ignore();
         return false;
-    default:
-        break;
     }
     return QWidget::event(event);
 }
 
 void CEditList::keyPressEvent(QKeyEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleKey(event); });
-}
-
-void CEditList::HandleKey(QKeyEvent* event)
-{
-    if (m_pDragDrop->IsDragging()) {
-        if (event->key() == Qt::Key_Escape)
-            m_pDragDrop->End(false);
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Insert:
-    case Qt::Key_Delete:
-        // Acted on when the key is let go; a held key repeats its press.
-        if (!event->isAutoRepeat())
-            m_nPressedKey = event->key();
-        event->accept();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        m_pView->DefaultKeyPress(event);
-        const int nRow = GetFirstSelected();
-        m_nRow = nRow;
-        m_nCol = 0;
-        if (nRow >= 0)
-            OnItemClick(nRow, 0, 0);
-        return;
-    }
-    default:
-        if (!HandleEditingKey(event))
-            m_pView->DefaultKeyPress(event);
-    }
+    m_pInput->KeyPress(event);
 }
 
 void CEditList::keyReleaseEvent(QKeyEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleKeyRelease(event); });
-}
-
-void CEditList::HandleKeyRelease(QKeyEvent* event)
-{
-    const int nKey = event->key();
-    if (event->isAutoRepeat() || nKey != m_nPressedKey || (nKey != Qt::Key_Insert && nKey != Qt::Key_Delete)) {
-        event->ignore();
-        return;
-    }
-    m_nPressedKey = 0;
-    event->accept();
-    if (nKey == Qt::Key_Insert) {
-        m_nRow = GetFirstSelected();
-        m_nCol = 0;
-        InsertLine(m_nRow, 0);
-        return;
-    }
-    const int nRow = GetFirstSelected();
-    if (nRow >= 0) {
-        m_nRow = nRow;
-        m_nCol = 0;
-        DeleteLine(nRow, 0);
-    }
-}
-
-bool CEditList::HandleEditingKey(QKeyEvent* event)
-{
-    if (!m_bEditEnabled)
-        return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        MoveCurrentColumn(event->key() == Qt::Key_Left ? -1 : 1);
-        return true;
-    case Qt::Key_F2:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return modifiers == Qt::NoModifier && EditCurrentCell();
-    default:
-        break;
-    }
-    // A character typed on a row starts editing the current cell with it.
-    const QString strText = event->text();
-    if (strText.isEmpty() || !strText[0].isPrint() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return false;
-    if (!EditCurrentCell())
-        return false;
-    if (QWidget* pEditor = Editor()) {
-        QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), strText);
-        QCoreApplication::sendEvent(pEditor, &typed);
-    }
-    return true;
-}
-
-void CEditList::SetCurrentColumn(int nCol)
-{
-    if (nCol == m_nCursorCol)
-        return;
-    m_nCursorCol = nCol;
-    viewport()->update();
-}
-
-void CEditList::MoveCurrentColumn(int nStep)
-{
-    int nCol = m_nCursorCol;
-    if (nCol < 0)
-        nCol = nStep > 0 ? -1 : GetColumnCount();
-    for (int c = nCol + nStep; c >= 0 && c < GetColumnCount(); c += nStep) {
-        if (!m_pHeader->isSectionHidden(c) && m_pHeader->sectionSize(c) > 0) {
-            SetCurrentColumn(c);
-            EnsureColumnVisible(c);
-            return;
-        }
-    }
-}
-
-bool CEditList::EditCurrentCell()
-{
-    const int nRow = GetFirstSelected() >= 0 ? GetFirstSelected() : GetFocusItem();
-    if (nRow < 0)
-        return false;
-    int nCol = m_nCursorCol >= 0 && CanEditCell(nRow, m_nCursorCol) ? m_nCursorCol : NextEditableCell(nRow, m_nCursorCol);
-    if (nCol < 0)
-        nCol = PrevEditableCell(nRow, m_nCursorCol);
-    if (nCol < 0)
-        return false;
-    BeginCellEdit(nRow, nCol);
-    return IsEditing();
-}
-
-void CEditList::EnsureColumnVisible(int nCol)
-{
-    const int nCellLeft = m_pHeader->sectionViewportPosition(nCol);
-    const int nCellRight = nCellLeft + m_pHeader->sectionSize(nCol);
-    QScrollBar* hbar = m_pView->horizontalScrollBar();
-    const int nWidth = viewport()->width();
-    if (nCellLeft < 0)
-        hbar->setValue(hbar->value() + nCellLeft);
-    else if (nCellRight > nWidth)
-        hbar->setValue(hbar->value() + qMin(nCellLeft, nCellRight - nWidth));
+    m_pInput->KeyRelease(event);
 }
 
 void CEditList::mousePressEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] {
-        CloseEditor(true);
-        m_bNoClick = false;
-        m_ptPress = event->position().toPoint();
-        m_bPressed = event->button() == Qt::LeftButton && m_pView->indexAt(m_ptPress).isValid();
-        m_pView->DefaultMousePress(event);
-    });
+    m_pInput->MousePress(event);
 }
 
 void CEditList::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint pt = event->position().toPoint();
-    if (m_pDragDrop->IsDragging()) {
-        m_pDragDrop->Move(pt);
-        return;
-    }
-    if (m_bPressed && (event->buttons() & Qt::LeftButton) && m_bRowDragEnabled) {
-        // Rows are dragged, never swept over to change the selection.
-        if ((pt - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
-            m_bPressed = false;
-            m_bNoClick = true; // the release that ends a drag is no click
-            m_pDragDrop->Begin(pt);
-        }
-        return;
-    }
-    m_pView->DefaultMouseMove(event);
+    m_pInput->MouseMove(event);
 }
 
 void CEditList::mouseReleaseEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleRelease(event); });
-}
-
-void CEditList::HandleRelease(QMouseEvent* event)
-{
-    if (m_pDragDrop->IsDragging()) {
-        m_pDragDrop->End(true);
-        m_bNoClick = false;
-        return;
-    }
-    const bool bClick = event->button() == Qt::LeftButton && !m_bNoClick;
-    m_bPressed = false;
-    m_bNoClick = false;
-    m_pView->DefaultMouseRelease(event);
-    if (!bClick)
-        return;
-    int nCol = -1;
-    bool bOnState = false;
-    const int nRow = HitTest(event->position().toPoint(), &nCol, &bOnState);
-    if (nRow < 0)
-        return;
-    SetCurrentColumn(nCol);
-    OnItemClick(nRow, nCol, bOnState ? 1 : 0);
+    m_pInput->MouseRelease(event);
 }
 
 void CEditList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    CStoreErrors::Catch(this, [&] { HandleDoubleClick(event); });
-}
-
-void CEditList::HandleDoubleClick(QMouseEvent* event)
-{
-    CloseEditor(true);
-    m_pView->DefaultMouseDoubleClick(event);
-    m_bNoClick = true;
-    if (event->button() != Qt::LeftButton)
-        return;
-    int nCol = -1;
-    const int nRow = HitTest(event->position().toPoint(), &nCol);
-    if (nRow < 0)
-        return;
-    m_strCellText = GetItemText(nRow, nCol);
-    if (Column(nCol).nEditable == 1)
-        BeginCellEdit(nRow, nCol);
+    m_pInput->MouseDoubleClick(event);
 }
 
 void CEditList::contextMenuEvent(QContextMenuEvent* event)
 {
-    CStoreErrors::Catch(this, [&] {
-        CloseEditor(true);
-        int nCol = -1;
-        int nRow = HitTest(event->pos(), &nCol);
-        if (event->reason() == QContextMenuEvent::Keyboard) {
-            nRow = GetFirstSelected();
-            nCol = nRow >= 0 ? 0 : -1;
-        }
-        OnContextMenu(nRow, nCol, event->globalPos());
-    });
+    m_pInput->ContextMenu(event);
+}
+
+int CEditList::CurrentColumn() const
+{
+    return m_pInput->CurrentColumn();
+}
+
+void CEditList::SetCurrentColumn(int nCol)
+{
+    m_pInput->SetCurrentColumn(nCol);
+}
+
+bool CEditList::EditCurrentCell()
+{
+    return m_pInput->EditCurrentCell();
+}
+
+void CEditList::EnsureColumnVisible(int nCol)
+{
+    m_pInput->EnsureColumnVisible(nCol);
 }
 
 // ---- Drag and drop ---------------------------------------------------------------

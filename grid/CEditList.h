@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/CEditListModel.h"
+#include "grid/CEditListView.h"
 #include "grid/ColumnInfo.h"
 
 #include <QAbstractItemModel>
@@ -16,8 +18,7 @@ class CEditListColumnSizer;
 class CEditListDelegate;
 class CEditListDragDrop;
 class CEditListEditController;
-class CEditListModel;
-class CEditListView;
+class CEditListInput;
 class CInPlaceEditor;
 class CSortHeaderCtrl;
 
@@ -32,8 +33,9 @@ class CSortHeaderCtrl;
 //
 // The rows are drawn by a tree view that the list holds to itself: every
 // change of rows, selection and order goes through the list's operations.
-// The in-place editor and the dragging of rows are parts of their own
-// (CEditListEditController, CEditListDragDrop).
+// The keys and the mouse, the in-place editor and the dragging of rows are
+// parts of their own (CEditListInput, CEditListEditController,
+// CEditListDragDrop).
 class CEditList : public QWidget
 {
     Q_OBJECT
@@ -132,48 +134,54 @@ public:
     virtual void OnContextMenu(int nRow, int nCol, const QPoint& ptGlobal);
 
     // ---- Rows -------------------------------------------------------------
-    int GetItemCount() const;
+    int GetItemCount() const { return m_pModel->Count(); }
     // Inserts a row at nRow (clamped to 0..count) with the texts of its first
     // columns; returns its index. nImage -1 shows no item image; nState 0 no
     // state mark, 1 collapsed, 2 expanded.
     int InsertItem(int nRow, const QString& strText, int nIndent = 0, int nImage = -1, int nState = 0);
     int InsertItem(int nRow, const QStringList& texts, int nIndent = 0, int nImage = -1, int nState = 0);
     bool DeleteItem(int nRow);
-    void DeleteItems(int nFirst, int nCount);
+    void DeleteItems(int nFirst, int nCount) { m_pModel->RemoveRows(nFirst, nCount); }
     void DeleteAllItems();
 
-    QString GetItemText(int nRow, int nCol) const;
-    void SetItemText(int nRow, int nCol, const QString& strText);
-    int GetItemIndent(int nRow) const;
-    void SetItemIndent(int nRow, int nIndent);
+    // The rows' data is the model's; the selection, the focus mark and the
+    // rows in view are the view's.
+    QString GetItemText(int nRow, int nCol) const { return m_pModel->Text(nRow, nCol); }
+    void SetItemText(int nRow, int nCol, const QString& strText) { m_pModel->SetText(nRow, nCol, strText); }
+    int GetItemIndent(int nRow) const { return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nIndent : 0; }
+    void SetItemIndent(int nRow, int nIndent) { m_pModel->SetIndent(nRow, nIndent); }
     // Item images: 0 closed folder, 1 open folder, 2 concept, -1 none.
-    int GetItemImage(int nRow) const;
-    void SetItemImage(int nRow, int nImage);
+    int GetItemImage(int nRow) const { return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nImage : -1; }
+    void SetItemImage(int nRow, int nImage) { m_pModel->SetImage(nRow, nImage); }
     // State images: 0 none, 1 collapsed, 2 expanded.
-    int GetItemStateImage(int nRow) const;
-    void SetItemStateImage(int nRow, int nState);
-    qint64 GetItemData(int nRow) const;
-    void SetItemData(int nRow, qint64 nData);
+    int GetItemStateImage(int nRow) const { return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nState : 0; }
+    void SetItemStateImage(int nRow, int nState) { m_pModel->SetState(nRow, nState); }
+    qint64 GetItemData(int nRow) const { return m_pModel->IsRow(nRow) ? m_pModel->At(nRow).nData : 0; }
+    void SetItemData(int nRow, qint64 nData) { m_pModel->SetData(nRow, nData); }
 
-    int GetFirstSelected() const;          // -1 when none
-    QList<int> GetSelectedRows() const;    // in row order
-    int GetSelectedCount() const;
-    bool IsItemSelected(int nRow) const;
+    int GetFirstSelected() const { return m_pView->FirstSelected(); }         // -1 when none
+    QList<int> GetSelectedRows() const { return m_pView->SelectedRows(); }   // in row order
+    int GetSelectedCount() const { return int(GetSelectedRows().size()); }
+    bool IsItemSelected(int nRow) const { return m_pView->IsSelected(nRow); }
     // In a single-selection list selecting a row deselects the others.
-    void SelectItem(int nRow, bool bSelect = true);
-    void SelectAll();
-    void DeselectAll();
-    void SetFocusItem(int nRow);
-    int GetFocusItem() const;
+    void SelectItem(int nRow, bool bSelect = true) { m_pView->Select(nRow, bSelect); }
+    void SelectAll() { m_pView->SelectAllRows(); }
+    void DeselectAll() { m_pView->selectionModel()->clearSelection(); }
+    void SetFocusItem(int nRow) { m_pView->SetFocusRow(nRow); }
+    int GetFocusItem() const { return m_pView->FocusRow(); }
     // Selects the row and gives it the focus mark.
-    void SelectAndFocus(int nRow);
+    void SelectAndFocus(int nRow)
+    {
+        SelectItem(nRow, true);
+        SetFocusItem(nRow);
+    }
 
-    void EnsureVisible(int nRow);
+    void EnsureVisible(int nRow) { m_pView->EnsureVisible(nRow); }
     // Scrolls the list sideways until the column is in view.
     void EnsureColumnVisible(int nCol);
-    int GetTopIndex() const;
-    int GetCountPerPage() const;
-    void RedrawItems(int nFirst, int nLast);
+    int GetTopIndex() const { return m_pView->TopRow(); }
+    int GetCountPerPage() const { return m_pView->RowsPerPage(); }
+    void RedrawItems(int nFirst, int nLast) { m_pView->RedrawRows(nFirst, nLast); }
     // Off: changes are collected and the list is redrawn once when redraw is
     // switched on again. Calls nest.
     void SetRedraw(bool bRedraw);
@@ -191,7 +199,7 @@ public:
     // The current cell's column: the one last clicked, edited or moved to
     // with Left and Right; F2, Enter and typing edit that cell of the
     // current row. -1 before any.
-    int CurrentColumn() const { return m_nCursorCol; }
+    int CurrentColumn() const;
     void SetCurrentColumn(int nCol);
     // Opens the editor on the current row's current cell, or on the first
     // cell of the row the user may edit after it (before it when none).
@@ -214,11 +222,11 @@ public:
     // What callers need of the view to place tips and editors over cells and
     // to point at them: the rows' widget, their model, the header, the
     // vertical scroll bar and a cell's rectangle in viewport coordinates.
-    QWidget* viewport() const;
-    QAbstractItemModel* model() const;
-    QHeaderView* header() const;
-    QScrollBar* verticalScrollBar() const;
-    QRect visualRect(const QModelIndex& index) const;
+    QWidget* viewport() const { return m_pView->viewport(); }
+    QAbstractItemModel* model() const { return m_pModel; }
+    QHeaderView* header() const { return m_pView->header(); }
+    QScrollBar* verticalScrollBar() const { return m_pView->verticalScrollBar(); }
+    QRect visualRect(const QModelIndex& index) const { return m_pView->visualRect(index); }
 
     // ---- Called by the editors --------------------------------------------
     enum class EditorMove { Stay, Next, Prev, NextInRow, PrevInRow, Up, Down, First, Last };
@@ -242,7 +250,8 @@ signals:
     void SelectionChanged();
 
 protected:
-    // The view's keys, clicks and context menus arrive here.
+    // The view's keys, clicks and context menus arrive here, on their way
+    // to the input part (CEditListInput); subclasses may catch them first.
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -262,19 +271,11 @@ protected:
 private:
     friend class CEditListDragDrop;
     friend class CEditListEditController;
+    friend class CEditListInput;
     friend class CEditListView;
 
-    // The event handlers' work, inside their catch of store errors.
-    void HandleKey(QKeyEvent* event);
-    void HandleKeyRelease(QKeyEvent* event);
-    // F2, Enter and typing start editing; Left and Right move the current cell.
-    bool HandleEditingKey(QKeyEvent* event);
-    void MoveCurrentColumn(int nStep);
-    void HandleRelease(QMouseEvent* event);
-    void HandleDoubleClick(QMouseEvent* event);
-
     void CloseEditor(bool bRestore);
-    int RowHeight() const;
+    int RowHeight() const { return m_pView->RowHeight(); }
     void OnSelectionModelChanged();
 
     CEditListView* m_pView;
@@ -283,6 +284,7 @@ private:
     CSortHeaderCtrl* m_pHeader;
     std::unique_ptr<CEditListEditController> m_pEditing;
     std::unique_ptr<CEditListDragDrop> m_pDragDrop;
+    std::unique_ptr<CEditListInput> m_pInput;
     std::unique_ptr<CEditListColumnSizer> m_pSizer;
     QVector<ColumnInfo> m_columns;
 
@@ -297,15 +299,5 @@ private:
     int m_nRedrawOff = 0;
     bool m_bSelectionDirty = false;
 
-    // The mouse: a press that may become a click or a drag.
     bool m_bRowDragEnabled = true;
-    bool m_bPressed = false;
-    bool m_bNoClick = false;
-    QPoint m_ptPress;
-    // A key the view let pass on its way up from the view (see CEditListView).
-    QEvent* m_pPassingKey = nullptr;
-    // Insert and Delete act when the key is let go, once however long it
-    // was held: the key pressed on the list itself, not in an editor.
-    int m_nPressedKey = 0;
-    int m_nCursorCol = -1;
 };
