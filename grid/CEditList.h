@@ -278,14 +278,16 @@ private:
     int RowHeight() const { return m_pView->RowHeight(); }
     void OnSelectionModelChanged();
 
-    CEditListView* m_pView;
-    CEditListModel* m_pModel;
-    CEditListDelegate* m_pDelegate;
-    CSortHeaderCtrl* m_pHeader;
+    // Declared before the view: making the view sends the list events, and
+    // event() must then find these empty, not unmade.
     std::unique_ptr<CEditListEditController> m_pEditing;
     std::unique_ptr<CEditListDragDrop> m_pDragDrop;
     std::unique_ptr<CEditListInput> m_pInput;
     std::unique_ptr<CEditListColumnSizer> m_pSizer;
+    CEditListView* m_pView;
+    CEditListModel* m_pModel;
+    CEditListDelegate* m_pDelegate;
+    CSortHeaderCtrl* m_pHeader;
     QVector<ColumnInfo> m_columns;
 
     bool m_bSortEnabled = true;
