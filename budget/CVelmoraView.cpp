@@ -25,6 +25,7 @@
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
 #include "ui/CPictureBox.h"
+#include "ui/FieldWidth.h"
 #include "ui/CStoreErrors.h"
 #include "ui/CWaitCursor.h"
 
@@ -38,7 +39,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -325,19 +325,11 @@ void CVelmoraView::resizeEvent(QResizeEvent* event)
     // The total box holds the largest total there is, 999.999.999.999,99,
     // in the user's font; the caption ends where the spacing before it
     // begins, as wide as its text needs.
-    const int totalWidth = std::max(80, TotalBoxWidth());
+    const int totalWidth = std::max(80, FieldWidthFor(*m_pTotal, FormatLocaleNumber(QStringLiteral("999999999999.99"), 2)));
     const int boxHeight = std::max(18, m_pTotal->sizeHint().height());
     const int captionWidth = std::max(100, m_pTotalCaption->sizeHint().width());
     m_pTotalCaption->setGeometry(w - totalWidth - 10 - captionWidth, h - 120, captionWidth, boxHeight);
     m_pTotal->setGeometry(w - totalWidth, h - 120, totalWidth, boxHeight);
-}
-
-int CVelmoraView::TotalBoxWidth() const
-{
-    const QString widest = FormatLocaleNumber(QStringLiteral("999999999999.99"), 2);
-    // The frame and the line edit's own margins around the text.
-    return m_pTotal->fontMetrics().horizontalAdvance(widest) + 2 * m_pTotal->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)
-        + 2 * 2 + 6;
 }
 
 // Commands --------------------------------------------------------------------

@@ -114,8 +114,6 @@ protected:
 
 private:
     void SetupGrid();
-    // Wide enough for 999.999.999.999,99 in the box's font.
-    int TotalBoxWidth() const;
     void ShowBudgetControls(bool bShow);
     void OnDescriptionChanged();
     void OnIdioma(const QString& strValue);

@@ -9,6 +9,7 @@
 #include "store/CDBException.h"
 #include "store/NumberText.h"
 #include "ui/CMessageBox.h"
+#include "ui/FieldWidth.h"
 #include "ui/CWaitCursor.h"
 
 #include <QApplication>
@@ -201,8 +202,8 @@ void CMedicionesDlg::resizeEvent(QResizeEvent* event)
     // 999.999.999,99999, the label ends where the box begins.
     const int strip = std::max(kStripHeight, m_pInsert->sizeHint().height() + 3);
     const int boxHeight = std::max(20, m_pTotal->sizeHint().height());
-    const int totalWidth = std::max(100, m_pTotal->fontMetrics().horizontalAdvance(
-                                             FormatLocaleNumber(QStringLiteral("999999999.99999"), 5)) + 16);
+    const int totalWidth =
+        std::max(100, FieldWidthFor(*m_pTotal, FormatLocaleNumber(QStringLiteral("999999999.99999"), 5)));
     const int labelWidth = std::max(200, m_pTotalLabel->sizeHint().width());
     m_pList->setGeometry(0, 0, w, std::max(0, h - strip));
     m_pInsert->setGeometry(0, h - strip + 3, std::max(118, m_pInsert->sizeHint().width()), strip - 3);
